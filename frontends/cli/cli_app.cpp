@@ -1,0 +1,147 @@
+// Line mode: the plain transcript for people and the JSON transcript that outside checks read.
+#include "cli_app.h"
+
+#include <istream>
+#include <nlohmann/json.hpp>
+#include <ostream>
+#include <string_view>
+
+#include "shell/display_settings.h"
+#include "shell/files.h"
+#include "shell/program_dir.h"
+#include "shell/session.h"
+#include "shell/window.h"
+
+namespace kvelt {
+namespace {
+
+constexpr const char* kUsage = "usage: kvelt-cli [--json] [--dir DIR]";
+
+// A window with nothing to draw: it keeps the notices of the current turn for the transcript.
+class LineWindow : public Window {
+ public:
+  void setInputBackground(Rgb) override {}
+  void close() override {}
+  void notice(std::string_view text) override {
+    if (!pending.empty()) pending += '\n';
+    pending += text;
+  }
+  std::string pending;
+};
+
+std::string withNewlines(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    out += text[i];
+  }
+  return out;
+}
+
+class Transcript {
+ public:
+  Transcript(std::ostream& out, bool json) : out_(out), json_(json) {}
+
+  void page(const Game& game, const char* event, const std::string* line, LineWindow& window) {
+    if (json_) {
+      nlohmann::ordered_json object;
+      object["event"] = event;
+      if (line != nullptr) object["line"] = *line;
+      object["narration"] = game.Text2;
+      object["carried"] = game.Text3;
+      object["input"] = game.Text1;
+      object["posX"] = game.posX;
+      object["posY"] = game.posY;
+      object["gameOver"] = game.gameOver != kFalse;
+      if (!window.pending.empty()) object["notice"] = window.pending;
+      emit(object);
+    } else {
+      out_ << withNewlines(game.Text2) << "\n\n";
+      if (!window.pending.empty()) out_ << "(" << window.pending << ")\n";
+      out_ << "Máš u sebe:\n" << withNewlines(game.Text3) << "\n\n> " << std::flush;
+    }
+    window.pending.clear();
+  }
+
+  void exit(const std::string& line) {
+    if (json_) {
+      nlohmann::ordered_json object;
+      object["event"] = "exit";
+      object["line"] = line;
+      emit(object);
+    } else {
+      out_ << "\n" << std::flush;
+    }
+  }
+
+  void eof() {
+    if (json_) {
+      emit(nlohmann::ordered_json{{"event", "eof"}});
+    } else {
+      out_ << "\n" << std::flush;
+    }
+  }
+
+ private:
+  // One object per line, flushed at once: the checks that drive us read turn by turn. Bytes
+  // that are not UTF-8 (a hostile input line) are replaced rather than breaking the JSON.
+  void emit(const nlohmann::ordered_json& object) {
+    out_ << object.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n'
+         << std::flush;
+  }
+  std::ostream& out_;
+  bool json_;
+};
+
+}  // namespace
+
+int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+           std::ostream& err) {
+  bool json = false;
+  std::string dir;
+  bool dirGiven = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--json") {
+      json = true;
+    } else if (args[i] == "--dir" && i + 1 < args.size()) {
+      dir = args[++i];
+      dirGiven = true;
+    } else {
+      err << kUsage << '\n';
+      return 2;
+    }
+  }
+  if (!dirGiven) dir = programDir();
+
+  LineWindow window;
+  NullDisplay display;
+  Game game;
+  Transcript transcript(out, json);
+  Status status = startGame(game, Platform{&window, &display, &systemFiles(), dir, dir});
+  if (!status.isOk()) {
+    err << "kvelt-cli: cannot read the catalogue " << status.message() << '\n';
+    return 1;
+  }
+  transcript.page(game, "start", nullptr, window);
+
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    status = pressEnter(game, line);
+    if (!status.isOk()) {
+      err << "kvelt-cli: cannot read the catalogue " << status.message() << '\n';
+      return 1;
+    }
+    if (game.windowClosed) {
+      transcript.exit(line);
+      return 0;
+    }
+    transcript.page(game, "turn", &line, window);
+  }
+  closeWindow(game);
+  transcript.eof();
+  return 0;
+}
+
+}  // namespace kvelt

@@ -1,0 +1,14 @@
+// The two files of a save slot: the object-list file and the state file.
+#pragma once
+
+#include "shell/game.h"
+
+namespace kvelt {
+
+// Writes the slot at saveListPath and saveStatePath.
+void save(Game& game);
+
+// Reads the slot back into the game, rebuilds the carried-objects pane and describes the room.
+void load(Game& game);
+
+}  // namespace kvelt

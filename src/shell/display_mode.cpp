@@ -1,0 +1,34 @@
+// Display mode query and switch.
+#include "shell/display_mode.h"
+
+namespace kvelt {
+namespace {
+
+DevModeA freshRecord() {
+  DevModeA mode;
+  mode.setField16(DevModeA::kDmSizeOffset, DevModeA::kSize);
+  return mode;
+}
+
+}  // namespace
+
+ScreenSize currentScreenSize(DisplaySettings& display) {
+  DevModeA mode = freshRecord();
+  display.enumCurrentSettings(mode);
+  return {static_cast<Integer>(mode.field32(DevModeA::kDmPelsWidthOffset)),
+          static_cast<Integer>(mode.field32(DevModeA::kDmPelsHeightOffset))};
+}
+
+void setDisplayMode(DisplaySettings& display, const Integer& width, const Integer& height) {
+  DevModeA mode = freshRecord();
+  display.enumCurrentSettings(mode);
+  // Widened with the sign, as the game's 16-bit sizes always were.
+  mode.setField32(DevModeA::kDmPelsWidthOffset, static_cast<std::uint32_t>(std::int32_t{width}));
+  mode.setField32(DevModeA::kDmPelsHeightOffset,
+                  static_cast<std::uint32_t>(std::int32_t{height}));
+  if (display.changeDisplaySettings(mode, kCdsTest) == kDispChangeSuccessful) {
+    display.changeDisplaySettings(mode, kCdsUpdateRegistry);
+  }
+}
+
+}  // namespace kvelt

@@ -1,0 +1,42 @@
+// The front ends' way into the game: start-up, Enter and closing, with failures as values.
+#include "shell/session.h"
+
+#include "shell/fatal_error.h"
+#include "shell/startup.h"
+#include "shell/turn_loop.h"
+
+namespace kvelt {
+namespace {
+
+// The catalogue is the one thing the game cannot do without: when it cannot be read the run
+// ends at once, and the screen size is put back on the way out.
+template <typename Action>
+Status guarded(Game& game, Action action) {
+  try {
+    action();
+    return Status::ok();
+  } catch (const FatalError& error) {
+    restoreDisplay(game);
+    game.windowClosed = true;
+    return Status::error(error.message);
+  }
+}
+
+}  // namespace
+
+Status startGame(Game& game, Platform platform) {
+  game.platform = std::move(platform);
+  return guarded(game, [&] { Form_Load(game); });
+}
+
+Status pressEnter(Game& game, std::string line) {
+  game.Text1 = std::move(line);
+  return guarded(game, [&] {
+    Integer key = kEnterKey;
+    Text1_KeyPress(game, key);
+  });
+}
+
+void closeWindow(Game& game) { Form_Unload(game); }
+
+}  // namespace kvelt

@@ -1,0 +1,37 @@
+// The contract between the game and a front end's window.
+#pragma once
+
+#include <string_view>
+
+#include "shell/game.h"
+
+namespace kvelt {
+
+// What the game asks of the window beyond the three texts, which it keeps in the game record
+// (Game::Text1, Text2, Text3). A front end draws those texts after every event it delivers.
+class Window {
+ public:
+  virtual ~Window() = default;
+  // Start-up gives the input line its colour once.
+  virtual void setInputBackground(Rgb colour) = 0;
+  // The exit request closes the window; the program ends after it.
+  virtual void close() = 0;
+  // A problem that the game reports to the player outside the narration (a save that failed).
+  virtual void notice(std::string_view text) = 0;
+};
+
+// A window that only remembers what it was told; the line mode and tests use it.
+class RecordingWindow : public Window {
+ public:
+  void setInputBackground(Rgb colour) override { background = colour; }
+  void close() override { closed = true; }
+  void notice(std::string_view text) override {
+    if (!notices.empty()) notices += '\n';
+    notices += text;
+  }
+  Rgb background{};
+  bool closed = false;
+  std::string notices;
+};
+
+}  // namespace kvelt

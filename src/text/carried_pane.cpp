@@ -1,0 +1,28 @@
+// Carried-objects pane: showCarried and the gap-closing refresh inv.
+#include "text/carried_pane.h"
+
+namespace kvelt {
+
+void showCarried(Game& game, const std::string& word, Integer line) {
+  if (line == 0) {
+    game.Text3 = word;
+  } else {
+    game.Text3 += "\r\n";
+    game.Text3 += word;
+  }
+}
+
+void inv(Game& game) {
+  // A single pass: each empty slot takes the word after it, so one gap travels to the end,
+  // while two gaps side by side close by one place only.
+  for (game.loopIndex = 0; game.loopIndex <= 9; ++game.loopIndex) {
+    auto& slot = game.inventory[game.loopIndex];
+    if (slot.empty()) {
+      slot = game.inventory[game.loopIndex + 1];
+      game.inventory[game.loopIndex + 1].clear();
+    }
+    showCarried(game, slot, game.loopIndex);
+  }
+}
+
+}  // namespace kvelt

@@ -1,0 +1,46 @@
+// Message catalogue: scripts.tex, one message per line, Windows-1250.
+#include "text/catalogue.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+#include "shell/fatal_error.h"
+#include "shell/files.h"
+#include "text/codepage.h"
+#include "text/lines.h"
+
+namespace kvelt {
+namespace {
+
+// The messages that start a fresh page: room descriptions, deaths, the first lines of the
+// opening, the first turn and the ending, and three messages of the room handler.
+constexpr std::array<Integer, 45> kReplaceSet = {
+    1,   2,   3,   4,   5,   6,   7,   8,   9,   10,  11,  12,  13,  14,  15,
+    16,  17,  18,  19,  20,  21,  22,  23,  24,  25,  26,  91,  92,  98,  103,
+    118, 138, 144, 148, 158, 162, 166, 169, 173, 176, 171, 174, 106, 145, 168};
+
+}  // namespace
+
+bool replacesPane(Integer number) {
+  return std::find(kReplaceSet.begin(), kReplaceSet.end(), number) != kReplaceSet.end();
+}
+
+void showMessage(Game& game, Integer number) {
+  std::string path = joinPath(game.platform.programDir, kCatalogueFileName);
+  std::string content;
+  Status status = game.platform.files->read(path, content);
+  if (!status.isOk()) throw FatalError{status.message()};
+  // Read to the end, as the game always has; only the wanted line is converted.
+  std::vector<std::string_view> lines = splitLines(content);
+  if (number < 1 || static_cast<std::size_t>(number) > lines.size()) return;
+  std::string line = cp1250ToUtf8(lines[static_cast<std::size_t>(number) - 1]);
+  if (replacesPane(number)) {
+    game.Text2 = std::move(line);
+  } else {
+    game.Text2 += "\r\n";
+    game.Text2 += line;
+  }
+}
+
+}  // namespace kvelt

@@ -1,0 +1,13 @@
+// Splitting file text into lines the way the game's files are read.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+namespace kvelt {
+
+// A line ends at CR LF, at a lone CR or at a lone LF; the end is not part of the line. A last
+// line without an end still counts; text that ends with a line end has no empty line after it.
+std::vector<std::string_view> splitLines(std::string_view text);
+
+}  // namespace kvelt

@@ -1,0 +1,68 @@
+// Fake platform services and a numbered catalogue for the engine's tests.
+#include "test_support/test_game.h"
+
+#include "shell/session.h"
+#include "text/codepage.h"
+
+namespace kvelt::testing {
+
+std::string messageText(int number) { return "M" + std::to_string(number) + " žluťoučký"; }
+
+std::string numberedCatalogue(int lines) {
+  std::string text;
+  for (int n = 1; n <= lines; ++n) text += messageText(n) + "\r\n";
+  return utf8ToCp1250(text);
+}
+
+void FakeDisplay::enumCurrentSettings(DevModeA& mode) {
+  calls.push_back("enum");
+  mode.setField32(DevModeA::kDmFieldsOffset, 0x5C0000);
+  mode.setField32(DevModeA::kDmBitsPerPelOffset, 32);
+  mode.setField32(DevModeA::kDmPelsWidthOffset, width);
+  mode.setField32(DevModeA::kDmPelsHeightOffset, height);
+  mode.setField32(DevModeA::kDmDisplayFrequencyOffset, 60);
+}
+
+std::int32_t FakeDisplay::changeDisplaySettings(DevModeA& mode, std::uint32_t flags) {
+  std::uint32_t w = mode.field32(DevModeA::kDmPelsWidthOffset);
+  std::uint32_t h = mode.field32(DevModeA::kDmPelsHeightOffset);
+  calls.push_back((flags == kCdsTest ? "test " : "change ") + std::to_string(w) + "x" +
+                  std::to_string(h));
+  if (flags == kCdsTest) return testAnswer;
+  width = w;
+  height = h;
+  return kDispChangeSuccessful;
+}
+
+TestGame::TestGame() { files.files[std::string(kDir) + "/scripts.tex"] = numberedCatalogue(); }
+
+void TestGame::start() {
+  Status status = startGame(game, Platform{&window, &display, &files, kDir, kDir});
+  (void)status;
+}
+
+void TestGame::enter(const std::string& line) {
+  Status status = pressEnter(game, line);
+  (void)status;
+}
+
+void TestGame::startPlaying() {
+  start();
+  enter("");
+}
+
+std::vector<std::string> paneLines(const std::string& pane) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (;;) {
+    std::size_t end = pane.find("\r\n", start);
+    if (end == std::string::npos) {
+      lines.push_back(pane.substr(start));
+      return lines;
+    }
+    lines.push_back(pane.substr(start, end - start));
+    start = end + 2;
+  }
+}
+
+}  // namespace kvelt::testing

@@ -1,0 +1,48 @@
+// A game on fake platform services, with a numbered catalogue, for the engine's tests.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "shell/display_settings.h"
+#include "shell/files.h"
+#include "shell/game.h"
+#include "shell/window.h"
+
+namespace kvelt::testing {
+
+// Line n of the test catalogue reads "M<n> žluťoučký" (Windows-1250 on disk), so a page can
+// be read back as a list of message numbers and literal pieces.
+std::string numberedCatalogue(int lines = 180);
+std::string messageText(int number);
+
+// A display that accepts every mode and records each call.
+class FakeDisplay : public DisplaySettings {
+ public:
+  void enumCurrentSettings(DevModeA& mode) override;
+  std::int32_t changeDisplaySettings(DevModeA& mode, std::uint32_t flags) override;
+  std::uint32_t width = 1024, height = 768;
+  std::int32_t testAnswer = kDispChangeSuccessful;
+  std::vector<std::string> calls;
+};
+
+struct TestGame {
+  TestGame();
+  // Form_Load on the fake services.
+  void start();
+  // Enter with `line` in the input line.
+  void enter(const std::string& line);
+  // Starts and skips the first turn, so the next Enter describes the start room.
+  void startPlaying();
+
+  Game game;
+  RecordingWindow window;
+  FakeDisplay display;
+  MemoryFiles files;
+  static constexpr const char* kDir = "/game";
+};
+
+// The pane split at CR LF.
+std::vector<std::string> paneLines(const std::string& pane);
+
+}  // namespace kvelt::testing
