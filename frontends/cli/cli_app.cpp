@@ -6,8 +6,10 @@
 #include <ostream>
 #include <string_view>
 
+#include "shell/captions.h"
 #include "shell/display_settings.h"
 #include "shell/files.h"
+#include "shell/game_dirs.h"
 #include "shell/program_dir.h"
 #include "shell/session.h"
 #include "shell/window.h"
@@ -59,7 +61,7 @@ class Transcript {
     } else {
       out_ << withNewlines(game.Text2) << "\n\n";
       if (!window.pending.empty()) out_ << "(" << window.pending << ")\n";
-      out_ << "Máš u sebe:\n" << withNewlines(game.Text3) << "\n\n> " << std::flush;
+      out_ << kLabel1Caption << "\n" << withNewlines(game.Text3) << "\n\n> " << std::flush;
     }
     window.pending.clear();
   }
@@ -99,26 +101,27 @@ class Transcript {
 int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
            std::ostream& err) {
   bool json = false;
-  std::string dir;
+  GameDirs dirs;
   bool dirGiven = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--json") {
       json = true;
     } else if (args[i] == "--dir" && i + 1 < args.size()) {
-      dir = args[++i];
+      dirs.catalogueDir = dirs.saveDir = args[++i];
       dirGiven = true;
     } else {
       err << kUsage << '\n';
       return 2;
     }
   }
-  if (!dirGiven) dir = programDir();
+  if (!dirGiven) dirs = gameDirs(programDir());
 
   LineWindow window;
   NullDisplay display;
   Game game;
   Transcript transcript(out, json);
-  Status status = startGame(game, Platform{&window, &display, &systemFiles(), dir, dir});
+  Status status =
+      startGame(game, Platform{&window, &display, &systemFiles(), dirs.catalogueDir, dirs.saveDir});
   if (!status.isOk()) {
     err << "kvelt-cli: cannot read the catalogue " << status.message() << '\n';
     return 1;

@@ -1,0 +1,185 @@
+// The game window: the layout, the picture, and Enter handed to the game.
+#include "game_window.h"
+
+#include <FL/Enumerations.H>
+#include <FL/Fl.H>
+#include <FL/Fl_JPEG_Image.H>
+#include <FL/Fl_PNG_Image.H>
+#include <FL/fl_draw.H>
+
+#include <filesystem>
+
+#include "completion_adapter.h"
+#include "failure_report.h"
+#include "layout.h"
+#include "shell/captions.h"
+#include "shell/files.h"
+#include "shell/session.h"
+
+namespace kvelt::fltk {
+namespace {
+
+Fl_Color colour(Rgb rgb) {
+  return fl_rgb_color(rgb.red, rgb.green, rgb.blue);
+}
+
+// The game keeps its panes with CR LF between lines, as the text boxes it was written for.
+std::string withoutCarriageReturns(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text)
+    if (c != '\r') out += c;
+  return out;
+}
+
+// A file missing is normal until the game's pictures are delivered; the window then shows its
+// background colour, or no icon.
+template <typename Image>
+std::unique_ptr<Image> loadImage(const std::string& dir, const char* name) {
+  std::string path = joinPath(dir, name);
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return nullptr;
+  auto image = std::make_unique<Image>(path.c_str());
+  if (image->fail() != 0 || image->w() <= 0) return nullptr;
+  return image;
+}
+
+Fl_Text_Display* makePane(const Box& box, Fl_Text_Buffer& buffer, int font) {
+  auto* pane = new Fl_Text_Display(box.x, box.y, box.w, box.h);
+  pane->buffer(&buffer);
+  pane->box(FL_DOWN_BOX);
+  pane->color(colour(kPaneBackground));
+  pane->textcolor(colour(kPaneText));
+  pane->textfont(font);
+  pane->textsize(kFontPixels);
+  // Catalogue lines are long: they wrap at word boundaries, and the pane scrolls for the rest.
+  pane->wrap_mode(Fl_Text_Display::WRAP_AT_BOUNDS, 0);
+  pane->scrollbar_width(14);
+  return pane;
+}
+
+Fl_Box* makeLabel(const Box& box, const char* text, Rgb rgb, int font) {
+  // No box of their own: the picture shows around the letters.
+  auto* label = new Fl_Box(FL_NO_BOX, box.x, box.y, box.w, box.h, text);
+  label->labelcolor(colour(rgb));
+  label->labelfont(font);
+  label->labelsize(kFontPixels);
+  label->align(FL_ALIGN_TOP_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_WRAP | FL_ALIGN_CLIP);
+  return label;
+}
+
+void setPane(Fl_Text_Buffer& buffer, Fl_Text_Display& pane, const std::string& text) {
+  std::string shown = withoutCarriageReturns(text);
+  char* old = buffer.text();
+  bool same = shown == old;
+  free(old);
+  if (same) return;
+  buffer.text(shown.c_str());
+  // Every page starts at its top, as a text box does when its whole text is set.
+  pane.insert_position(0);
+  pane.scroll(0, 0);
+}
+
+}  // namespace
+
+GameWindow::GameWindow(int font, const GameDirs& dirs)
+    : Fl_Double_Window(kWindowWidth, kWindowHeight, kTitle), dirs_(dirs) {
+  box(FL_FLAT_BOX);
+  color(colour(kWindowBackground));
+  picture_ = loadImage<Fl_JPEG_Image>(dirs_.catalogueDir, kPictureName);
+  if (auto icon = loadImage<Fl_PNG_Image>(dirs_.catalogueDir, kIconName)) this->icon(icon.get());
+
+  // Created in the tab order of the layout.
+  text2_ = makePane(kText2, text2Buffer_, font);
+  text1_ = new InputLine(kText1.x, kText1.y, kText1.w, kText1.h);
+  text1_->box(FL_DOWN_BOX);
+  text1_->color(colour(game_.text1Background));
+  text1_->textcolor(colour(kInputText));
+  text1_->cursor_color(colour(kInputText));
+  text1_->textfont(font);
+  text1_->textsize(kFontPixels);
+  text1_->onEnter = [this](const std::string& line) { sendLine(line); };
+  text1_->onComplete = [this](const std::string& line) { return completeInputLine(game_, line); };
+  text3_ = makePane(kText3, text3Buffer_, font);
+  label1_ = makeLabel(kLabel1, kLabel1Caption, kLabel1Text, font);
+  label2_ = makeLabel(kLabel2, kLabel2Caption, kLabel2Text, font);
+  noticeLine_ = makeLabel(kNoticeLine, "", kPaneText, font);
+  end();
+
+  // The layout is fixed; a window manager may not stretch it.
+  size_range(kWindowWidth, kWindowHeight, kWindowWidth, kWindowHeight);
+  callback([](Fl_Widget* widget, void*) {
+    // Escape would close an FLTK window; here it is just a key the game ignores.
+    if (Fl::event() == FL_SHORTCUT && Fl::event_key() == FL_Escape) return;
+    static_cast<GameWindow*>(widget)->closedByPlayer();
+  });
+}
+
+GameWindow::~GameWindow() {
+  // The panes point at buffers that are members; let them go before the buffers do.
+  clear();
+}
+
+Status GameWindow::start(DisplaySettings& display, Files& files) {
+  Status status =
+      startGame(game_, Platform{this, &display, &files, dirs_.catalogueDir, dirs_.saveDir});
+  if (status.isOk()) refresh();
+  text1_->take_focus();
+  return status;
+}
+
+void GameWindow::setInputBackground(Rgb rgb) {
+  text1_->color(colour(rgb));
+  text1_->redraw();
+}
+
+void GameWindow::close() {
+  hide();
+}
+
+void GameWindow::notice(std::string_view text) {
+  if (!pendingNotice_.empty()) pendingNotice_ += '\n';
+  pendingNotice_ += text;
+}
+
+void GameWindow::draw() {
+  if (damage() & ~FL_DAMAGE_CHILD) {
+    draw_box();
+    // At its own size from the top-left corner: the right and bottom edges fall outside.
+    if (picture_) picture_->draw(0, 0);
+  }
+  draw_children();
+}
+
+void GameWindow::sendLine(const std::string& line) {
+  Status status = pressEnter(game_, line);
+  if (!status.isOk()) return fail(status);
+  if (game_.windowClosed) return hide();
+  refresh();
+}
+
+void GameWindow::closedByPlayer() {
+  closeWindow(game_);
+  hide();
+}
+
+void GameWindow::refresh() {
+  setPane(text2Buffer_, *text2_, game_.Text2);
+  setPane(text3Buffer_, *text3_, game_.Text3);
+  if (text1_->value() != game_.Text1) text1_->value(game_.Text1.c_str());
+  if (pendingNotice_ != noticeText_) {
+    noticeText_ = pendingNotice_;
+    noticeLine_->copy_label(noticeText_.c_str());
+    // The line has no background of its own: the picture behind it is drawn again.
+    redraw();
+  }
+  pendingNotice_.clear();
+}
+
+void GameWindow::fail(const Status& status) {
+  exitStatus_ = 1;
+  reportFailure(catalogueFailure(status));
+  hide();
+}
+
+}  // namespace kvelt::fltk

@@ -1,0 +1,42 @@
+// Keys of the input line that the game gives a meaning to; the rest is plain editing.
+#include "input_line.h"
+
+#include <FL/Fl.H>
+
+namespace kvelt::fltk {
+
+InputLine::InputLine(int x, int y, int w, int h) : Fl_Input(x, y, w, h) {}
+
+void InputLine::replaceLine(const std::string& text) {
+  value(text.c_str());
+  position(size());
+}
+
+int InputLine::handle(int event) {
+  // Tab arrives as a shortcut when FLTK would move the focus; the line keeps it instead.
+  if ((event == FL_KEYBOARD || event == FL_SHORTCUT) && Fl::focus() == this) {
+    switch (Fl::event_key()) {
+      case FL_Enter:
+      case FL_KP_Enter: {
+        std::string line = value();
+        history_.add(line);
+        if (onEnter) onEnter(line);
+        return 1;
+      }
+      case FL_Up:
+        replaceLine(history_.older(value()));
+        return 1;
+      case FL_Down:
+        replaceLine(history_.newer());
+        return 1;
+      case FL_Tab:
+        if (onComplete) replaceLine(onComplete(value()));
+        return 1;
+      default:
+        break;
+    }
+  }
+  return Fl_Input::handle(event);
+}
+
+}  // namespace kvelt::fltk

@@ -1,0 +1,28 @@
+// The input line Text1: Enter sends the line, Up and Down walk the history, Tab completes.
+#pragma once
+
+#include <FL/Fl_Input.H>
+
+#include <functional>
+#include <string>
+
+#include "input_history.h"
+
+namespace kvelt::fltk {
+
+class InputLine : public Fl_Input {
+ public:
+  InputLine(int x, int y, int w, int h);
+  // Called with the whole line when the player presses Enter.
+  std::function<void(const std::string&)> onEnter;
+  // Given the line, returns it completed (Tab).
+  std::function<std::string(const std::string&)> onComplete;
+
+  int handle(int event) override;
+
+ private:
+  void replaceLine(const std::string& text);
+  InputHistory history_;
+};
+
+}  // namespace kvelt::fltk

@@ -1,0 +1,76 @@
+// Where the catalogue and the saves are looked for: beside the program or installed.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "shell/game_dirs.h"
+
+namespace kvelt {
+namespace {
+namespace fs = std::filesystem;
+
+class GameDirsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    root_ =
+        fs::temp_directory_path() /
+        ("kvelt_game_dirs_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+         "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(root_);
+    fs::create_directories(root_);
+  }
+  void TearDown() override { fs::remove_all(root_); }
+
+  std::string make(const fs::path& relative) {
+    fs::create_directories(root_ / relative);
+    return (root_ / relative).string();
+  }
+  void installCatalogue(const fs::path& prefix) {
+    fs::create_directories(root_ / prefix / "share/kvelt");
+    std::ofstream(root_ / prefix / "share/kvelt/scripts.tex") << "M1\r\n";
+  }
+  fs::path root_;
+};
+
+TEST_F(GameDirsTest, UnpackedGameKeepsEverythingBesideTheProgram) {
+  std::string program = make("kvelt-1.0");
+  std::ofstream(root_ / "kvelt-1.0/scripts.tex") << "M1\r\n";
+  GameDirs dirs = gameDirsFor(program, "/nonexistent-xdg", "/nonexistent-home");
+  EXPECT_EQ(program, dirs.catalogueDir);
+  EXPECT_EQ(program, dirs.saveDir);
+
+  // A folder named bin is not an installation unless the catalogue is in share/kvelt.
+  std::string bin = make("build/bin");
+  dirs = gameDirsFor(bin, "/nonexistent-xdg", "/nonexistent-home");
+  EXPECT_EQ(bin, dirs.catalogueDir);
+  EXPECT_EQ(bin, dirs.saveDir);
+}
+
+TEST_F(GameDirsTest, InstalledGameReadsShareAndSavesInXdgDataHome) {
+  installCatalogue("usr");
+  std::string bin = make("usr/bin");
+  std::string xdg = (root_ / "xdg").string();
+  GameDirs dirs = gameDirsFor(bin, xdg.c_str(), "/nonexistent-home");
+  EXPECT_EQ((root_ / "usr/share/kvelt").string(), dirs.catalogueDir);
+  EXPECT_EQ((root_ / "xdg/kvelt").string(), dirs.saveDir);
+  EXPECT_TRUE(fs::is_directory(dirs.saveDir));
+
+  // A trailing separator on the program folder changes nothing.
+  dirs = gameDirsFor(bin + "/", xdg.c_str(), "/nonexistent-home");
+  EXPECT_EQ((root_ / "usr/share/kvelt").string(), dirs.catalogueDir);
+}
+
+TEST_F(GameDirsTest, InstalledGameFallsBackToHomeWhenXdgIsUnsetOrRelative) {
+  installCatalogue("opt");
+  std::string bin = make("opt/bin");
+  std::string home = make("home");
+  const std::string expected = (root_ / "home/.local/share/kvelt").string();
+  EXPECT_EQ(expected, gameDirsFor(bin, nullptr, home.c_str()).saveDir);
+  EXPECT_EQ(expected, gameDirsFor(bin, "", home.c_str()).saveDir);
+  EXPECT_EQ(expected, gameDirsFor(bin, "relative/data", home.c_str()).saveDir);
+  EXPECT_TRUE(fs::is_directory(expected));
+}
+
+}  // namespace
+}  // namespace kvelt
