@@ -5,6 +5,7 @@ Usage: window_test.py KVELT_BINARY ARTIFACTS_DIR DATA_DIR
 Exits 77 (skipped) when Xvfb or the X tools are not installed.
 """
 import os
+import random
 import shutil
 import subprocess
 import sys
@@ -33,26 +34,36 @@ def check(condition, message):
 
 def numbered_catalogue():
     # Line n reads "M<n> žluťoučký"; the file is Windows-1250 with CR LF, as the game's own.
-    return "".join("M%d žluťoučký\r\n" % n for n in range(1, 181)).encode("cp1250")
+    # Line 37, the last of the opening, is a long one that the narration must wrap.
+    lines = ["M%d žluťoučký" % n for n in range(1, 181)]
+    lines[36] = "M37 " + " ".join(["příliš žluťoučký kůň úpěl ďábelské ódy"] * 120)
+    return "".join(line + "\r\n" for line in lines).encode("cp1250")
+
+
+def text_rows(pixels, colour):
+    """How many pixel rows hold some text of the colour: a rough count of lines on screen."""
+    return sum(1 for row in pixels if count([row], colour) > 0)
 
 
 def start_xvfb():
-    read_end, write_end = os.pipe()
-    xvfb = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-        pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    number = b""
-    with os.fdopen(read_end, "rb") as pipe:
-        while not number.endswith(b"\n"):
-            chunk = pipe.read(1)
-            if not chunk:
-                break
-            number += chunk
-    if not number.strip():
+    """An Xvfb of our own on a free display number, well away from the low numbers that
+    desktops and other test runs share."""
+    for _ in range(20):
+        number = random.randint(200, 899)
+        if os.path.exists("/tmp/.X%d-lock" % number):
+            continue
+        xvfb = subprocess.Popen(
+            ["Xvfb", ":%d" % number, "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+             "-noreset"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        deadline = time.time() + 10
+        while time.time() < deadline and xvfb.poll() is None:
+            if os.path.exists("/tmp/.X11-unix/X%d" % number):
+                return xvfb, ":%d" % number
+            time.sleep(0.1)
         xvfb.kill()
-        raise RuntimeError("Xvfb did not start")
-    return xvfb, ":" + number.decode().strip()
+        xvfb.wait()
+    raise RuntimeError("Xvfb did not start")
 
 
 def run(args, env, timeout=20):
@@ -87,7 +98,7 @@ def screenshot(env, window, path):
     """The window's content as rows of (r, g, b), and a PNG copy at `path`."""
     xwd = run(["xwd", "-silent", "-id", window, "-out", path + ".xwd"], env)
     if xwd.returncode != 0:
-        return None
+        raise RuntimeError("xwd could not take the window: " + xwd.stderr)
     subprocess.run(["convert", path + ".xwd", path], check=True)
     size = subprocess.run(["convert", path + ".xwd", "-format", "%w %h", "info:"], check=True,
                           capture_output=True, text=True).stdout.split()
@@ -132,18 +143,23 @@ def play(kvelt, env, game_dir, artifacts):
         check("800x600" in geometry, "the window is 800 x 600 (%s)" % " ".join(geometry.split()))
 
         first = screenshot(env, window, os.path.join(artifacts, "fltk-window-start.png"))
+        # The opening is four messages; the long last one wraps over many lines, each word whole.
+        check(text_rows(region(first, NARRATION), LIGHT_YELLOW) > 20 * 8,
+              "the long opening line wraps in the narration pane")
+        scrollbar = [row[NARRATION[0] + NARRATION[2] - 14] for row in region(first, NARRATION)[20:-40]]
+        # Beside the text the pane is black; a scroll bar is grey but for its outlines.
+        check(scrollbar.count(PANE_COLOUR) < len(scrollbar) // 10,
+              "the narration pane has a scroll bar for what does not fit")
         type_line(env, window, "")  # the first Enter shows message 174
         typing = type_line(env, window, "vezmi pochodeň", before_enter=lambda: screenshot(
             env, window, os.path.join(artifacts, "fltk-window-typing.png")))
-        check(typing is not None and count(region(typing, INPUT_LINE), WHITE) > 60,
+        check(count(region(typing, INPUT_LINE), WHITE) > 60,
               "the input line shows the typed line")
         type_line(env, window, "save 1")
         check(process.poll() is None, "the game is still running after three turns")
         shot = screenshot(env, window, os.path.join(artifacts, "fltk-window.png"))
-        check(shot is not None and len(shot) == WINDOW[1] and len(shot[0]) == WINDOW[0],
+        check(len(shot) == WINDOW[1] and len(shot[0]) == WINDOW[0],
               "the screenshot is 800 x 600")
-        if shot is None:
-            return
         colours = {pixel for row in shot for pixel in row}
         check(len(colours) > 8, "the screenshot is not blank (%d colours)" % len(colours))
         check(shot[INPUT_LINE[1] + 16][INPUT_LINE[0] + 200] == INPUT_COLOUR,
@@ -183,12 +199,14 @@ def play(kvelt, env, game_dir, artifacts):
 def missing_catalogue(kvelt, env, empty_dir):
     process = subprocess.Popen([kvelt, "--dir", empty_dir], env=env, stdout=subprocess.PIPE,
                                stderr=subprocess.PIPE, text=True)
-    # The message box needs a key; the line on standard error comes first.
-    dialog = find_window(env, ".", timeout=10)
-    if dialog is not None:
-        run(["xdotool", "windowfocus", "--sync", dialog], env)
-        run(["xdotool", "key", "--window", dialog, "Return"], env)
-    status = wait_exit(process)
+    # The message box waits for a key; it is pressed until the program has gone.
+    deadline = time.time() + 15
+    while process.poll() is None and time.time() < deadline:
+        for dialog in run(["xdotool", "search", "--onlyvisible", "--name", "."], env).stdout.split():
+            run(["xdotool", "windowfocus", "--sync", dialog], env)
+            run(["xdotool", "key", "--window", dialog, "Return"], env)
+        time.sleep(0.3)
+    status = wait_exit(process, timeout=1)
     error = process.stderr.read()
     expected = "kvelt: cannot read the catalogue " + os.path.join(empty_dir, "scripts.tex") + ": "
     check(status == 1, "a missing catalogue ends the program with status 1 (got %s)" % status)
