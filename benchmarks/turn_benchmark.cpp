@@ -7,6 +7,7 @@
 #include "shell/files.h"
 #include "shell/session.h"
 #include "shell/window.h"
+#include "text/catalogue.h"
 
 namespace kvelt {
 namespace {
@@ -41,6 +42,26 @@ void BM_TurnInStartRoom(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_TurnInStartRoom);
+
+// One message from a catalogue of state.range(0) lines held in memory: how the cost of a
+// message grows with the catalogue, which is read to its end every time.
+void BM_ShowMessageByCatalogueSize(benchmark::State& state) {
+  MemoryFiles files;
+  std::string catalogue;
+  for (int n = 1; n <= state.range(0); ++n) {
+    catalogue.append("M").append(std::to_string(n)).append(" zprava\r\n");
+  }
+  files.files["/game/scripts.tex"] = catalogue;
+  RecordingWindow window;
+  NullDisplay display;
+  Game game;
+  game.platform = Platform{&window, &display, &files, "/game", "/game"};
+  for (auto _ : state) {
+    showMessage(game, 150);
+    benchmark::DoNotOptimize(game.Text2.data());
+  }
+}
+BENCHMARK(BM_ShowMessageByCatalogueSize)->Arg(180)->Arg(10000)->Arg(100000);
 
 }  // namespace
 }  // namespace kvelt

@@ -28,8 +28,8 @@ TEST(StartupTest, NewGameState) {
   EXPECT_EQ(g.room52Objects[5], "knihu");
   EXPECT_EQ(g.room52Objects[6], "");
   EXPECT_EQ(t.window.background, (Rgb{41, 0, 152}));
-  EXPECT_EQ(g.Text2, messageText(1) + "\r\n" + messageText(33) + "\r\n" + messageText(35) +
-                         "\r\n" + messageText(37));
+  EXPECT_EQ(g.Text2, messageText(1) + "\r\n" + messageText(33) + "\r\n" + messageText(35) + "\r\n" +
+                         messageText(37));
 }
 
 TEST(StartupTest, SwitchesTo800x600AfterATestAndRestoresOnExit) {

@@ -6,7 +6,9 @@
 
 namespace kvelt::testing {
 
-std::string messageText(int number) { return "M" + std::to_string(number) + " žluťoučký"; }
+std::string messageText(int number) {
+  return "M" + std::to_string(number) + " žluťoučký";
+}
 
 std::string numberedCatalogue(int lines) {
   std::string text;
@@ -34,7 +36,9 @@ std::int32_t FakeDisplay::changeDisplaySettings(DevModeA& mode, std::uint32_t fl
   return kDispChangeSuccessful;
 }
 
-TestGame::TestGame() { files.files[std::string(kDir) + "/scripts.tex"] = numberedCatalogue(); }
+TestGame::TestGame() {
+  files.files[std::string(kDir) + "/scripts.tex"] = numberedCatalogue();
+}
 
 void TestGame::start() {
   Status status = startGame(game, Platform{&window, &display, &files, kDir, kDir});
