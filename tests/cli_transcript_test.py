@@ -5,14 +5,14 @@ import sys
 import tempfile
 import unittest
 
-from kvelt_cli import Game, message, page, numbered_catalogue
+from kvelt_cli import Game, started, message, page, numbered_catalogue
 
 CLI = sys.argv.pop(1) if len(sys.argv) > 1 else "build/bin/kvelt-cli"
 
 
 class TranscriptTest(unittest.TestCase):
     def test_new_game_opening_first_turn_and_start_room(self):
-        g = Game(CLI)
+        g = started(self, CLI)
         self.assertEqual(g.start["event"], "start")
         self.assertEqual(page(g.start), [message(n) for n in (1, 33, 35, 37)])
         self.assertEqual(g.start["carried"], "dýku")
@@ -31,13 +31,13 @@ class TranscriptTest(unittest.TestCase):
         self.assertEqual(code, 0)
 
     def test_exit_ends_the_transcript(self):
-        g = Game(CLI)
+        g = started(self, CLI)
         self.assertEqual(g.send("exit"), {"event": "exit", "line": "exit"})
         rest, code = g.close()
         self.assertEqual((rest, code), ([], 0))
 
     def test_south_from_the_start_room_is_held_back(self):
-        g = Game(CLI)
+        g = started(self, CLI)
         g.send("")
         g.send("")
         held = g.send("j")
@@ -45,14 +45,14 @@ class TranscriptTest(unittest.TestCase):
         self.assertEqual(page(held)[-1], message(34))
 
     def test_crlf_input_lines_are_the_same_as_lf(self):
-        g = Game(CLI)
+        g = started(self, CLI)
         g.send("")
         turn = g.send(b"vezmi d\xc3\xbdku\r")
         self.assertEqual(turn["line"], "vezmi dýku")
         self.assertEqual(page(turn)[-1], "dýku již u sebe máš!")
 
     def test_invalid_utf8_still_gives_valid_json(self):
-        g = Game(CLI)
+        g = started(self, CLI)
         turn = g.send(b"\xff\xfe vezmi \x00")
         self.assertEqual(turn["event"], "turn")
 

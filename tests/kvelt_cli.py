@@ -46,12 +46,25 @@ class Game:
         return self._read()
 
     def close(self):
-        self.proc.stdin.close()
+        """Ends the input; returns the objects still written and the exit status."""
+        if self.proc.returncode is not None:
+            return [], self.proc.returncode
+        if not self.proc.stdin.closed:
+            self.proc.stdin.close()
         rest = [json.loads(l) for l in self.proc.stdout.read().splitlines()]
         code = self.proc.wait(timeout=30)
+        self.proc.stdout.close()
+        self.proc.stderr.close()
         if self._tmp:
             self._tmp.cleanup()
         return rest, code
+
+
+def started(test, *args, **kwargs):
+    """A Game that is closed when the test ends, whatever happens."""
+    game = Game(*args, **kwargs)
+    test.addCleanup(game.close)
+    return game
 
 
 def page(obj):
