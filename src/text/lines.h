@@ -10,4 +10,8 @@ namespace kvelt {
 // line without an end still counts; text that ends with a line end has no empty line after it.
 std::vector<std::string_view> splitLines(std::string_view text);
 
+// Takes the next line off the front of `text` by the same rule, for readers that stop early.
+// Returns false when `text` holds no more lines.
+bool nextLine(std::string_view& text, std::string_view& line);
+
 }  // namespace kvelt
