@@ -7,48 +7,50 @@
 namespace kvelt {
 namespace {
 
-// The order is the one saved games have always used; it does not follow the record's own order.
-constexpr std::array<Integer Game::*, kStateFields> kStateOrder = {&Game::posX,
-                                                                   &Game::posY,
-                                                                   &Game::doorRoomCode,
-                                                                   &Game::hatchOiled,
-                                                                   &Game::hatchOpen,
-                                                                   &Game::door37Open,
-                                                                   &Game::hatchPried,
-                                                                   &Game::wallGuardDown,
-                                                                   &Game::deadGuardSearched,
-                                                                   &Game::deadGuardHidden,
-                                                                   &Game::uniformWorn,
-                                                                   &Game::startSouthBlocked,
-                                                                   &Game::smithServed,
-                                                                   &Game::barrelOpened,
-                                                                   &Game::ladderOnHolder,
-                                                                   &Game::wellCrankFitted,
-                                                                   &Game::ropeFree,
-                                                                   &Game::vesselFilled,
-                                                                   &Game::pailFilled,
-                                                                   &Game::watchmanDown,
-                                                                   &Game::bucketFull,
-                                                                   &Game::bannerCut,
-                                                                   &Game::haySearched,
-                                                                   &Game::watchmanSearched,
-                                                                   &Game::door33Unlocked,
-                                                                   &Game::door33Open,
-                                                                   &Game::deviceJammed,
-                                                                   &Game::guardKilled,
-                                                                   &Game::windowRopeTied,
-                                                                   &Game::hearthQuenched,
-                                                                   &Game::door42Open,
-                                                                   &Game::door32Open,
-                                                                   &Game::captainShielded,
-                                                                   &Game::chandelierCut,
-                                                                   &Game::captainDefeated,
-                                                                   &Game::captainStruck,
-                                                                   &Game::standNeedleSet,
-                                                                   &Game::door31Open,
-                                                                   &Game::door31Unlocked,
-                                                                   &Game::kveltTaken,
-                                                                   &Game::standNailSet};
+// The order saved games have always used, not the record's own; byte offsets on the right.
+constexpr std::array<Integer Game::*, kStateFields> kStateOrder = {
+    &Game::posX,               // 0
+    &Game::posY,               // 2
+    &Game::doorRoomCode,       // 4
+    &Game::hatchOiled,         // 6
+    &Game::hatchOpen,          // 8
+    &Game::door37Open,         // 10
+    &Game::hatchPried,         // 12
+    &Game::wallGuardDown,      // 14
+    &Game::deadGuardSearched,  // 16
+    &Game::deadGuardHidden,    // 18
+    &Game::uniformWorn,        // 20
+    &Game::startSouthBlocked,  // 22
+    &Game::smithServed,        // 24
+    &Game::barrelOpened,       // 26
+    &Game::ladderOnHolder,     // 28
+    &Game::wellCrankFitted,    // 30
+    &Game::ropeFree,           // 32
+    &Game::vesselFilled,       // 34
+    &Game::pailFilled,         // 36
+    &Game::watchmanDown,       // 38
+    &Game::bucketFull,         // 40
+    &Game::bannerCut,          // 42
+    &Game::haySearched,        // 44
+    &Game::watchmanSearched,   // 46
+    &Game::door33Unlocked,     // 48
+    &Game::door33Open,         // 50
+    &Game::deviceJammed,       // 52
+    &Game::guardKilled,        // 54
+    &Game::windowRopeTied,     // 56
+    &Game::hearthQuenched,     // 58
+    &Game::door42Open,         // 60
+    &Game::door32Open,         // 62
+    &Game::captainShielded,    // 64
+    &Game::chandelierCut,      // 66
+    &Game::captainDefeated,    // 68
+    &Game::captainStruck,      // 70
+    &Game::standNeedleSet,     // 72
+    &Game::door31Open,         // 74
+    &Game::door31Unlocked,     // 76
+    &Game::kveltTaken,         // 78
+    &Game::standNailSet,       // 80
+};
 
 }  // namespace
 
