@@ -28,34 +28,40 @@ constexpr const char* kSaveFailedBefore = "Hru se nepodařilo uložit do pozice 
 constexpr const char* kLoadFailedBefore = "Hru z pozice ";
 constexpr const char* kLoadFailedAfter = " se nepodařilo nahrát.";
 
-void appendLine(std::string& bytes, const std::string& word) {
-  bytes += utf8ToCp1250(word);
-  bytes += kLineEnd;
-}
-
+// Words hold no line ends, and the conversion maps none in or out, so the whole file converts
+// in one go.
 std::string objectListBytes(Game& game) {
-  std::string bytes;
+  std::string text;
   for (game.loopIndex = 0; game.loopIndex < kCarriedLines; ++game.loopIndex) {
-    appendLine(bytes, game.inventory[game.loopIndex]);
+    text += game.inventory[game.loopIndex] + kLineEnd;
   }
   for (ObjectList Game::*room : kRoomListsInOrder) {
     for (game.loopIndex = 0; game.loopIndex < kRoomLines; ++game.loopIndex) {
-      appendLine(bytes, (game.*room)[game.loopIndex]);
+      text += (game.*room)[game.loopIndex] + kLineEnd;
     }
   }
-  return bytes;
+  return utf8ToCp1250(text);
+}
+
+// The bytes of the lines that hold slots; lines after the last block are ignored.
+std::string_view storedLines(std::string_view bytes) {
+  std::string_view rest = bytes;
+  std::string_view line;
+  for (int n = 0; n < kListFileLines && nextLine(rest, line);) ++n;
+  return bytes.substr(0, bytes.size() - rest.size());
 }
 
 // Line k (from 1) of the object-list file goes to slot g of its block; g wraps at the size of
 // each block, so a line's slot depends on its number alone.
 void restoreObjectLists(Game& game, std::string_view bytes) {
+  const std::string text = cp1250ToUtf8(storedLines(bytes));
+  std::string_view rest = text;
+  std::string_view line;
   game.k = 0;
   game.g = 0;
-  std::string_view line;
-  // Lines after the last block are ignored, so reading stops there.
-  while (game.k < kListFileLines && nextLine(bytes, line)) {
+  while (nextLine(rest, line)) {
     ++game.k;
-    game.loadLine = cp1250ToUtf8(line);
+    game.loadLine = line;
     if (game.k <= kCarriedLines) {
       game.inventory[game.g] = game.loadLine;
       if (++game.g == kCarriedLines) game.g = 0;
