@@ -4,7 +4,8 @@
 Usage: whole_game_test.py KVELT_CLI WINNING_SEQUENCE_TXT
 
 A numbered catalogue is written for the run (line n reads "M<n> žluťoučký", Windows-1250), so
-each page can be read back as message numbers.
+each page can be read back as message numbers. Each game is one run of the program on all its
+lines at once, which keeps the hundred-odd games of this file fast.
 """
 
 import json
@@ -14,15 +15,13 @@ import tempfile
 import unittest
 from pathlib import Path
 
+from kvelt_cli import message, numbered_catalogue
+
 CLI = None
 WINNING = None
 CATALOGUE_DIR = None
 CARRY_LIMIT = 7
 ENDING = [171, 172, 179, 177, 178, 179, 179, 179, 180]
-
-
-def message(number):
-    return "M%d žluťoučký" % number
 
 
 def page(*numbers):
@@ -182,8 +181,7 @@ def main():
     CLI = sys.argv[1]
     WINNING = Path(sys.argv[2]).read_text(encoding="utf-8").split("\n")[:-1]
     with tempfile.TemporaryDirectory() as directory:
-        catalogue = "".join(message(n) + "\r\n" for n in range(1, 181))
-        Path(directory, "scripts.tex").write_bytes(catalogue.encode("cp1250"))
+        Path(directory, "scripts.tex").write_bytes(numbered_catalogue())
         CATALOGUE_DIR = directory
         program = unittest.main(argv=[sys.argv[0], "-v"], exit=False)
     sys.exit(0 if program.result.wasSuccessful() else 1)
