@@ -71,7 +71,7 @@ struct ExamineRow {
 
 // Tested top to bottom; the first equal word answers. A word not listed gets no answer.
 // clang-format off
-constexpr std::array<ExamineRow, 54> kExamineRows = {{
+constexpr auto kExamineRows = std::to_array<ExamineRow>({
     {"dýku", says<27>},
     {"Draga", says<28>},
     {"listinu", says<29>},
@@ -126,7 +126,7 @@ constexpr std::array<ExamineRow, 54> kExamineRows = {{
     {"držák", says<76>},
     {"žerď", says<77>},
     {"látku", says<78>},
-}};
+});
 // clang-format on
 
 }  // namespace

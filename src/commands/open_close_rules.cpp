@@ -27,7 +27,7 @@ struct PassageRow {
 using G = Game;
 
 // clang-format off
-constexpr std::array<PassageRow, 15> kOpenRows = {{
+constexpr auto kOpenRows = std::to_array<PassageRow>({
     {kDoor, 1, off<&G::door37Open>, 79, &G::door37Open, north},
     {kDoor, 1, on<&G::door37Open>, 81},
     {kDoor, 2, both<off<&G::door33Open>, on<&G::door33Unlocked>>, 135, &G::door33Open, north},
@@ -43,11 +43,11 @@ constexpr std::array<PassageRow, 15> kOpenRows = {{
     {kHatch, kAnyCode, off<&G::hatchPried>, 87},
     {kHatch, kAnyCode, both<on<&G::hatchPried>, on<&G::hatchOpen>>, 81},
     {kHatch, kAnyCode, both<on<&G::hatchPried>, off<&G::hatchOpen>>, 85, &G::hatchOpen, north},
-}};
+});
 
 // Closing an already closed door answers 82 for the first three doors and the hatch, but 81
 // for the doors of codes 4 and 5.
-constexpr std::array<PassageRow, 12> kCloseRows = {{
+constexpr auto kCloseRows = std::to_array<PassageRow>({
     {kDoor, 1, on<&G::door37Open>, 80, &G::door37Open, north},
     {kDoor, 1, off<&G::door37Open>, 82},
     {kDoor, 2, on<&G::door33Open>, 137, &G::door33Open, north},
@@ -60,7 +60,7 @@ constexpr std::array<PassageRow, 12> kCloseRows = {{
     {kDoor, 5, off<&G::door31Open>, 81},
     {kHatch, kAnyCode, on<&G::hatchOpen>, 86, &G::hatchOpen, north},
     {kHatch, kAnyCode, off<&G::hatchOpen>, 82},
-}};
+});
 // clang-format on
 
 template <std::size_t N>

@@ -13,11 +13,11 @@ namespace kvelt {
 namespace {
 
 // The words a take accepts, in the order the take tests them.
-constexpr std::array<std::string_view, 25> kTakeable = {
-    "dýku",   "olej",  "knihu",    "pochodeň",     "listinu", "kámen",  "mrtvou stráž",
-    "žebřík", "klíč",  "vědro",    "páčidlo",      "džber",   "jehlu",  "kvelt",
-    "hřebík", "štít",  "meč",      "zdobený klíč", "lano",    "nádobu", "prapor",
-    "žerď",   "látku", "uniformu", "kliku"};
+constexpr auto kTakeable = std::to_array<std::string_view>(
+    {"dýku",   "olej",  "knihu",    "pochodeň",     "listinu", "kámen",  "mrtvou stráž",
+     "žebřík", "klíč",  "vědro",    "páčidlo",      "džber",   "jehlu",  "kvelt",
+     "hřebík", "štít",  "meč",      "zdobený klíč", "lano",    "nádobu", "prapor",
+     "žerď",   "látku", "uniformu", "kliku"});
 
 // A burning torch can be put down, but it goes out: the room gets an unlit "pochodeň".
 constexpr std::string_view kBurningTorch = "hořící pochodeň";

@@ -98,7 +98,7 @@ void captainBeatenIf(Game& game, Integer Game::*other) {
 
 // Rules 1 to 19. Rule 20 is the fallback below: an object no row names has no use at all.
 // clang-format off
-const std::array<UseRow, 42> kUseRows = {{
+const auto kUseRows = std::to_array<UseRow>({
     // 1
     {"olej", "dvířka", off<&G::wallGuardDown>, die},
     {"olej", "dvířka", on<&G::wallGuardDown>, [](G& g) { showMessage(g, 83); g.hatchOiled = kTrue; removeCarried(g, "olej"); }},
@@ -160,7 +160,7 @@ const std::array<UseRow, 42> kUseRows = {{
     {"jehlu", "stojan", always, [](G& g) { showMessage(g, 163); g.standNeedleSet = kTrue; removeCarried(g, "jehlu"); }},
     // 19
     {"hřebík", "stojan", always, [](G& g) { showMessage(g, 164); g.standNailSet = kTrue; removeCarried(g, "hřebík"); }},
-}};
+});
 // clang-format on
 
 bool targetMatches(const UseRow& row, const std::string& object, const std::string& target) {
