@@ -9,10 +9,10 @@
 
 #include <filesystem>
 
-#include "completion_adapter.h"
 #include "failure_report.h"
 #include "layout.h"
 #include "shell/captions.h"
+#include "shell/completion.h"
 #include "shell/files.h"
 #include "shell/session.h"
 
@@ -30,6 +30,13 @@ std::string withoutCarriageReturns(const std::string& text) {
   for (char c : text)
     if (c != '\r') out += c;
   return out;
+}
+
+// The refresh of the carried objects writes ten lines, most of them empty; shown as they are
+// they would give the small pane a scroll bar with nothing to scroll to.
+std::string withoutTrailingEmptyLines(std::string text) {
+  while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+  return text;
 }
 
 // A file missing is normal until the game's pictures are delivered; the window then shows its
@@ -99,11 +106,11 @@ GameWindow::GameWindow(int font, const GameDirs& dirs)
   text1_->textfont(font);
   text1_->textsize(kFontPixels);
   text1_->onEnter = [this](const std::string& line) { sendLine(line); };
-  text1_->onComplete = [this](const std::string& line) { return completeInputLine(game_, line); };
+  text1_->onComplete = [this](const std::string& line) { return complete(line); };
   text3_ = makePane(kText3, text3Buffer_, font);
   label1_ = makeLabel(kLabel1, kLabel1Caption, kLabel1Text, font);
   label2_ = makeLabel(kLabel2, kLabel2Caption, kLabel2Text, font);
-  noticeLine_ = makeLabel(kNoticeLine, "", kPaneText, font);
+  statusLine_ = makeLabel(kStatusLine, "", kPaneText, font);
   end();
 
   // The layout is fixed; a window manager may not stretch it.
@@ -165,15 +172,32 @@ void GameWindow::closedByPlayer() {
 
 void GameWindow::refresh() {
   setPane(text2Buffer_, *text2_, game_.Text2);
-  setPane(text3Buffer_, *text3_, game_.Text3);
+  setPane(text3Buffer_, *text3_, withoutTrailingEmptyLines(game_.Text3));
   if (text1_->value() != game_.Text1) text1_->value(game_.Text1.c_str());
-  if (pendingNotice_ != noticeText_) {
-    noticeText_ = pendingNotice_;
-    noticeLine_->copy_label(noticeText_.c_str());
-    // The line has no background of its own: the picture behind it is drawn again.
-    redraw();
-  }
+  setStatusLine(pendingNotice_);
   pendingNotice_.clear();
+}
+
+std::string GameWindow::complete(const std::string& line) {
+  Completion completion = completeLine(line, visibleWords(game_));
+  // Several words fit: they are offered below the input line, not in the narration.
+  std::string offered;
+  if (completion.candidates.size() > 1) {
+    for (const std::string& word : completion.candidates) {
+      if (!offered.empty()) offered += ", ";
+      offered += word;
+    }
+  }
+  setStatusLine(offered);
+  return completion.line;
+}
+
+void GameWindow::setStatusLine(const std::string& text) {
+  if (text == statusText_) return;
+  statusText_ = text;
+  statusLine_->copy_label(statusText_.c_str());
+  // The line has no background of its own: the picture behind it is drawn again.
+  redraw();
 }
 
 void GameWindow::fail(const Status& status) {

@@ -45,6 +45,8 @@ class GameWindow : public Fl_Double_Window, public kvelt::Window {
   void sendLine(const std::string& line);
   void closedByPlayer();
   void refresh();
+  std::string complete(const std::string& line);
+  void setStatusLine(const std::string& text);
   void fail(const Status& status);
 
   GameDirs dirs_;
@@ -56,8 +58,8 @@ class GameWindow : public Fl_Double_Window, public kvelt::Window {
   Fl_Text_Display* text3_;
   Fl_Box* label1_;
   Fl_Box* label2_;
-  Fl_Box* noticeLine_;
-  std::string noticeText_;
+  Fl_Box* statusLine_;  // save and load problems, and the words Tab could not choose between
+  std::string statusText_;
   std::string pendingNotice_;
   int exitStatus_ = 0;
 };

@@ -15,9 +15,10 @@ inline constexpr Box kText1{24, 440, 217, 33};    // input line
 inline constexpr Box kText3{280, 440, 129, 105};  // carried-objects pane
 inline constexpr Box kLabel1{280, 424, 97, 17};   // caption of the carried-objects pane
 inline constexpr Box kLabel2{667, 586, 137, 25};  // credit line
-// Not one of the game's controls: where a save or load problem is told, below the input line
-// on the picture, so that the narration stays the game's own.
-inline constexpr Box kNoticeLine{24, 480, 240, 64};
+// Not one of the game's controls: a status line below the input line, on the picture, for a
+// save or load problem and for the words that Tab could not choose between, so that the
+// narration stays the game's own.
+inline constexpr Box kStatusLine{24, 480, 240, 64};
 
 inline constexpr int kWindowWidth = 800;
 inline constexpr int kWindowHeight = 600;
