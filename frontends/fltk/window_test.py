@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""kvelt's window under Xvfb: typed turns, a save, "exit", a missing catalogue, a screenshot.
+"""kvelt's window under Xvfb: typed turns, Tab, saves, "exit", the whole game, a missing
+catalogue, and screenshots kept for a person to look at.
 
-Usage: window_test.py KVELT_BINARY ARTIFACTS_DIR DATA_DIR
+Usage: window_test.py KVELT_BINARY ARTIFACTS_DIR DATA_DIR [WINNING_LINES]
 Exits 77 (skipped) when Xvfb or the X tools are not installed.
 """
 import os
@@ -13,15 +14,25 @@ import tempfile
 import time
 
 SKIP = 77
-TOOLS = ["Xvfb", "xdotool", "xwd", "convert"]
+TOOLS = ["Xvfb", "xdotool", "xmodmap", "xwd", "convert"]
+# The Czech letters, bound to spare keys of the test display before anything is typed: xdotool
+# would otherwise lend one key to each letter in turn, and a window that reads a key after it
+# has been lent again sees the wrong letter.
+CZECH_KEYS = ["aacute Aacute", "ccaron Ccaron", "dcaron Dcaron", "eacute Eacute",
+              "ecaron Ecaron", "iacute Iacute", "ncaron Ncaron", "oacute Oacute",
+              "rcaron Rcaron", "scaron Scaron", "tcaron Tcaron", "uacute Uacute",
+              "uring Uring", "yacute Yacute", "zcaron Zcaron"]
+FIRST_SPARE_KEYCODE = 200
 WINDOW = (800, 600)
 INPUT_LINE = (24, 440, 217, 33)
 CARRIED_PANE = (280, 440, 129, 105)
 NARRATION = (0, 0, 801, 417)
+STATUS_LINE = (24, 480, 240, 64)
 INPUT_COLOUR = (41, 0, 152)
 PANE_COLOUR = (0, 0, 0)
 LIGHT_YELLOW = (255, 255, 128)
 WHITE = (255, 255, 255)
+WINDOW_BACKGROUND = (0, 64, 64)
 
 failures = []
 
@@ -38,6 +49,16 @@ def numbered_catalogue():
     lines = ["M%d žluťoučký" % n for n in range(1, 181)]
     lines[36] = "M37 " + " ".join(["příliš žluťoučký kůň úpěl ďábelské ódy"] * 120)
     return "".join(line + "\r\n" for line in lines).encode("cp1250")
+
+
+def text_lines(pixels, colour):
+    """Lines of text: runs of pixel rows that hold some text of the colour."""
+    lines, inside = 0, False
+    for row in pixels:
+        has_text = count([row], colour) > 0
+        lines += has_text and not inside
+        inside = has_text
+    return lines
 
 
 def text_rows(pixels, colour):
@@ -81,10 +102,21 @@ def find_window(env, pattern, timeout=15):
     return None
 
 
+def bind_czech_keys(env):
+    expressions = []
+    for offset, keysyms in enumerate(CZECH_KEYS):
+        expressions += ["-e", "keycode %d = %s" % (FIRST_SPARE_KEYCODE + offset, keysyms)]
+    run(["xmodmap"] + expressions, env)
+
+
+def type_text(env, window, text):
+    if text:
+        run(["xdotool", "type", "--delay", "2", "--window", window, text], env)
+
+
 def type_line(env, window, text, before_enter=None, keys=()):
     run(["xdotool", "windowfocus", "--sync", window], env)
-    if text:
-        run(["xdotool", "type", "--delay", "20", "--window", window, text], env)
+    type_text(env, window, text)
     for key in keys:
         run(["xdotool", "key", "--window", window, key], env)
     seen = None
@@ -189,6 +221,16 @@ def play(kvelt, env, game_dir, artifacts):
         for name in ("save1.s", "savex1.s"):
             check(os.path.exists(os.path.join(game_dir, name)), "\"save 1\" wrote " + name)
 
+        # A slot that cannot be written: its list file is in the way as a folder. The notice shows
+        # in the status line below the input line, and the narration is left alone.
+        os.mkdir(os.path.join(game_dir, "save2.s"))
+        type_line(env, window, "save 2")
+        refused = screenshot(env, window, os.path.join(artifacts, "fltk-window-notice.png"))
+        check(count(region(refused, STATUS_LINE), LIGHT_YELLOW) > 30,
+              "a save that fails is told in the status line")
+        check(region(refused, NARRATION) == region(shot, NARRATION),
+              "a save that fails leaves the narration as it was")
+
         type_line(env, window, "exit")
         status = wait_exit(process)
         check(status == 0, "\"exit\" ends the program with status 0 (got %s)" % status)
@@ -199,6 +241,39 @@ def play(kvelt, env, game_dir, artifacts):
         error = process.stderr.read()
         if error:
             print("kvelt wrote on standard error:\n" + error, flush=True)
+
+
+def whole_game(kvelt, env, game_dir, artifacts, winning):
+    """The winning lines typed in one go; the game stays up on its ending, and the next Enter,
+    whatever it holds, ends the program cleanly."""
+    with open(winning, encoding="utf-8") as lines:
+        winning_lines = [line.rstrip("\r\n") for line in lines]
+    process = subprocess.Popen([kvelt, "--dir", game_dir], env=env, stdout=subprocess.DEVNULL,
+                               stderr=subprocess.PIPE, text=True)
+    try:
+        window = find_window(env, "^kvelt$")
+        check(window is not None, "the window opens for the whole game")
+        if window is None:
+            return
+        run(["xdotool", "windowfocus", "--sync", window], env)
+        for line in winning_lines:
+            type_text(env, window, line)
+            run(["xdotool", "key", "--window", window, "Return"], env)
+        time.sleep(1)
+        won = screenshot(env, window, os.path.join(artifacts, "fltk-window-won.png"))
+        # This game's folder has no picture: the window shows its own background colour.
+        check(won[590][20] == WINDOW_BACKGROUND, "without its picture the window is 0, 64, 64")
+        check(process.poll() is None, "the game is still up on its ending after the winning lines")
+        # Counted by the "M" that starts each message: no accent above it joins two lines.
+        ending = text_lines(region(won, (5, 0, 9, 417)), LIGHT_YELLOW)
+        check(ending == 9, "the ending shows its nine messages (%d lines)" % ending)
+        type_line(env, window, "dál")
+        status = wait_exit(process)
+        check(status == 0, "Enter after the end ends the program with status 0 (got %s)" % status)
+    finally:
+        if process.poll() is None:
+            process.kill()
+            process.wait()
 
 
 def missing_catalogue(kvelt, env, empty_dir):
@@ -219,10 +294,11 @@ def missing_catalogue(kvelt, env, empty_dir):
 
 
 def main():
-    if len(sys.argv) != 4:
+    if len(sys.argv) not in (4, 5):
         print(__doc__)
         return 2
-    kvelt, artifacts, data = sys.argv[1:]
+    kvelt, artifacts, data = sys.argv[1:4]
+    winning = sys.argv[4] if len(sys.argv) == 5 else None
     missing = [tool for tool in TOOLS if shutil.which(tool) is None]
     if missing:
         print("skip: not installed: " + " ".join(missing) + " (tools/debian-packages.txt)")
@@ -231,6 +307,7 @@ def main():
     xvfb, display = start_xvfb()
     env = dict(os.environ, DISPLAY=display)
     env.pop("WAYLAND_DISPLAY", None)
+    bind_czech_keys(env)
     try:
         with tempfile.TemporaryDirectory(prefix="kvelt-window-") as game_dir:
             with open(os.path.join(game_dir, "scripts.tex"), "wb") as catalogue:
@@ -243,6 +320,13 @@ def main():
                 subprocess.run(["convert", "-size", "840x625", "gradient:#405060-#102030",
                                 os.path.join(game_dir, "background.jpg")], check=True)
             play(kvelt, env, game_dir, artifacts)
+            if winning and os.path.exists(winning):
+                won_dir = os.path.join(game_dir, "whole-game")
+                os.mkdir(won_dir)
+                shutil.copy(os.path.join(game_dir, "scripts.tex"), won_dir)
+                whole_game(kvelt, env, won_dir, artifacts, winning)
+            else:
+                print("skip  the whole game: no list of winning lines given", flush=True)
             empty_dir = os.path.join(game_dir, "empty")
             os.mkdir(empty_dir)
             missing_catalogue(kvelt, env, empty_dir)
