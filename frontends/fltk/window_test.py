@@ -231,6 +231,10 @@ def play(kvelt, env, game_dir, artifacts):
         check(region(refused, NARRATION) == region(shot, NARRATION),
               "a save that fails leaves the narration as it was")
 
+        run(["xdotool", "key", "--window", window, "Escape"], env)
+        time.sleep(0.3)
+        check(process.poll() is None, "Escape does not close the game")
+
         type_line(env, window, "exit")
         status = wait_exit(process)
         check(status == 0, "\"exit\" ends the program with status 0 (got %s)" % status)
