@@ -108,8 +108,8 @@ GameWindow::GameWindow(int font, const GameDirs& dirs)
   text1_->onEnter = [this](const std::string& line) { sendLine(line); };
   text1_->onComplete = [this](const std::string& line) { return complete(line); };
   text3_ = makePane(kText3, text3Buffer_, font);
-  label1_ = makeLabel(kLabel1, kLabel1Caption, kLabel1Text, font);
-  label2_ = makeLabel(kLabel2, kLabel2Caption, kLabel2Text, font);
+  makeLabel(kLabel1, kLabel1Caption, kLabel1Text, font);
+  makeLabel(kLabel2, kLabel2Caption, kLabel2Text, font);
   statusLine_ = makeLabel(kStatusLine, "", kPaneText, font);
   end();
 
@@ -156,6 +156,18 @@ void GameWindow::draw() {
     if (picture_) picture_->draw(0, 0);
   }
   draw_children();
+}
+
+int GameWindow::handle(int event) {
+  // Commands are read only from the input line. A letter typed while a pane has the focus
+  // (after a click to select some narration) is not lost: the input line takes it, and the
+  // focus with it.
+  if (event == FL_SHORTCUT && Fl::focus() != text1_ && Fl::event_length() > 0 &&
+      static_cast<unsigned char>(Fl::event_text()[0]) >= ' ') {
+    text1_->take_focus();
+    return text1_->handle(FL_KEYBOARD);
+  }
+  return Fl_Double_Window::handle(event);
 }
 
 void GameWindow::sendLine(const std::string& line) {

@@ -40,6 +40,7 @@ class GameWindow : public Fl_Double_Window, public kvelt::Window {
 
  protected:
   void draw() override;
+  int handle(int event) override;
 
  private:
   void sendLine(const std::string& line);
@@ -56,8 +57,6 @@ class GameWindow : public Fl_Double_Window, public kvelt::Window {
   Fl_Text_Display* text2_;
   InputLine* text1_;
   Fl_Text_Display* text3_;
-  Fl_Box* label1_;
-  Fl_Box* label2_;
   Fl_Box* statusLine_;  // save and load problems, and the words Tab could not choose between
   std::string statusText_;
   std::string pendingNotice_;

@@ -180,7 +180,8 @@ def play(kvelt, env, game_dir, artifacts):
         # The opening is four messages; the long last one wraps over many lines, each word whole.
         check(text_rows(region(first, NARRATION), LIGHT_YELLOW) > 20 * 8,
               "the long opening line wraps in the narration pane")
-        scrollbar = [row[NARRATION[0] + NARRATION[2] - 14] for row in region(first, NARRATION)[20:-40]]
+        scrollbar = [row[NARRATION[0] + NARRATION[2] - 14]
+                     for row in region(first, NARRATION)[20:-40]]
         # Beside the text the pane is black; a scroll bar is grey but for its outlines.
         check(scrollbar.count(PANE_COLOUR) < len(scrollbar) // 10,
               "the narration pane has a scroll bar for what does not fit")
@@ -235,9 +236,13 @@ def play(kvelt, env, game_dir, artifacts):
         time.sleep(0.3)
         check(process.poll() is None, "Escape does not close the game")
 
+        # A click into the narration takes the focus; what is typed next still reaches the game.
+        run(["xdotool", "mousemove", "--window", window, "400", "200", "click", "1"], env)
+        time.sleep(0.2)
         type_line(env, window, "exit")
         status = wait_exit(process)
-        check(status == 0, "\"exit\" ends the program with status 0 (got %s)" % status)
+        check(status == 0, "\"exit\" typed after a click into the narration ends the program "
+              "with status 0 (got %s)" % status)
     finally:
         if process.poll() is None:
             process.kill()
@@ -286,7 +291,8 @@ def missing_catalogue(kvelt, env, empty_dir):
     # The message box waits for a key; it is pressed until the program has gone.
     deadline = time.time() + 15
     while process.poll() is None and time.time() < deadline:
-        for dialog in run(["xdotool", "search", "--onlyvisible", "--name", "."], env).stdout.split():
+        found = run(["xdotool", "search", "--onlyvisible", "--name", "."], env)
+        for dialog in found.stdout.split():
             run(["xdotool", "windowfocus", "--sync", dialog], env)
             run(["xdotool", "key", "--window", dialog, "Return"], env)
         time.sleep(0.3)
