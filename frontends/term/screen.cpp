@@ -44,7 +44,9 @@ void fill(const Rect& rect, attr_t attributes) {
 }  // namespace
 
 Screen::Screen() {
-  initscr();
+  // Unlike initscr, newterm lets us say what went wrong in the line mode's words.
+  terminal_ = newterm(nullptr, stdout, stdin);
+  if (terminal_ == nullptr) return;
   raw();  // Ctrl-C arrives as a key, so the game closes its window before the program ends
   noecho();
   nonl();

@@ -6,6 +6,8 @@
 #include "input_line.h"
 #include "shell/game.h"
 
+struct screen;  // curses' SCREEN
+
 namespace kvelt::term {
 
 inline constexpr const char* kCarriedCaption = "Máš u sebe:";
@@ -15,6 +17,8 @@ class Screen {
  public:
   Screen();
   ~Screen();
+  // False when the terminal could not be set up ($TERM unknown); nothing else may be called.
+  bool ready() const { return terminal_ != nullptr; }
   Screen(const Screen&) = delete;
   Screen& operator=(const Screen&) = delete;
 
@@ -28,6 +32,7 @@ class Screen {
  private:
   void setUpColours();
   void colourInputLine(Rgb background);
+  ::screen* terminal_ = nullptr;
   bool colour_ = false;
   bool ownColours_ = false;  // the terminal took our exact colours
   int scroll_ = 0;

@@ -6,6 +6,7 @@
 
 #include <clocale>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <ostream>
 #include <string_view>
@@ -70,7 +71,7 @@ std::string listChoices(const std::vector<std::string>& candidates) {
   return text;
 }
 
-enum class Outcome { playing, closed, failed };
+enum class Outcome { playing, closed, failed, noTerminal };
 
 class TermApp {
  public:
@@ -79,6 +80,10 @@ class TermApp {
   // Runs until the game closes its window, a signal ends it, or the catalogue fails.
   Outcome run() {
     Screen screen;
+    if (!screen.ready()) {
+      closeWindow(game_);
+      return Outcome::noTerminal;
+    }
     for (;;) {
       screen.draw(game_, input_, status());
       wint_t key = 0;
@@ -222,6 +227,12 @@ int runTerm(const std::vector<std::string>& args, std::ostream& err) {
   catchEndingSignals();
   TermApp app(game, window);
   const Outcome outcome = app.run();  // the terminal is back to normal once run() returns
+  if (outcome == Outcome::noTerminal) {
+    const char* type = std::getenv("TERM");
+    err << "kvelt-term: cannot use the terminal " << (type != nullptr ? type : "(TERM unset)")
+        << "; kvelt-cli plays the game in line mode\n";
+    return 1;
+  }
   if (outcome == Outcome::failed) {
     err << kCatalogueError << app.error << '\n';
     return 1;
