@@ -195,6 +195,16 @@ def play(tmux, program, workdir, gamedir):
     tmux.wait("the draft", lambda rows: input_row(rows) == "s")
     send("s")
 
+    # A notice (a slot never saved) stands in the status lines, not in the narration, until
+    # the next Enter.
+    notice = "Hru z pozice 9 se nepodařilo nahrát."
+    tmux.text("load 9")
+    send("load 9")
+    rows = tmux.wait("the notice", lambda rows: notice in " ".join(r.strip() for r in rows[18:]))
+    check(not any("nahrát" in row for row in rows[:15]), "no notice in the narration", rows)
+    send("")
+    tmux.wait("the notice gone", lambda rows: not any("nahrát" in row for row in rows))
+
     # A resize: the panes follow the new size, and a too small terminal says so.
     tmux.run("resize-window", "-t", SESSION, "-x", "100", "-y", "30")
     rows = tmux.wait("the larger layout", lambda rows: len(rows) >= 30
@@ -208,6 +218,21 @@ def play(tmux, program, workdir, gamedir):
 
     # "exit" leaves and gives the shell back as it was.
     tmux.text("exit")
+    tmux.keys("Enter")
+    leaves_with(0)
+
+    # After the game has ended, any line sent with Enter leaves.
+    tmux.text(start)
+    tmux.keys("Enter")
+    started()
+    sent.clear()
+    for line in ["", "vezmi pochodeň", "vezmi olej", "otevři dveře", "s", "vezmi kámen", "s"]:
+        tmux.text(line)
+        send(line)
+    tmux.text("s")
+    send("s")
+    tmux.wait_text("M91 žluťoučký kůň")
+    tmux.text("vezmi kámen")
     tmux.keys("Enter")
     leaves_with(0)
 
