@@ -83,7 +83,10 @@ void Screen::setUpColours() {
 }
 
 void Screen::colourInputLine(Rgb background) {
-  if (!colour_) return;
+  // Redefining a colour makes some terminals repaint: only when start-up has changed it.
+  if (!colour_ || (inputColoured_ && background == inputBackground_)) return;
+  inputColoured_ = true;
+  inputBackground_ = background;
   if (ownColours_) {
     defineColour(kOwnInput, background);
     init_pair(kInputPair, kOwnWhite, kOwnInput);

@@ -35,6 +35,8 @@ class Screen {
   ::screen* terminal_ = nullptr;
   bool colour_ = false;
   bool ownColours_ = false;  // the terminal took our exact colours
+  bool inputColoured_ = false;
+  Rgb inputBackground_{};
   int scroll_ = 0;
   int pageStep_ = 1;
 };

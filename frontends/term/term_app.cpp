@@ -84,11 +84,15 @@ class TermApp {
       closeWindow(game_);
       return Outcome::noTerminal;
     }
+    // Waiting for a key times out now and then to notice an ending signal; the screen is only
+    // drawn again when something happened.
+    bool changed = true;
     for (;;) {
-      screen.draw(game_, input_, status());
+      if (changed) screen.draw(game_, input_, status());
       wint_t key = 0;
       const int kind = get_wch(&key);
       if (endingSignal != 0) return closeBySignal();
+      changed = kind != ERR;
       if (kind == ERR) continue;
       const Outcome outcome = kind == KEY_CODE_YES ? onKeyCode(key, screen) : onLetter(key, screen);
       if (outcome != Outcome::playing) return outcome;
@@ -106,6 +110,7 @@ class TermApp {
   }
 
   Outcome onKeyCode(wint_t key, Screen& screen) {
+    if (key != KEY_RESIZE && key != KEY_PPAGE && key != KEY_NPAGE) choices_.clear();
     switch (key) {
       case KEY_ENTER:
         return sendLine(screen);
