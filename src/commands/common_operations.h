@@ -7,7 +7,6 @@
 
 namespace kvelt {
 
-
 // Text2 gets CR LF and `text`.
 void appendReply(Game& game, const std::string& text);
 
