@@ -93,5 +93,36 @@ class OddCataloguesTest(unittest.TestCase):
             self.assertEqual(len(err.decode().strip().splitlines()), 1)
 
 
+class ReadOnlyGameDirectoryTest(unittest.TestCase):
+    """A game directory the game cannot write: it plays on, and saves say they failed."""
+
+    def setUp(self):
+        self.tmp = tempfile.TemporaryDirectory()
+        self.dir = self.tmp.name
+        self.addCleanup(self.tmp.cleanup)
+        mounted = subprocess.run(["mount", "-t", "tmpfs", "-o", "size=64k", "tmpfs", self.dir],
+                                 capture_output=True)
+        if mounted.returncode != 0:
+            self.skipTest("cannot mount a tmpfs here (needs root): "
+                          + mounted.stderr.decode().strip())
+        self.addCleanup(subprocess.run, ["umount", self.dir], capture_output=True)
+        with open(os.path.join(self.dir, "scripts.tex"), "wb") as f:
+            f.write(numbered_catalogue())
+        subprocess.run(["mount", "-o", "remount,ro", self.dir], check=True)
+
+    def test_saving_fails_with_a_notice_and_the_game_goes_on(self):
+        g = started(self, CLI, directory=self.dir)
+        g.send("")
+        saved = g.send("save 1")
+        self.assertIn("1", saved.get("notice", ""))
+        self.assertFalse(saved["gameOver"])
+        self.assertEqual(page(saved)[0], message(2) + " Vidíš")
+        loaded = g.send("load 1")
+        self.assertIn("notice", loaded)
+        quiet = g.send("vezmi dýku")
+        self.assertNotIn("notice", quiet)
+        self.assertEqual(os.listdir(self.dir), ["scripts.tex"])
+
+
 if __name__ == "__main__":
     unittest.main()
