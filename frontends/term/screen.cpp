@@ -8,6 +8,7 @@
 
 #include "colours.h"
 #include "layout.h"
+#include "shell/window.h"
 #include "text/lines.h"
 #include "text/utf8.h"
 #include "text_wrap.h"

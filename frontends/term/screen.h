@@ -10,9 +10,6 @@ struct screen;  // curses' SCREEN
 
 namespace kvelt::term {
 
-inline constexpr const char* kCarriedCaption = "Máš u sebe:";
-inline constexpr const char* kCredit = "Developed by J.X.W";
-
 class Screen {
  public:
   Screen();
