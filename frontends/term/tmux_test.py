@@ -44,7 +44,7 @@ class Tmux:
         flags = ["-p", "-J"] if joined else ["-p"]
         return self.run("capture-pane", *flags, "-t", SESSION).split("\n")
 
-    def wait(self, what, check, timeout=10.0):
+    def wait(self, what, check, timeout=30.0):
         """Polls the pane until check(rows) holds."""
         deadline = time.monotonic() + timeout
         while True:
@@ -56,7 +56,7 @@ class Tmux:
                               % (what, "\n".join(rows)))
             time.sleep(0.05)
 
-    def wait_text(self, text, timeout=10.0):
+    def wait_text(self, text, timeout=30.0):
         return self.wait(repr(text), lambda rows: any(text in row for row in rows), timeout)
 
 
