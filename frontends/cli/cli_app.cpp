@@ -72,7 +72,7 @@ class Transcript {
     } else {
       out_ << withNewlines(game.Text2) << "\n\n";
       if (!window.pending.empty()) out_ << "(" << window.pending << ")\n";
-      out_ << "Máš u sebe:\n" << carriedList(game.Text3) << "\n> " << std::flush;
+      out_ << kCarriedCaption << "\n" << carriedList(game.Text3) << "\n> " << std::flush;
     }
     window.pending.clear();
   }
