@@ -73,18 +73,6 @@ void restoreObjectLists(Game& game, std::string_view bytes) {
   }
 }
 
-// One pass over slots 0 to 10: a gap closes by one place only, as in the pane's refresh.
-void rebuildCarriedPane(Game& game) {
-  for (game.loopIndex = 0; game.loopIndex <= 10; ++game.loopIndex) {
-    std::string& slot = game.inventory[game.loopIndex];
-    if (slot.empty()) {
-      slot = game.inventory[game.loopIndex + 1];
-      game.inventory[game.loopIndex + 1].clear();
-    }
-    showCarried(game, slot, game.loopIndex);
-  }
-}
-
 }  // namespace
 
 void save(Game& game) {
@@ -120,7 +108,7 @@ void load(Game& game) {
     return;
   }
   restoreObjectLists(game, listBytes);
-  rebuildCarriedPane(game);
+  closeGapsAndShow(game, 10);  // the eleven lines of a loaded pane
   decodeState(game, stateBytes);
   popisy(game);
 }

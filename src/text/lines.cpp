@@ -24,4 +24,12 @@ std::vector<std::string_view> splitLines(std::string_view text) {
   return lines;
 }
 
+std::optional<std::string_view> nthLine(std::string_view text, std::size_t number) {
+  std::string_view line;
+  for (std::size_t n = 1; nextLine(text, line); ++n) {
+    if (n == number) return line;
+  }
+  return std::nullopt;
+}
+
 }  // namespace kvelt
