@@ -14,13 +14,11 @@ import tempfile
 import unittest
 from pathlib import Path
 
+from kvelt_cli import message, numbered_catalogue
+
 CLI = None
 WINNING = None
 ENDING = [171, 172, 179, 177, 178, 179, 179, 179, 180]
-
-
-def message(number):
-    return "M%d žluťoučký" % number
 
 
 def play(directory, lines):
@@ -42,8 +40,7 @@ class SaveRoundTripTest(unittest.TestCase):
     def setUp(self):
         self.temporary = tempfile.TemporaryDirectory()
         self.dir = Path(self.temporary.name)
-        catalogue = "".join(message(n) + "\r\n" for n in range(1, 181))
-        (self.dir / "scripts.tex").write_bytes(catalogue.encode("cp1250"))
+        (self.dir / "scripts.tex").write_bytes(numbered_catalogue())
 
     def tearDown(self):
         self.temporary.cleanup()
