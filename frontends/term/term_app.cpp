@@ -50,18 +50,6 @@ void useUtf8Locale() {
   if (std::setlocale(LC_ALL, "C.UTF-8") == nullptr) std::setlocale(LC_CTYPE, "C.utf8");
 }
 
-// The window has nothing to do but keep the latest notice for the status line.
-class TermWindow : public Window {
- public:
-  void setInputBackground(Rgb) override {}
-  void close() override {}
-  void notice(std::string_view text) override {
-    if (!notices.empty()) notices += '\n';
-    notices += text;
-  }
-  std::string notices;
-};
-
 std::string listChoices(const std::vector<std::string>& candidates) {
   std::string text;
   for (const std::string& word : candidates) {
@@ -75,7 +63,7 @@ enum class Outcome { playing, closed, failed, noTerminal };
 
 class TermApp {
  public:
-  TermApp(Game& game, TermWindow& window) : game_(game), window_(window) {}
+  TermApp(Game& game, RecordingWindow& window) : game_(game), window_(window) {}
 
   // Runs until the game closes its window, a signal ends it, or the catalogue fails.
   Outcome run() {
@@ -198,7 +186,7 @@ class TermApp {
   }
 
   Game& game_;
-  TermWindow& window_;
+  RecordingWindow& window_;
   InputLine input_;
   History history_;
   std::string choices_;
@@ -221,7 +209,7 @@ int runTerm(const std::vector<std::string>& args, std::ostream& err) {
   if (!dirGiven) dir = programDir();
   useUtf8Locale();
 
-  TermWindow window;
+  RecordingWindow window;
   NullDisplay display;
   Game game;
   Status status = startGame(game, Platform{&window, &display, &systemFiles(), dir, dir});

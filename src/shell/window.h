@@ -25,7 +25,8 @@ class Window {
   virtual void notice(std::string_view text) = 0;
 };
 
-// A window that only remembers what it was told; the line mode and tests use it.
+// A window that only remembers what it was told: the line mode, the terminal and the tests
+// draw the texts themselves and show the notices of a turn in their own way.
 class RecordingWindow : public Window {
  public:
   void setInputBackground(Rgb colour) override { background = colour; }
