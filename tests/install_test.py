@@ -22,8 +22,9 @@ class InstallTest(unittest.TestCase):
             for path in ["bin/kvelt-cli", "share/kvelt/scripts.tex",
                          "share/applications/kvelt.desktop"]:
                 self.assertTrue(os.path.exists(os.path.join(prefix, path)), path)
-            if os.path.exists(os.path.join(BUILD, "bin", "kvelt")):
-                self.assertTrue(os.path.exists(os.path.join(prefix, "bin/kvelt")))
+            for program in ["kvelt", "kvelt-term"]:  # when this build made them
+                if os.path.exists(os.path.join(BUILD, "bin", program)):
+                    self.assertTrue(os.path.exists(os.path.join(prefix, "bin", program)), program)
 
             data_home = os.path.join(root, "data")
             env = dict(os.environ, XDG_DATA_HOME=data_home, HOME=os.path.join(root, "home"))

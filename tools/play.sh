@@ -5,7 +5,8 @@ bin=$1
 if [[ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" && -x "$bin/kvelt" ]]; then
   exec "$bin/kvelt"
 fi
-if [[ -t 0 && -x "$bin/kvelt-term" ]]; then
+# Without a graphical display, a terminal still shows the window's layout.
+if [ -t 0 ] && [ -t 1 ] && [ -x "$bin/kvelt-term" ]; then
   exec "$bin/kvelt-term"
 fi
 exec "$bin/kvelt-cli"

@@ -11,7 +11,6 @@
 
 #include "failure_report.h"
 #include "layout.h"
-#include "shell/captions.h"
 #include "shell/completion.h"
 #include "shell/files.h"
 #include "shell/session.h"
@@ -108,8 +107,8 @@ GameWindow::GameWindow(int font, const GameDirs& dirs)
   text1_->onEnter = [this](const std::string& line) { sendLine(line); };
   text1_->onComplete = [this](const std::string& line) { return complete(line); };
   text3_ = makePane(kText3, text3Buffer_, font);
-  makeLabel(kLabel1, kLabel1Caption, kLabel1Text, font);
-  makeLabel(kLabel2, kLabel2Caption, kLabel2Text, font);
+  makeLabel(kLabel1, kCarriedCaption, kLabel1Text, font);
+  makeLabel(kLabel2, kCredit, kLabel2Text, font);
   statusLine_ = makeLabel(kStatusLine, "", kPaneText, font);
   end();
 
