@@ -25,6 +25,7 @@ CZECH_KEYS = ["aacute Aacute", "ccaron Ccaron", "dcaron Dcaron", "eacute Eacute"
 FIRST_SPARE_KEYCODE = 200
 WINDOW = (800, 600)
 INPUT_LINE = (24, 440, 217, 33)
+INPUT_TEXT = (27, 443, 211, 27)  # inside the input line's border
 CARRIED_PANE = (280, 440, 129, 105)
 NARRATION = (0, 0, 801, 417)
 STATUS_LINE = (24, 480, 240, 64)
@@ -196,7 +197,7 @@ def play(kvelt, env, game_dir, artifacts):
         # Tab completes the object word from the words on screen; Enter then takes it.
         typing = type_line(env, window, "vezmi poch", keys=["Tab"], before_enter=lambda: screenshot(
             env, window, os.path.join(artifacts, "fltk-window-typing.png")))
-        check(count(region(typing, INPUT_LINE), WHITE) > 60, "the input line shows the typed line")
+        check(count(region(typing, INPUT_TEXT), WHITE) > 60, "the input line shows the typed line")
         check(carried_now("fltk-window-taken.png") > carried_at_start,
               "Tab completed \"vezmi poch\" and the taken torch is listed as carried")
         # Czech letters typed on the keyboard reach the game whole.
@@ -231,6 +232,16 @@ def play(kvelt, env, game_dir, artifacts):
               "a save that fails is told in the status line")
         check(region(refused, NARRATION) == region(shot, NARRATION),
               "a save that fails leaves the narration as it was")
+
+        # Up brings back the last sent line, Down the empty line that was being typed.
+        run(["xdotool", "key", "--window", window, "Up"], env)
+        time.sleep(0.3)
+        recalled = screenshot(env, window, os.path.join(artifacts, "fltk-window-history.png"))
+        check(count(region(recalled, INPUT_TEXT), WHITE) > 60, "Up recalls the last line sent")
+        run(["xdotool", "key", "--window", window, "Down"], env)
+        time.sleep(0.3)
+        emptied = screenshot(env, window, os.path.join(artifacts, "fltk-window-history.png"))
+        check(count(region(emptied, INPUT_TEXT), WHITE) < 30, "Down goes back to the empty line")
 
         run(["xdotool", "key", "--window", window, "Escape"], env)
         time.sleep(0.3)
