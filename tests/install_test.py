@@ -19,12 +19,14 @@ class InstallTest(unittest.TestCase):
             prefix = os.path.join(root, "usr")
             subprocess.run([CMAKE, "--install", BUILD, "--prefix", prefix], check=True,
                            stdout=subprocess.DEVNULL)
-            for path in ["bin/kvelt-cli", "share/kvelt/scripts.tex",
-                         "share/applications/kvelt.desktop"]:
+            for path in ["bin/kvelt-cli", "share/kvelt/scripts.tex"]:
                 self.assertTrue(os.path.exists(os.path.join(prefix, path)), path)
             for program in ["kvelt", "kvelt-term"]:  # when this build made them
                 if os.path.exists(os.path.join(BUILD, "bin", program)):
                     self.assertTrue(os.path.exists(os.path.join(prefix, "bin", program)), program)
+            if os.path.exists(os.path.join(BUILD, "bin", "kvelt")):
+                for path in ["share/applications/kvelt.desktop", "share/kvelt/background.jpg"]:
+                    self.assertTrue(os.path.exists(os.path.join(prefix, path)), path)
 
             data_home = os.path.join(root, "data")
             env = dict(os.environ, XDG_DATA_HOME=data_home, HOME=os.path.join(root, "home"))
