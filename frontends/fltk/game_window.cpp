@@ -7,6 +7,7 @@
 #include <FL/Fl_PNG_Image.H>
 #include <FL/fl_draw.H>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "failure_report.h"
@@ -75,12 +76,7 @@ Fl_Box* makeLabel(const Box& box, const char* text, Rgb rgb, int font) {
 }
 
 void setPane(Fl_Text_Buffer& buffer, Fl_Text_Display& pane, const std::string& text) {
-  std::string shown = withoutCarriageReturns(text);
-  char* old = buffer.text();
-  bool same = shown == old;
-  free(old);
-  if (same) return;
-  buffer.text(shown.c_str());
+  buffer.text(withoutCarriageReturns(text).c_str());
   // Every page starts at its top, as a text box does when its whole text is set.
   pane.insert_position(0);
   pane.scroll(0, 0);
@@ -109,7 +105,12 @@ GameWindow::GameWindow(int font, const GameDirs& dirs)
   text3_ = makePane(kText3, text3Buffer_, font);
   makeLabel(kLabel1, kCarriedCaption, kLabel1Text, font);
   makeLabel(kLabel2, kCredit, kLabel2Text, font);
+  // A black strip like the panes, so that it reads well over any part of the picture; it is
+  // there only while it has something to say.
   statusLine_ = makeLabel(kStatusLine, "", kPaneText, font);
+  statusLine_->box(FL_FLAT_BOX);
+  statusLine_->color(colour(kPaneBackground));
+  statusLine_->hide();
   end();
 
   // The layout is fixed; a window manager may not stretch it.
@@ -207,7 +208,19 @@ void GameWindow::setStatusLine(const std::string& text) {
   if (text == statusText_) return;
   statusText_ = text;
   statusLine_->copy_label(statusText_.c_str());
-  // The line has no background of its own: the picture behind it is drawn again.
+  if (statusText_.empty()) {
+    statusLine_->hide();
+  } else {
+    // As wide and high as its text, up to the room it has below the input line.
+    int width = kStatusLine.w - 2 * kStatusPadding, height = 0;
+    fl_font(statusLine_->labelfont(), statusLine_->labelsize());
+    fl_measure(statusText_.c_str(), width, height, 0);
+    statusLine_->resize(kStatusLine.x, kStatusLine.y,
+                        std::min(width + 2 * kStatusPadding, kStatusLine.w),
+                        std::min(height + 2 * kStatusPadding, kStatusLine.h));
+    statusLine_->show();
+  }
+  // What the strip covered, or covers now, is drawn again from the picture up.
   redraw();
 }
 

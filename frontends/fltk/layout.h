@@ -19,6 +19,7 @@ inline constexpr Box kLabel2{667, 586, 137, 25};  // credit line
 // save or load problem and for the words that Tab could not choose between, so that the
 // narration stays the game's own.
 inline constexpr Box kStatusLine{24, 480, 240, 64};
+inline constexpr int kStatusPadding = 3;
 
 inline constexpr int kWindowWidth = 800;
 inline constexpr int kWindowHeight = 600;
