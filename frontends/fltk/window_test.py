@@ -5,6 +5,8 @@ catalogue, and screenshots kept for a person to look at.
 Usage: window_test.py KVELT_BINARY ARTIFACTS_DIR DATA_DIR [WINNING_LINES]
 Exits 77 (skipped) when Xvfb or the X tools are not installed.
 """
+import ctypes
+import ctypes.util
 import os
 import random
 import shutil
@@ -296,6 +298,57 @@ def whole_game(kvelt, env, game_dir, artifacts, winning):
             process.wait()
 
 
+class ClientMessage(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
+                ("message_type", ctypes.c_ulong), ("format", ctypes.c_int),
+                ("data", ctypes.c_long * 5), ("pad", ctypes.c_long * 16)]
+
+
+def press_close_box(display, window):
+    """What a window manager sends when the close box is pressed: WM_DELETE_WINDOW. There is no
+    window manager on the test display, and this xdotool cannot send it, so Xlib does."""
+    xlib = ctypes.CDLL(ctypes.util.find_library("X11"))
+    xlib.XOpenDisplay.restype = ctypes.c_void_p
+    xlib.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    xlib.XInternAtom.restype = ctypes.c_ulong
+    xlib.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    xlib.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                                ctypes.c_void_p]
+    xlib.XFlush.argtypes = [ctypes.c_void_p]
+    xlib.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    connection = xlib.XOpenDisplay(display.encode())
+    if not connection:
+        raise RuntimeError("cannot open " + display)
+    event = ClientMessage()
+    event.type = 33  # ClientMessage
+    event.window = int(window)
+    event.message_type = xlib.XInternAtom(connection, b"WM_PROTOCOLS", 0)
+    event.format = 32
+    event.data[0] = xlib.XInternAtom(connection, b"WM_DELETE_WINDOW", 0)
+    xlib.XSendEvent(connection, int(window), 0, 0, ctypes.byref(event))
+    xlib.XFlush(connection)
+    xlib.XCloseDisplay(connection)
+
+
+def close_box(kvelt, env, game_dir):
+    process = subprocess.Popen([kvelt, "--dir", game_dir], env=env, stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL)
+    try:
+        window = find_window(env, "^kvelt$")
+        check(window is not None, "the window opens to be closed")
+        if window is None:
+            return
+        type_line(env, window, "")
+        press_close_box(env["DISPLAY"], window)
+        status = wait_exit(process)
+        check(status == 0, "the close box ends the program with status 0 (got %s)" % status)
+    finally:
+        if process.poll() is None:
+            process.kill()
+            process.wait()
+
+
 def missing_catalogue(kvelt, env, empty_dir):
     process = subprocess.Popen([kvelt, "--dir", empty_dir], env=env, stdout=subprocess.PIPE,
                                stderr=subprocess.PIPE, text=True)
@@ -348,6 +401,7 @@ def main():
                 whole_game(kvelt, env, won_dir, artifacts, winning)
             else:
                 print("skip  the whole game: no list of winning lines given", flush=True)
+            close_box(kvelt, env, game_dir)
             empty_dir = os.path.join(game_dir, "empty")
             os.mkdir(empty_dir)
             missing_catalogue(kvelt, env, empty_dir)
