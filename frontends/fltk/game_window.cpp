@@ -51,8 +51,8 @@ std::unique_ptr<Image> loadImage(const std::string& dir, const char* name) {
   return image;
 }
 
-Fl_Text_Display* makePane(const Box& box, Fl_Text_Buffer& buffer, int font) {
-  auto* pane = new Fl_Text_Display(box.x, box.y, box.w, box.h);
+TextPane* makePane(const Box& box, Fl_Text_Buffer& buffer, int font) {
+  auto* pane = new TextPane(box.x, box.y, box.w, box.h);
   pane->buffer(&buffer);
   pane->box(FL_DOWN_BOX);
   pane->color(colour(kPaneBackground));
@@ -102,6 +102,7 @@ GameWindow::GameWindow(int font, const GameDirs& dirs)
   text1_->textsize(kFontPixels);
   text1_->onEnter = [this](const std::string& line) { sendLine(line); };
   text1_->onComplete = [this](const std::string& line) { return complete(line); };
+  text1_->onPage = [this](int direction) { text2_->page(direction); };
   text3_ = makePane(kText3, text3Buffer_, font);
   makeLabel(kLabel1, kCarriedCaption, kLabel1Text, font);
   makeLabel(kLabel2, kCredit, kLabel2Text, font);

@@ -17,6 +17,7 @@
 #include "shell/game_dirs.h"
 #include "shell/status.h"
 #include "shell/window.h"
+#include "text_pane.h"
 
 class Fl_Image;
 
@@ -54,9 +55,9 @@ class GameWindow : public Fl_Double_Window, public kvelt::Window {
   Game game_;
   std::unique_ptr<Fl_Image> picture_;
   Fl_Text_Buffer text2Buffer_, text3Buffer_;
-  Fl_Text_Display* text2_;
+  TextPane* text2_;
   InputLine* text1_;
-  Fl_Text_Display* text3_;
+  TextPane* text3_;
   Fl_Box* statusLine_;  // save and load problems, and the words Tab could not choose between
   std::string statusText_;
   std::string pendingNotice_;

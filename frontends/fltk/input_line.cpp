@@ -29,6 +29,10 @@ int InputLine::handle(int event) {
       case FL_Down:
         replaceLine(history_.newer());
         return 1;
+      case FL_Page_Up:
+      case FL_Page_Down:
+        if (onPage) onPage(Fl::event_key() == FL_Page_Up ? -1 : 1);
+        return 1;
       case FL_Tab:
         if (onComplete) replaceLine(onComplete(value()));
         return 1;

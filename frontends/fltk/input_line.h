@@ -1,4 +1,5 @@
-// The input line Text1: Enter sends the line, Up and Down walk the history, Tab completes.
+// The input line Text1: Enter sends the line, Up and Down walk the history, Tab completes,
+// Page Up and Page Down scroll the narration.
 #pragma once
 
 #include <FL/Fl_Input.H>
@@ -17,6 +18,8 @@ class InputLine : public Fl_Input {
   std::function<void(const std::string&)> onEnter;
   // Given the line, returns it completed (Tab).
   std::function<std::string(const std::string&)> onComplete;
+  // Called with -1 for Page Up and +1 for Page Down.
+  std::function<void(int)> onPage;
 
   int handle(int event) override;
 

@@ -188,6 +188,16 @@ def play(kvelt, env, game_dir, artifacts):
         # Beside the text the pane is black; a scroll bar is grey but for its outlines.
         check(scrollbar.count(PANE_COLOUR) < len(scrollbar) // 10,
               "the narration pane has a scroll bar for what does not fit")
+        run(["xdotool", "key", "--window", window, "Next"], env)
+        time.sleep(0.3)
+        paged = screenshot(env, window, os.path.join(artifacts, "fltk-window-paged.png"))
+        check(region(paged, NARRATION) != region(first, NARRATION),
+              "Page Down in the input line scrolls the narration")
+        run(["xdotool", "key", "--window", window, "Prior"], env)
+        time.sleep(0.3)
+        back = screenshot(env, window, os.path.join(artifacts, "fltk-window-paged.png"))
+        check(region(back, NARRATION) == region(first, NARRATION),
+              "Page Up scrolls it back to the top")
         type_line(env, window, "")  # the first Enter shows message 174
         type_line(env, window, "")  # the second describes the start room and lists its objects
         carried_at_start = count(region(first, CARRIED_PANE), LIGHT_YELLOW)
