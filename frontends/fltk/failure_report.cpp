@@ -5,6 +5,7 @@
 
 #include <iostream>
 
+#include "layout.h"
 #include "x_display.h"
 
 namespace kvelt::fltk {
@@ -15,7 +16,9 @@ std::string catalogueFailure(const Status& status) {
 
 void reportFailure(const std::string& text) {
   std::cerr << "kvelt: " << text << std::endl;
-  if (displayOpen()) fl_alert("%s", text.c_str());
+  if (!displayOpen()) return;
+  fl_message_title(kTitle);
+  fl_alert("%s", text.c_str());
 }
 
 }  // namespace kvelt::fltk

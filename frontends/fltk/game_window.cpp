@@ -62,6 +62,8 @@ TextPane* makePane(const Box& box, Fl_Text_Buffer& buffer, int font) {
   // Catalogue lines are long: they wrap at word boundaries, and the pane scrolls for the rest.
   pane->wrap_mode(Fl_Text_Display::WRAP_AT_BOUNDS, 0);
   pane->scrollbar_width(14);
+  // Not reached with Tab: when the window gets the focus, it goes to the input line.
+  pane->visible_focus(0);
   return pane;
 }
 
@@ -73,6 +75,21 @@ Fl_Box* makeLabel(const Box& box, const char* text, Rgb rgb, int font) {
   label->labelsize(kFontPixels);
   label->align(FL_ALIGN_TOP_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_WRAP | FL_ALIGN_CLIP);
   return label;
+}
+
+// A letter, or one of the keys the input line gives a meaning to.
+bool isForInputLine() {
+  switch (Fl::event_key()) {
+    case FL_Enter:
+    case FL_KP_Enter:
+    case FL_Tab:
+    case FL_BackSpace:
+    case FL_Page_Up:
+    case FL_Page_Down:
+      return true;
+    default:
+      return Fl::event_length() > 0 && static_cast<unsigned char>(Fl::event_text()[0]) >= ' ';
+  }
 }
 
 void setPane(Fl_Text_Buffer& buffer, Fl_Text_Display& pane, const std::string& text) {
@@ -132,8 +149,13 @@ Status GameWindow::start(DisplaySettings& display, Files& files) {
   Status status =
       startGame(game_, Platform{this, &display, &files, dirs_.catalogueDir, dirs_.saveDir});
   if (status.isOk()) refresh();
-  text1_->take_focus();
   return status;
+}
+
+void GameWindow::open() {
+  show();
+  // The input line has the focus from the start; the panes only take it when clicked.
+  text1_->take_focus();
 }
 
 void GameWindow::setInputBackground(Rgb rgb) {
@@ -160,11 +182,10 @@ void GameWindow::draw() {
 }
 
 int GameWindow::handle(int event) {
-  // Commands are read only from the input line. A letter typed while a pane has the focus
-  // (after a click to select some narration) is not lost: the input line takes it, and the
-  // focus with it.
-  if (event == FL_SHORTCUT && Fl::focus() != text1_ && Fl::event_length() > 0 &&
-      static_cast<unsigned char>(Fl::event_text()[0]) >= ' ') {
+  // Commands are read only from the input line. A key that a pane has no use for, typed while
+  // the pane has the focus (after a click to select some narration, or when the desktop gave
+  // the window its focus), is not lost: the input line takes it, and the focus with it.
+  if (event == FL_SHORTCUT && Fl::focus() != text1_ && isForInputLine()) {
     text1_->take_focus();
     return text1_->handle(FL_KEYBOARD);
   }

@@ -31,6 +31,8 @@ class GameWindow : public Fl_Double_Window, public kvelt::Window {
 
   // Form_Load on the given services; the window is not shown yet.
   Status start(DisplaySettings& display, Files& files);
+  // Shows the window with the input line focused.
+  void open();
   // The program's exit status once the window has gone: 0, or 1 after a catalogue failure.
   int exitStatus() const { return exitStatus_; }
 

@@ -54,7 +54,7 @@ int runWindowApp(const std::vector<std::string>& args) {
     reportFailure(catalogueFailure(status));
     return 1;
   }
-  window.show();
+  window.open();
   Fl::run();
   return window.exitStatus();
 }
