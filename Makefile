@@ -2,7 +2,9 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build play test clean
+WINDOWS_BUILD ?= build-windows
+
+.PHONY: deps build play test windows clean
 
 deps:
 	@tools/install-deps.sh
@@ -17,5 +19,12 @@ play: build
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
+# kvelt.exe for Windows, cross-built with MinGW-w64 and packed with its catalogue.
+windows: deps
+	@cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKVELT_TESTS=OFF \
+		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
+	@cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+	@tools/pack-windows.sh $(WINDOWS_BUILD)/bin dist/kvelt-windows.zip
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(WINDOWS_BUILD) dist
