@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 
 WINDOWS_BUILD ?= build-windows
 
-.PHONY: deps build play test windows clean
+.PHONY: deps build play test sanitize windows clean
 
 deps:
 	@tools/install-deps.sh
@@ -19,6 +19,15 @@ play: build
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
+# The engine and the line mode built with AddressSanitizer and UndefinedBehaviorSanitizer, and
+# every test that runs without a screen, under them; any report fails.
+sanitize: deps
+	@cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKVELT_SANITIZE=ON \
+	  -DKVELT_TERM=OFF -DKVELT_FLTK=OFF -DKVELT_WINDOWS=OFF >/dev/null
+	@cmake --build build-asan -j $(JOBS)
+	@ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --test-dir build-asan --output-on-failure -j $(JOBS)
+
 # kvelt.exe for Windows, cross-built with MinGW-w64 and packed with its catalogue.
 windows: deps
 	@cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKVELT_TESTS=OFF \
@@ -27,4 +36,4 @@ windows: deps
 	@tools/pack-windows.sh $(WINDOWS_BUILD)/bin dist/kvelt-windows.zip
 
 clean:
-	rm -rf $(BUILD) $(WINDOWS_BUILD) dist
+	rm -rf $(BUILD) build-asan build-bench $(WINDOWS_BUILD) dist

@@ -29,6 +29,19 @@ class LineWindow : public Window {
   std::string pending;
 };
 
+// The carried objects one per line, without the pane's empty slots, for a listener's sake.
+std::string carriedList(std::string_view pane) {
+  std::string out;
+  std::size_t start = 0;
+  while (start <= pane.size()) {
+    std::size_t end = pane.find("\r\n", start);
+    if (end == std::string_view::npos) end = pane.size();
+    if (end > start) out.append(pane.substr(start, end - start)).append("\n");
+    start = end + 2;
+  }
+  return out;
+}
+
 std::string withNewlines(std::string_view text) {
   std::string out;
   out.reserve(text.size());
@@ -59,7 +72,7 @@ class Transcript {
     } else {
       out_ << withNewlines(game.Text2) << "\n\n";
       if (!window.pending.empty()) out_ << "(" << window.pending << ")\n";
-      out_ << "Máš u sebe:\n" << withNewlines(game.Text3) << "\n\n> " << std::flush;
+      out_ << "Máš u sebe:\n" << carriedList(game.Text3) << "\n> " << std::flush;
     }
     window.pending.clear();
   }

@@ -34,7 +34,9 @@ void replaceCarried(Game& game, const std::string& oldWord, const std::string& n
   inv(game);
 }
 
-void relistRoom(Game& game) { popisyx(game); }
+void relistRoom(Game& game) {
+  popisyx(game);
+}
 
 bool carries(const Game& game, const std::string& word, int first, int last) {
   for (int slot = first; slot <= last; ++slot) {

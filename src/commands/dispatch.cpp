@@ -10,7 +10,7 @@ namespace kvelt {
 void prikazy(Game& game) {
   // The verbs in their fixed order, each with its rule group; the first equal one acts.
   using Group = void (*)(Game&);
-  const std::array<Group, 6> groups = {examineRules, takeRules, dropRules,
+  const std::array<Group, 6> groups = {examineRules, takeRules,  dropRules,
                                        openRules,    closeRules, useRules};
   for (std::size_t verb = 0; verb < groups.size(); ++verb) {
     if (game.commandVerb == game.verbs[verb]) {

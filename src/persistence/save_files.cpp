@@ -1,9 +1,116 @@
-// Save files.
+// Save files: writing a slot's two files and reading them back into the game.
 #include "persistence/save_files.h"
 
-namespace kvelt {
+#include <string>
+#include <string_view>
 
-void save(Game&) {}
-void load(Game&) {}
+#include "persistence/state_file.h"
+#include "shell/files.h"
+#include "shell/window.h"
+#include "text/carried_pane.h"
+#include "text/codepage.h"
+#include "text/lines.h"
+#include "world/room_handler.h"
+
+namespace kvelt {
+namespace {
+
+// The object-list file: carried slots 0 to 8, then slots 0 to 26 of each room list.
+constexpr Integer kCarriedLines = 9;
+constexpr Integer kRoomLines = 27;
+constexpr Integer kListFileLines = kCarriedLines + kRoomLines * Integer(kRoomListsInOrder.size());
+static_assert(kListFileLines == 630);
+constexpr const char* kLineEnd = "\r\n";
+
+// What the player is told when a slot cannot be written or read; the game itself prints
+// nothing about saving, so these go to the window's notice, not the narration.
+constexpr const char* kSaveFailedBefore = "Hru se nepodařilo uložit do pozice ";
+constexpr const char* kLoadFailedBefore = "Hru z pozice ";
+constexpr const char* kLoadFailedAfter = " se nepodařilo nahrát.";
+
+// Words hold no line ends, and the conversion maps none in or out, so the whole file converts
+// in one go.
+std::string objectListBytes(Game& game) {
+  std::string text;
+  for (game.loopIndex = 0; game.loopIndex < kCarriedLines; ++game.loopIndex) {
+    text += game.inventory[game.loopIndex] + kLineEnd;
+  }
+  for (ObjectList Game::*room : kRoomListsInOrder) {
+    for (game.loopIndex = 0; game.loopIndex < kRoomLines; ++game.loopIndex) {
+      text += (game.*room)[game.loopIndex] + kLineEnd;
+    }
+  }
+  return utf8ToCp1250(text);
+}
+
+// The bytes of the lines that hold slots; lines after the last block are ignored.
+std::string_view storedLines(std::string_view bytes) {
+  std::string_view rest = bytes;
+  std::string_view line;
+  for (int n = 0; n < kListFileLines && nextLine(rest, line);) ++n;
+  return bytes.substr(0, bytes.size() - rest.size());
+}
+
+// Line k (from 1) of the object-list file goes to slot g of its block; g wraps at the size of
+// each block, so a line's slot depends on its number alone.
+void restoreObjectLists(Game& game, std::string_view bytes) {
+  const std::string text = cp1250ToUtf8(storedLines(bytes));
+  std::string_view rest = text;
+  std::string_view line;
+  game.k = 0;
+  game.g = 0;
+  while (nextLine(rest, line)) {
+    ++game.k;
+    game.loadLine = line;
+    if (game.k <= kCarriedLines) {
+      game.inventory[game.g] = game.loadLine;
+      if (++game.g == kCarriedLines) game.g = 0;
+    } else {
+      ObjectList& room = game.*kRoomListsInOrder[(game.k - kCarriedLines - 1) / kRoomLines];
+      room[game.g] = game.loadLine;
+      if (++game.g == kRoomLines) game.g = 0;
+    }
+  }
+}
+
+}  // namespace
+
+void save(Game& game) {
+  const std::string listBytes = objectListBytes(game);
+  const std::string stateBytes = encodeState(game);
+  Files& files = *game.platform.files;
+  const std::string failed = kSaveFailedBefore + std::to_string(game.saveSlot) + ".";
+
+  // Each file is replaced whole or not at all. Should the second fail, the first gets its old
+  // bytes back, so that the slot does not mix two games.
+  std::string previousList;
+  const bool hadList = files.read(game.saveListPath, previousList).isOk();
+  if (!files.replace(game.saveListPath, listBytes).isOk()) {
+    game.platform.window->notice(failed);
+    return;
+  }
+  if (!files.replace(game.saveStatePath, stateBytes).isOk()) {
+    if (hadList) (void)files.replace(game.saveListPath, previousList);
+    game.platform.window->notice(failed);
+  }
+}
+
+void load(Game& game) {
+  // Both files are read whole before anything changes: a slot that was never saved, or that
+  // cannot be read, leaves the game exactly as it was.
+  Files& files = *game.platform.files;
+  std::string listBytes;
+  std::string stateBytes;
+  if (!files.read(game.saveListPath, listBytes).isOk() ||
+      !files.read(game.saveStatePath, stateBytes).isOk()) {
+    game.platform.window->notice(kLoadFailedBefore + std::to_string(game.saveSlot) +
+                                 kLoadFailedAfter);
+    return;
+  }
+  restoreObjectLists(game, listBytes);
+  closeGapsAndShow(game, 10);  // the eleven lines of a loaded pane
+  decodeState(game, stateBytes);
+  popisy(game);
+}
 
 }  // namespace kvelt

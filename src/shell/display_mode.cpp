@@ -24,8 +24,7 @@ void setDisplayMode(DisplaySettings& display, const Integer& width, const Intege
   display.enumCurrentSettings(mode);
   // Widened with the sign, as the game's 16-bit sizes always were.
   mode.setField32(DevModeA::kDmPelsWidthOffset, static_cast<std::uint32_t>(std::int32_t{width}));
-  mode.setField32(DevModeA::kDmPelsHeightOffset,
-                  static_cast<std::uint32_t>(std::int32_t{height}));
+  mode.setField32(DevModeA::kDmPelsHeightOffset, static_cast<std::uint32_t>(std::int32_t{height}));
   if (display.changeDisplaySettings(mode, kCdsTest) == kDispChangeSuccessful) {
     display.changeDisplaySettings(mode, kCdsUpdateRegistry);
   }

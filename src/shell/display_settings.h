@@ -55,7 +55,8 @@ class DisplaySettings {
 // nothing ever changes. The line mode, the terminal and the Linux window use it.
 class NullDisplay : public DisplaySettings {
  public:
-  NullDisplay(std::uint32_t width = 800, std::uint32_t height = 600) : width_(width), height_(height) {}
+  NullDisplay(std::uint32_t width = 800, std::uint32_t height = 600)
+      : width_(width), height_(height) {}
   void enumCurrentSettings(DevModeA& mode) override {
     mode.setField32(DevModeA::kDmPelsWidthOffset, width_);
     mode.setField32(DevModeA::kDmPelsHeightOffset, height_);

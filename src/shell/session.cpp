@@ -37,6 +37,8 @@ Status pressEnter(Game& game, std::string line) {
   });
 }
 
-void closeWindow(Game& game) { Form_Unload(game); }
+void closeWindow(Game& game) {
+  Form_Unload(game);
+}
 
 }  // namespace kvelt

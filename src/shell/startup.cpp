@@ -33,7 +33,8 @@ void fillRoomLists(Game& game) {
   fill(game.room21Objects, {"stojan", "kvelt"});
   fill(game.room22Objects, {"okno", "stolek", "krb", "ohniště"});
   fill(game.room42Objects, {"dveře", "štít", "meč"});
-  fill(game.room52Objects, {"lustr", "lano od lustru", "stůl", "kapitána", "zdobený klíč", "knihu"});
+  fill(game.room52Objects,
+       {"lustr", "lano od lustru", "stůl", "kapitána", "zdobený klíč", "knihu"});
   fill(game.room24Objects, {"kováře", "soudek", "nádobu", "výheň"});
   fill(game.room14Objects, {"držák", "prapor"});
 }

@@ -15,9 +15,15 @@
 namespace kvelt {
 namespace {
 
-bool isTrue(Integer flag) { return flag == kTrue; }
-bool isFalse(Integer flag) { return flag == kFalse; }
-bool at(const Game& game, Integer x, Integer y) { return game.posX == x && game.posY == y; }
+bool isTrue(Integer flag) {
+  return flag == kTrue;
+}
+bool isFalse(Integer flag) {
+  return flag == kFalse;
+}
+bool at(const Game& game, Integer x, Integer y) {
+  return game.posX == x && game.posY == y;
+}
 bool typed(const Game& game, std::initializer_list<std::string_view> lines) {
   for (std::string_view line : lines) {
     if (game.lastCommand == line) return true;
@@ -42,33 +48,48 @@ struct Gate {
 // answers 98, not 91.
 const std::array<Gate, 9> kGatesBeforeMovement = {{
     {[](const Game& g) { return typed(g, {"j"}) && at(g, 3, 6) && isTrue(g.kveltTaken); },
-     {171, 172, 179, 177, 178, 179, 179, 179, 180}, true},
+     {171, 172, 179, 177, 178, 179, 179, 179, 180},
+     true},
     {[](const Game& g) {
        return typed(g, {"j"}) && at(g, 3, 6) && isFalse(g.kveltTaken) && isTrue(g.chandelierCut);
      },
-     {173}, false},
-    {[](const Game& g) { return typed(g, {"s", "j", "z", "v"}) && at(g, 3, 2) && isFalse(g.guardKilled); },
-     {148}, true},
+     {173},
+     false},
+    {[](const Game& g) {
+       return typed(g, {"s", "j", "z", "v"}) && at(g, 3, 2) && isFalse(g.guardKilled);
+     },
+     {148},
+     true},
     {[](const Game& g) { return typed(g, {"s"}) && at(g, 6, 5) && isTrue(g.chandelierCut); },
-     {169}, true},
-    {[](const Game& g) { return at(g, 5, 2) && isFalse(g.chandelierCut) && !safeInCaptainsHall(g); },
-     {158}, true},
-    {[](const Game& g) { return typed(g, {"j", "z", "v"}) && g.posY <= 4 && isFalse(g.deadGuardHidden); },
-     {98}, true},
+     {169},
+     true},
+    {[](const Game& g) {
+       return at(g, 5, 2) && isFalse(g.chandelierCut) && !safeInCaptainsHall(g);
+     },
+     {158},
+     true},
+    {[](const Game& g) {
+       return typed(g, {"j", "z", "v"}) && g.posY <= 4 && isFalse(g.deadGuardHidden);
+     },
+     {98},
+     true},
     {[](const Game& g) {
        return ((typed(g, {"j"}) && at(g, 3, 2)) || (typed(g, {"s"}) && at(g, 3, 4))) &&
               isTrue(g.chandelierCut);
      },
-     {166}, true},
+     {166},
+     true},
     {[](const Game& g) {
        return ((typed(g, {"s"}) && at(g, 3, 5)) || (typed(g, {"j"}) && at(g, 3, 4))) &&
               isFalse(g.deviceJammed);
      },
-     {91}, true},
+     {91},
+     true},
     {[](const Game& g) {
        return typed(g, {"s"}) && at(g, 3, 3) && isTrue(g.door33Open) && isFalse(g.uniformWorn);
      },
-     {138}, true},
+     {138},
+     true},
 }};
 
 const std::array<Gate, 2> kGatesAfterMovement = {{

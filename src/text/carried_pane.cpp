@@ -12,10 +12,10 @@ void showCarried(Game& game, const std::string& word, Integer line) {
   }
 }
 
-void inv(Game& game) {
+void closeGapsAndShow(Game& game, Integer last) {
   // A single pass: each empty slot takes the word after it, so one gap travels to the end,
   // while two gaps side by side close by one place only.
-  for (game.loopIndex = 0; game.loopIndex <= 9; ++game.loopIndex) {
+  for (game.loopIndex = 0; game.loopIndex <= last; ++game.loopIndex) {
     auto& slot = game.inventory[game.loopIndex];
     if (slot.empty()) {
       slot = game.inventory[game.loopIndex + 1];
@@ -24,5 +24,7 @@ void inv(Game& game) {
     showCarried(game, slot, game.loopIndex);
   }
 }
+
+void inv(Game& game) { closeGapsAndShow(game, 9); }
 
 }  // namespace kvelt

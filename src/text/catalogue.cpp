@@ -31,10 +31,12 @@ void showMessage(Game& game, Integer number) {
   std::string content;
   Status status = game.platform.files->read(path, content);
   if (!status.isOk()) throw FatalError{status.message()};
-  // Read to the end, as the game always has; only the wanted line is converted.
-  std::vector<std::string_view> lines = splitLines(content);
-  if (number < 1 || static_cast<std::size_t>(number) > lines.size()) return;
-  std::string line = cp1250ToUtf8(lines[static_cast<std::size_t>(number) - 1]);
+  // The whole file is read on every call, so an edited catalogue shows at once; only the wanted
+  // line is looked for and converted.
+  if (number < 1) return;
+  std::optional<std::string_view> found = nthLine(content, static_cast<std::size_t>(number));
+  if (!found) return;
+  std::string line = cp1250ToUtf8(*found);
   if (replacesPane(number)) {
     game.Text2 = std::move(line);
   } else {

@@ -3,22 +3,33 @@
 
 namespace kvelt {
 
+bool nextLine(std::string_view& text, std::string_view& line) {
+  if (text.empty()) return false;
+  std::size_t end = text.find_first_of("\r\n");
+  if (end == std::string_view::npos) {
+    line = text;
+    text = {};
+    return true;
+  }
+  line = text.substr(0, end);
+  bool crLf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+  text.remove_prefix(end + (crLf ? 2 : 1));
+  return true;
+}
+
 std::vector<std::string_view> splitLines(std::string_view text) {
   std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  std::size_t i = 0;
-  while (i < text.size()) {
-    char c = text[i];
-    if (c == '\r' || c == '\n') {
-      lines.push_back(text.substr(start, i - start));
-      i += (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
-      start = i;
-    } else {
-      ++i;
-    }
-  }
-  if (start < text.size()) lines.push_back(text.substr(start));
+  std::string_view line;
+  while (nextLine(text, line)) lines.push_back(line);
   return lines;
+}
+
+std::optional<std::string_view> nthLine(std::string_view text, std::size_t number) {
+  std::string_view line;
+  for (std::size_t n = 1; nextLine(text, line); ++n) {
+    if (n == number) return line;
+  }
+  return std::nullopt;
 }
 
 }  // namespace kvelt

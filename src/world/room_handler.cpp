@@ -17,7 +17,9 @@ constexpr const char* kBurningTorch = "hořící pochodeň";
 using Ways = std::array<bool, 4>;  // north, south, west, east
 constexpr bool N = true, S = true, W = true, E = true, o = false;
 
-bool isTrue(Integer flag) { return flag == kTrue; }
+bool isTrue(Integer flag) {
+  return flag == kTrue;
+}
 
 // Step 1 of a visit: the description. Returns false when the visit ends there (the dark room,
 // the ending of the smithy).

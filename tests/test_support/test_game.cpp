@@ -1,12 +1,18 @@
 // Fake platform services and a numbered catalogue for the engine's tests.
 #include "test_support/test_game.h"
 
+#include <cctype>
+
+#include "commands/dispatch.h"
 #include "shell/session.h"
 #include "text/codepage.h"
+#include "world/room_handler.h"
 
 namespace kvelt::testing {
 
-std::string messageText(int number) { return "M" + std::to_string(number) + " žluťoučký"; }
+std::string messageText(int number) {
+  return "M" + std::to_string(number) + " žluťoučký";
+}
 
 std::string numberedCatalogue(int lines) {
   std::string text;
@@ -34,7 +40,9 @@ std::int32_t FakeDisplay::changeDisplaySettings(DevModeA& mode, std::uint32_t fl
   return kDispChangeSuccessful;
 }
 
-TestGame::TestGame() { files.files[std::string(kDir) + "/scripts.tex"] = numberedCatalogue(); }
+TestGame::TestGame() {
+  files.files[std::string(kDir) + "/scripts.tex"] = numberedCatalogue();
+}
 
 void TestGame::start() {
   Status status = startGame(game, Platform{&window, &display, &files, kDir, kDir});
@@ -49,6 +57,53 @@ void TestGame::enter(const std::string& line) {
 void TestGame::startPlaying() {
   start();
   enter("");
+}
+
+void TestGame::standIn(Integer x, Integer y) {
+  game.posX = x;
+  game.posY = y;
+  game.currentRoomObjects = *roomObjects(game, x, y);
+  constexpr struct {
+    Integer x, y, code;
+  } kDoors[] = {{3, 7, 1}, {3, 3, 2}, {3, 2, 3}, {4, 2, 4}, {3, 1, 5}};
+  for (const auto& door : kDoors) {
+    if (door.x == x && door.y == y) game.doorRoomCode = door.code;
+  }
+}
+
+std::vector<std::string> TestGame::command(const std::string& verb, const std::string& object,
+                                           const std::string& target) {
+  game.Text2.clear();
+  game.commandVerb = verb;
+  game.commandObject = object;
+  game.commandTarget = target;
+  prikazy(game);
+  return readPage(game.Text2);
+}
+
+std::vector<std::string> TestGame::carried() const {
+  std::vector<std::string> words;
+  for (const std::string& word : game.inventory) {
+    if (!word.empty()) words.push_back(word);
+  }
+  return words;
+}
+
+std::vector<std::string> readPage(const std::string& pane) {
+  static const std::string kTail = " žluťoučký";
+  std::vector<std::string> lines = paneLines(pane);
+  if (!lines.empty() && lines.front().empty()) lines.erase(lines.begin());
+  for (std::string& line : lines) {
+    std::size_t digits = 1;
+    while (digits < line.size() && std::isdigit(static_cast<unsigned char>(line[digits]))) {
+      ++digits;
+    }
+    if (line.size() > 1 && line[0] == 'M' && digits > 1 &&
+        line.compare(digits, kTail.size(), kTail) == 0) {
+      line = line.substr(1, digits - 1) + line.substr(digits + kTail.size());
+    }
+  }
+  return lines;
 }
 
 std::vector<std::string> paneLines(const std::string& pane) {

@@ -34,6 +34,15 @@ struct TestGame {
   void enter(const std::string& line);
   // Starts and skips the first turn, so the next Enter describes the start room.
   void startPlaying();
+  // Puts the player into room (x,y) with the room's objects in currentRoomObjects, as the
+  // room handler leaves them before it calls the interpreter (door code included).
+  void standIn(Integer x, Integer y);
+  // Runs the interpreter on these command words with an empty narration pane and returns what
+  // it printed, read by readPage.
+  std::vector<std::string> command(const std::string& verb, const std::string& object,
+                                   const std::string& target = "");
+  // The non-empty inventory slots, in order.
+  std::vector<std::string> carried() const;
 
   Game game;
   RecordingWindow window;
@@ -44,5 +53,10 @@ struct TestGame {
 
 // The pane split at CR LF.
 std::vector<std::string> paneLines(const std::string& pane);
+
+// The pane split at CR LF, with each catalogue line written as its number: "M45 žluťoučký"
+// reads "45", and "M94 žluťoučký Vidíš" (a listing continuing the line) reads "94 Vidíš". A
+// leading empty line (the pane was empty before the first append) is dropped.
+std::vector<std::string> readPage(const std::string& pane);
 
 }  // namespace kvelt::testing

@@ -1,0 +1,128 @@
+"""Hostile input through kvelt-cli: huge and broken lines, odd catalogues, vanishing files."""
+import os
+import resource
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+from kvelt_cli import Game, started, message, page, numbered_catalogue
+
+CLI = sys.argv.pop(1) if len(sys.argv) > 1 else "build/bin/kvelt-cli"
+
+
+def run_cli(directory, data, timeout=300):
+    return subprocess.run([CLI, "--json", "--dir", directory], input=data,
+                          capture_output=True, timeout=timeout)
+
+
+def game_dir(catalogue=None):
+    d = tempfile.TemporaryDirectory()
+    with open(os.path.join(d.name, "scripts.tex"), "wb") as f:
+        f.write(catalogue if catalogue is not None else numbered_catalogue())
+    return d
+
+
+class HostileLinesTest(unittest.TestCase):
+    def test_ten_megabyte_line_is_just_an_unknown_command(self):
+        g = started(self, CLI)
+        g.send("")
+        turn = g.send("vezmi " + "x" * (10 * 1024 * 1024))
+        self.assertFalse(turn["gameOver"])
+        self.assertEqual(page(turn)[0], message(2) + " Vidíš")
+        self.assertEqual(page(g.send("vezmi dýku"))[-1], "dýku již u sebe máš!")
+
+    def test_nul_bytes_control_characters_and_broken_utf8(self):
+        g = started(self, CLI)
+        g.send("")
+        for line in (b"\x00" * 4096, b"\x1b[2J\x07\x08\x7f", b"\xc3\x28\xa0\xa1\xff",
+                     b"s\rs", b"save 3\x00", b"\xed\xa0\x80"):
+            turn = g.send(line)
+            self.assertEqual(turn["event"], "turn")
+            self.assertEqual((turn["posX"], turn["posY"]), (3, 7))
+        rest, code = g.close()
+        self.assertEqual(code, 0)
+
+
+class ManyTurnsTest(unittest.TestCase):
+    def measure(self, turns):
+        with game_dir() as d:
+            before = resource.getrusage(resource.RUSAGE_CHILDREN)
+            start = time.monotonic()
+            proc = subprocess.Popen([CLI, "--json", "--dir", d], stdin=subprocess.PIPE,
+                                    stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+            proc.communicate(b"\n" * turns, timeout=600)
+            elapsed = time.monotonic() - start
+            self.assertEqual(proc.returncode, 0)
+            return elapsed, resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss
+
+    def test_hundred_thousand_enters_neither_grow_nor_slow_down(self):
+        small_time, small_rss = self.measure(10_000)
+        big_time, big_rss = self.measure(100_000)
+        # ru_maxrss is the largest child so far: the big run may not exceed the small one by
+        # more than a few megabytes, and ten times the turns may take at most ~10x the time.
+        self.assertLess(big_rss, small_rss + 8 * 1024, (small_rss, big_rss))
+        self.assertLess(big_time, 10 * small_time * 2 + 2, (small_time, big_time))
+
+
+class OddCataloguesTest(unittest.TestCase):
+    def test_catalogue_of_a_hundred_thousand_lines(self):
+        g = started(self, CLI, catalogue=numbered_catalogue(100_000))
+        self.assertEqual(page(g.send("")), [message(174)])
+        self.assertEqual(page(g.send(""))[0], message(2) + " Vidíš")
+
+    def test_catalogue_with_mixed_line_ends(self):
+        lines = [f"M{n} žluťoučký".encode("cp1250") for n in range(1, 181)]
+        ends = [b"\r\n", b"\r", b"\n"]
+        data = b"".join(line + ends[i % 3] for i, line in enumerate(lines))
+        g = started(self, CLI, catalogue=data)
+        self.assertEqual(page(g.start), [message(n) for n in (1, 33, 35, 37)])
+        self.assertEqual(page(g.send("")), [message(174)])
+
+    def test_catalogue_removed_while_playing_ends_cleanly(self):
+        with game_dir() as d:
+            proc = subprocess.Popen([CLI, "--json", "--dir", d], stdin=subprocess.PIPE,
+                                    stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+            proc.stdout.readline()
+            os.remove(os.path.join(d, "scripts.tex"))
+            out, err = proc.communicate(b"\n", timeout=30)
+            self.assertEqual(proc.returncode, 1)
+            self.assertEqual(out, b"")
+            self.assertIn(os.path.join(d, "scripts.tex"), err.decode())
+            self.assertEqual(len(err.decode().strip().splitlines()), 1)
+
+
+class ReadOnlyGameDirectoryTest(unittest.TestCase):
+    """A game directory the game cannot write: it plays on, and saves say they failed."""
+
+    def setUp(self):
+        self.tmp = tempfile.TemporaryDirectory()
+        self.dir = self.tmp.name
+        self.addCleanup(self.tmp.cleanup)
+        mounted = subprocess.run(["mount", "-t", "tmpfs", "-o", "size=64k", "tmpfs", self.dir],
+                                 capture_output=True)
+        if mounted.returncode != 0:
+            self.skipTest("cannot mount a tmpfs here (needs root): "
+                          + mounted.stderr.decode().strip())
+        self.addCleanup(subprocess.run, ["umount", self.dir], capture_output=True)
+        with open(os.path.join(self.dir, "scripts.tex"), "wb") as f:
+            f.write(numbered_catalogue())
+        subprocess.run(["mount", "-o", "remount,ro", self.dir], check=True)
+
+    def test_saving_fails_with_a_notice_and_the_game_goes_on(self):
+        g = started(self, CLI, directory=self.dir)
+        g.send("")
+        saved = g.send("save 1")
+        self.assertIn("1", saved.get("notice", ""))
+        self.assertFalse(saved["gameOver"])
+        self.assertEqual(page(saved)[0], message(2) + " Vidíš")
+        loaded = g.send("load 1")
+        self.assertIn("notice", loaded)
+        quiet = g.send("vezmi dýku")
+        self.assertNotIn("notice", quiet)
+        self.assertEqual(os.listdir(self.dir), ["scripts.tex"])
+
+
+if __name__ == "__main__":
+    unittest.main()
