@@ -5,6 +5,7 @@
 #include "layout.h"
 #include "resources.h"
 #include "save_folder.h"
+#include "shell/completion.h"
 #include "shell/files.h"
 #include "shell/program_dir.h"
 #include "shell/session.h"
@@ -63,6 +64,7 @@ int GameWindow::run() {
 
   MSG message;
   while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (moveFocus(message)) continue;
     ::TranslateMessage(&message);
     ::DispatchMessageW(&message);
   }
@@ -253,7 +255,33 @@ void GameWindow::sendLine() {
   showTexts();
 }
 
-void GameWindow::completeLine() {}
+void GameWindow::completeLine() {
+  std::wstring typed = windowText(text1_);
+  Completion completion = kvelt::completeLine(toUtf8(typed), visibleWords(game_));
+  std::wstring completed = toUtf16(completion.line);
+  // Nothing to add: no word fits, or several fit and share nothing more.
+  if (completed == typed) {
+    ::MessageBeep(MB_OK);
+    return;
+  }
+  setInputLine(completed);
+}
+
+bool GameWindow::moveFocus(const MSG& message) {
+  // Tab in the input line completes a word; from the two panes, Tab and Shift+Tab move on in
+  // the layout's order, and Shift+Tab leaves the input line for the narration, so that a
+  // keyboard or a screen reader reaches every text.
+  if (message.message != WM_KEYDOWN || message.wParam != VK_TAB) return false;
+  bool back = (::GetKeyState(VK_SHIFT) & 0x8000) != 0;
+  HWND order[] = {text2_, text1_, text3_};
+  for (int i = 0; i < 3; ++i) {
+    if (message.hwnd != order[i]) continue;
+    if (order[i] == text1_ && !back) return false;
+    ::SetFocus(order[(i + (back ? 2 : 1)) % 3]);
+    return true;
+  }
+  return false;
+}
 
 void GameWindow::fatalError(const Status& status) {
   exitStatus_ = 1;

@@ -45,6 +45,8 @@ class GameWindow : public Window {
   void showTexts();
   void sendLine();
   void completeLine();
+  // Tab order between the three text boxes; true when `message` was that key.
+  bool moveFocus(const MSG& message);
   void setInputLine(const std::wstring& text);
   // The catalogue could not be read: the engine has put the screen size back already.
   void fatalError(const Status& status);

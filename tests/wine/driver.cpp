@@ -84,6 +84,16 @@ bool fileExists(const std::string& path) {
   return ::GetFileAttributesW(toUtf16(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+// The texts of a message box's controls, one a line.
+std::string dialogText(HWND box) {
+  std::string text;
+  for (HWND child = ::GetWindow(box, GW_CHILD); child != nullptr;
+       child = ::GetWindow(child, GW_HWNDNEXT)) {
+    text += windowTextOf(child) + "\n";
+  }
+  return text;
+}
+
 void checkPlace(CheckReport& report, HWND window, HWND control, const win32::ControlPlace& place,
                 const std::string& name) {
   RECT rect;
@@ -113,7 +123,8 @@ void checkWindow(CheckReport& report, KveltProcess& game) {
                "the two captions");
 }
 
-// The first game: the opening, the first turns, a take, a save, history, and "exit".
+// The first game: the opening, the first turns, completion, history, a take, a save, a failed
+// load, and "exit".
 void playToExit(CheckReport& report, const Options& options) {
   report.note("first run: played to \"exit\"");
   std::wstring exe = gameFolder(options, "hra Jiří", true);
@@ -152,6 +163,15 @@ void playToExit(CheckReport& report, const Options& options) {
   report.check(game.text(kText2).rfind(startRoom, 0) == 0, "the second Enter describes room (3,7)",
                game.text(kText2));
 
+  // Tab completes from the words on the page.
+  game.setText(kText1, "vezmi ol");
+  game.pressKey(kText1, VK_TAB);
+  report.check(game.text(kText1) == "vezmi olej", "Tab completes \"vezmi ol\"", game.text(kText1));
+  game.setText(kText1, "pouzij kamen");
+  game.pressKey(kText1, VK_TAB);
+  report.check(game.text(kText1) == "pouzij kamen", "Tab leaves a line it cannot complete",
+               game.text(kText1));
+
   game.sendLine(kText1, "vezmi pochodeň");
   if (options.expectTake) {
     report.check(game.text(kText2).find("Vzal jsi pochodeň...") != std::string::npos,
@@ -178,6 +198,17 @@ void playToExit(CheckReport& report, const Options& options) {
   } else {
     report.note("skipped: \"save 1\" writing its files (saving is not in this build)");
   }
+  if (options.expectSaves) {
+    // A slot never saved: the game says so in a message box and the turn goes on.
+    game.postLine(kText1, "load 5");
+    HWND box = game.waitForDialog(kExitTimeout);
+    std::string text = box != nullptr ? dialogText(box) : "";
+    report.check(text.find("Hru z pozice 5 se nepodařilo nahrát.") != std::string::npos,
+                 "a failed load shows its notice in a message box", text);
+    if (box != nullptr) ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+    ::Sleep(1000);
+    report.check(game.text(kText1).empty(), "and the turn then ends as usual", game.text(kText1));
+  }
 
   game.sendLine(kText1, "exit");
   DWORD code = 1234;
@@ -187,10 +218,13 @@ void playToExit(CheckReport& report, const Options& options) {
   report.check(mode.is(1024, 768), "the screen is 1024 x 768 again", mode.describe());
 }
 
-// The second game: closed from outside, as by the close box or Alt+F4.
-void closeFromOutside(CheckReport& report, const Options& options) {
-  report.note("second run: closed with WM_CLOSE");
-  std::wstring exe = gameFolder(options, "second", true);
+enum class Ending { closeMessage, altF4, sessionEnd };
+
+// A game ended from outside: the close box (WM_CLOSE), Alt+F4, or the user logging off.
+void endFromOutside(CheckReport& report, const Options& options, Ending ending,
+                    const std::string& name) {
+  report.note("a run ended by " + name);
+  std::wstring exe = gameFolder(options, "end " + std::to_string(int(ending)), true);
   KveltProcess game;
   if (!report.check(game.start(exe, options.workDir), "kvelt.exe starts")) return;
   if (!report.check(game.waitForWindow(kStartTimeout), "its window appears")) return;
@@ -198,17 +232,34 @@ void closeFromOutside(CheckReport& report, const Options& options) {
   ScreenMode mode = screenMode();
   report.check(mode.is(800, 600), "the screen is 800 x 600", mode.describe());
   game.sendLine(kText1, "");
-  ::PostMessageW(game.window(), WM_CLOSE, 0, 0);
+
   DWORD code = 1234;
+  switch (ending) {
+    case Ending::closeMessage:
+      ::PostMessageW(game.window(), WM_CLOSE, 0, 0);
+      break;
+    case Ending::altF4:
+      // The key as the input line receives it: F4 with Alt held (bit 29 of the key data).
+      ::PostMessageW(game.control(kText1), WM_SYSKEYDOWN, VK_F4, (1 << 29) | (0x3E << 16) | 1);
+      break;
+    case Ending::sessionEnd:
+      // Windows asks, then ends the process itself once WM_ENDSESSION has been answered.
+      ::SendMessageW(game.window(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
+      ::SendMessageW(game.window(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+      mode = screenMode();
+      report.check(mode.is(1024, 768), "the screen is 1024 x 768 again", mode.describe());
+      game.kill();
+      return;
+  }
   report.check(game.waitForExit(kExitTimeout, code) && code == 0,
-               "WM_CLOSE ends the program with status 0", std::to_string(code));
+               name + " ends the program with status 0", std::to_string(code));
   mode = screenMode();
   report.check(mode.is(1024, 768), "the screen is 1024 x 768 again", mode.describe());
 }
 
-// The third game: no catalogue beside the program.
+// A game with no catalogue beside the program.
 void missingCatalogue(CheckReport& report, const Options& options) {
-  report.note("third run: no scripts.tex");
+  report.note("a run without scripts.tex");
   std::wstring exe = gameFolder(options, "bez zpráv", false);
   std::string expectedPath = toUtf8(exe.substr(0, exe.rfind(L'\\'))) + "\\scripts.tex";
   KveltProcess game;
@@ -218,11 +269,7 @@ void missingCatalogue(CheckReport& report, const Options& options) {
   ScreenMode mode = screenMode();
   report.check(mode.is(1024, 768), "the screen size is back before the message shows",
                mode.describe());
-  std::string text;
-  for (HWND child = ::GetWindow(box, GW_CHILD); child != nullptr;
-       child = ::GetWindow(child, GW_HWNDNEXT)) {
-    text += windowTextOf(child) + "\n";
-  }
+  std::string text = dialogText(box);
   report.check(text.find(expectedPath) != std::string::npos,
                "the message names the catalogue's full path", text);
   ::PostMessageW(box, WM_COMMAND, IDOK, 0);
@@ -268,7 +315,9 @@ int main() {
   ::CreateDirectoryW(kvelt::toUtf16(scratch).c_str(), nullptr);
   checkPlatform(report, scratch);
   playToExit(report, options);
-  closeFromOutside(report, options);
+  endFromOutside(report, options, Ending::closeMessage, "WM_CLOSE");
+  endFromOutside(report, options, Ending::altF4, "Alt+F4");
+  endFromOutside(report, options, Ending::sessionEnd, "the session ending");
   missingCatalogue(report, options);
 
   report.note(report.failures() == 0 ? "RESULT PASS"

@@ -93,12 +93,24 @@ std::string KveltProcess::text(int id) const {
   return windowTextOf(control(id));
 }
 
+void KveltProcess::setText(int id, const std::string& text) {
+  std::wstring wide = toUtf16(text);
+  ::SendMessageW(control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
 void KveltProcess::sendLine(int inputId, const std::string& line) {
-  HWND input = control(inputId);
-  std::wstring wide = toUtf16(line);
-  ::SendMessageW(input, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+  setText(inputId, line);
   // Sent, not posted: it returns when the turn is over.
-  ::SendMessageW(input, WM_CHAR, L'\r', 1);
+  ::SendMessageW(control(inputId), WM_CHAR, L'\r', 1);
+}
+
+void KveltProcess::postLine(int inputId, const std::string& line) {
+  setText(inputId, line);
+  ::PostMessageW(control(inputId), WM_CHAR, L'\r', 1);
+}
+
+void KveltProcess::pressKey(int id, WPARAM virtualKey) {
+  ::SendMessageW(control(id), WM_KEYDOWN, virtualKey, 1);
 }
 
 }  // namespace kvelt::wine

@@ -30,6 +30,12 @@ class KveltProcess {
   std::string text(int id) const;
   // Types `line` (UTF-8) into the input line and presses Enter there.
   void sendLine(int inputId, const std::string& line);
+  // The same, but returns at once: for a turn that opens a message box.
+  void postLine(int inputId, const std::string& line);
+  // Sets the text of a control without pressing anything.
+  void setText(int id, const std::string& text);
+  // A key press (WM_KEYDOWN) in a control, handled before this returns.
+  void pressKey(int id, WPARAM virtualKey);
 
  private:
   PROCESS_INFORMATION process_{};
