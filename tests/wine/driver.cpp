@@ -278,6 +278,29 @@ void missingCatalogue(CheckReport& report, const Options& options) {
                "the program then ends with status 1", std::to_string(code));
 }
 
+// A game whose catalogue disappears while it runs: the next turn cannot go on.
+void catalogueVanishes(CheckReport& report, const Options& options) {
+  report.note("a run whose scripts.tex disappears");
+  std::wstring exe = gameFolder(options, "vanishing", true);
+  std::wstring catalogue = exe.substr(0, exe.rfind(L'\\')) + L"\\scripts.tex";
+  KveltProcess game;
+  if (!report.check(game.start(exe, options.workDir), "kvelt.exe starts")) return;
+  if (!report.check(game.waitForWindow(kStartTimeout), "its window appears")) return;
+  ::Sleep(500);
+  report.check(::DeleteFileW(catalogue.c_str()) != FALSE, "the catalogue is removed");
+  game.postLine(kText1, "");
+  HWND box = game.waitForDialog(kStartTimeout);
+  if (!report.check(box != nullptr, "a message box appears")) return;
+  ScreenMode mode = screenMode();
+  report.check(mode.is(1024, 768), "the screen size is back", mode.describe());
+  report.check(dialogText(box).find(toUtf8(catalogue)) != std::string::npos,
+               "the message names the catalogue's full path", dialogText(box));
+  ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+  DWORD code = 1234;
+  report.check(game.waitForExit(kExitTimeout, code) && code == 1,
+               "the program then ends with status 1", std::to_string(code));
+}
+
 Options parse(int argc, wchar_t** argv) {
   Options options;
   if (argc >= 4) {
@@ -319,6 +342,7 @@ int main() {
   endFromOutside(report, options, Ending::altF4, "Alt+F4");
   endFromOutside(report, options, Ending::sessionEnd, "the session ending");
   missingCatalogue(report, options);
+  catalogueVanishes(report, options);
 
   report.note(report.failures() == 0 ? "RESULT PASS"
                                      : "RESULT FAIL (" + std::to_string(report.failures()) + ")");

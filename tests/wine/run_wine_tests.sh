@@ -54,8 +54,12 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 echo "Making a Wine prefix in $WINEPREFIX (slow the first time)"
-timeout 300 "$wine" wineboot -i >"$work/wineboot.log" 2>&1
-timeout 120 "$wineserver" -w
+if ! timeout 300 "$wine" wineboot -i >"$work/wineboot.log" 2>&1 ||
+  ! timeout 120 "$wineserver" -w; then
+  echo "wineboot failed:"
+  tail -n 30 "$work/wineboot.log"
+  exit 1
+fi
 
 log="$work/driver.log"
 echo "Running driver.exe in a 1024x768 Wine desktop on $DISPLAY"
@@ -68,7 +72,10 @@ for _ in $(seq 1 300); do
   kill -0 "$wine_pid" 2>/dev/null || break
   sleep 1
 done
-cat "$log" 2>/dev/null || { echo "driver.exe wrote no log"; cat "$work/wine.log"; }
+if ! cat "$log" 2>/dev/null; then
+  echo "driver.exe wrote no log. Wine said:"
+  tail -n 30 "$work/wineboot.log" "$work/wine.log" "$work/xvfb.log"
+fi
 
 if [[ -f "$work/win32-window.bmp" ]] && command -v convert >/dev/null; then
   convert "$work/win32-window.bmp" "$artifacts/win32-window.png"
