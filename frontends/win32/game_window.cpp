@@ -110,9 +110,9 @@ HWND GameWindow::createControl(const wchar_t* kind, DWORD style, int id, const w
 }
 
 void GameWindow::createControls() {
-  HDC screen = ::GetDC(nullptr);
-  int height = -::MulDiv(kFontPoints, ::GetDeviceCaps(screen, LOGPIXELSY), 72);
-  ::ReleaseDC(nullptr, screen);
+  // Points at 96 dots per inch, the density the layout's pixels were measured at: the text fits
+  // its boxes whatever scaling the desktop had before the switch.
+  int height = -::MulDiv(kFontPoints, kLayoutDotsPerInch, 72);
   font_ = ::CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, EASTEUROPE_CHARSET,
                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                         DEFAULT_PITCH | FF_SWISS, kFontFace);

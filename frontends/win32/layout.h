@@ -42,5 +42,6 @@ inline constexpr COLORREF kLabel2Text = RGB(255, 255, 128);
 
 inline constexpr wchar_t kFontFace[] = L"Arial";
 inline constexpr int kFontPoints = 9;
+inline constexpr int kLayoutDotsPerInch = 96;
 
 }  // namespace kvelt::win32

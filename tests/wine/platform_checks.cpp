@@ -4,10 +4,12 @@
 #include <windows.h>
 
 #include "save_folder.h"
+#include "shell/display_mode.h"
 #include "shell/files.h"
 #include "shell/program_dir.h"
 #include "text/codepage.h"
 #include "text/utf16_win32.h"
+#include "user32_display.h"
 
 namespace kvelt::wine {
 namespace {
@@ -97,12 +99,29 @@ void checkFolders(CheckReport& report, const std::string& scratchDir) {
                "an unwritable program folder sends the saves to LOCALAPPDATA\\kvelt", elsewhere);
 }
 
+void checkDisplay(CheckReport& report) {
+  win32::User32Display display;
+  DevModeA mode;
+  mode.setField16(DevModeA::kDmSizeOffset, DevModeA::kSize);
+  display.enumCurrentSettings(mode);
+  report.check(mode.field32(DevModeA::kDmPelsWidthOffset) == 1024 &&
+                   mode.field32(DevModeA::kDmPelsHeightOffset) == 768 &&
+                   mode.field32(DevModeA::kDmBitsPerPelOffset) != 0,
+               "EnumDisplaySettingsA fills the 124-byte record with the mode in force");
+  // A mode no display offers: the test refuses it and nothing changes.
+  const Integer width = 1000, height = 10;
+  setDisplayMode(display, width, height);
+  report.check(::GetSystemMetrics(SM_CXSCREEN) == 1024 && ::GetSystemMetrics(SM_CYSCREEN) == 768,
+               "a mode that the test refuses is not set");
+}
+
 }  // namespace
 
 void checkPlatform(CheckReport& report, const std::string& scratchDir) {
   checkConversion(report);
   checkFiles(report, scratchDir);
   checkFolders(report, scratchDir);
+  checkDisplay(report);
 }
 
 }  // namespace kvelt::wine
