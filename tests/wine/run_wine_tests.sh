@@ -1,12 +1,11 @@
 #!/usr/bin/env bash
 # Runs driver.exe against kvelt.exe under Wine, in its own Xvfb display and a 1024 x 768 Wine
 # desktop where screen-mode changes really happen. Exits 77 (skipped) without Wine or Xvfb.
-# Usage: run_wine_tests.sh WINDOWS_BIN_DIR WORK_DIR ARTIFACTS_DIR [driver options...]
+# Usage: run_wine_tests.sh WINDOWS_BIN_DIR WORK_DIR ARTIFACTS_DIR
 set -euo pipefail
 bin=$1
 work=$2
 artifacts=$3
-shift 3
 
 wine=$(command -v wine64 || true)
 [[ -z "$wine" && -x /usr/lib/wine/wine64 ]] && wine=/usr/lib/wine/wine64
@@ -65,7 +64,7 @@ log="$work/driver.log"
 echo "Running driver.exe in a 1024x768 Wine desktop on $DISPLAY"
 timeout 300 "$wine" explorer /desktop=kvelt,1024x768 "$(windows_path "$work/run/driver.exe")" \
   "$(windows_path "$work/run/kvelt.exe")" "$(windows_path "$work")" \
-  "$(windows_path "$work/win32-window.bmp")" "$@" >"$work/wine.log" 2>&1 &
+  "$(windows_path "$work/win32-window.bmp")" >"$work/wine.log" 2>&1 &
 wine_pid=$!
 for _ in $(seq 1 300); do
   grep -q "RESULT" "$log" 2>/dev/null && break
