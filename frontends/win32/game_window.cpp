@@ -20,8 +20,8 @@ constexpr UINT kExitMessage = WM_APP + 1;
 
 constexpr wchar_t kFatalTitle[] = L"kvelt";
 constexpr wchar_t kFatalText[] =
-    L"Hru nelze spustit: chybí soubor se zprávami.\r\n"
-    L"The game cannot run: its message file is missing.\r\n\r\n";
+    L"Hra nemůže pokračovat: soubor s jejími texty nelze přečíst.\r\n"
+    L"The game cannot go on: the file of its texts cannot be read.\r\n\r\n";
 
 std::wstring windowText(HWND control) {
   int length = ::GetWindowTextLengthW(control);
@@ -319,8 +319,6 @@ LRESULT GameWindow::handleInputLine(UINT message, WPARAM w, LPARAM l) {
         return 0;
       }
       break;
-    case WM_GETDLGCODE:
-      return ::CallWindowProcW(editProc_, text1_, message, w, l) | DLGC_WANTALLKEYS;
     default:
       break;
   }
