@@ -17,18 +17,6 @@ namespace {
 
 constexpr const char* kUsage = "usage: kvelt-cli [--json] [--dir DIR]";
 
-// A window with nothing to draw: it keeps the notices of the current turn for the transcript.
-class LineWindow : public Window {
- public:
-  void setInputBackground(Rgb) override {}
-  void close() override {}
-  void notice(std::string_view text) override {
-    if (!pending.empty()) pending += '\n';
-    pending += text;
-  }
-  std::string pending;
-};
-
 // The carried objects one per line, without the pane's empty slots, for a listener's sake.
 std::string carriedList(std::string_view pane) {
   std::string out;
@@ -56,7 +44,7 @@ class Transcript {
  public:
   Transcript(std::ostream& out, bool json) : out_(out), json_(json) {}
 
-  void page(const Game& game, const char* event, const std::string* line, LineWindow& window) {
+  void page(const Game& game, const char* event, const std::string* line, RecordingWindow& window) {
     if (json_) {
       nlohmann::ordered_json object;
       object["event"] = event;
@@ -67,14 +55,14 @@ class Transcript {
       object["posX"] = game.posX;
       object["posY"] = game.posY;
       object["gameOver"] = game.gameOver != kFalse;
-      if (!window.pending.empty()) object["notice"] = window.pending;
+      if (!window.notices.empty()) object["notice"] = window.notices;
       emit(object);
     } else {
       out_ << withNewlines(game.Text2) << "\n\n";
-      if (!window.pending.empty()) out_ << "(" << window.pending << ")\n";
-      out_ << "Máš u sebe:\n" << carriedList(game.Text3) << "\n> " << std::flush;
+      if (!window.notices.empty()) out_ << "(" << window.notices << ")\n";
+      out_ << kCarriedCaption << "\n" << carriedList(game.Text3) << "\n> " << std::flush;
     }
-    window.pending.clear();
+    window.notices.clear();
   }
 
   void exit(const std::string& line) {
@@ -127,7 +115,7 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   }
   if (!dirGiven) dir = programDir();
 
-  LineWindow window;
+  RecordingWindow window;
   NullDisplay display;
   Game game;
   Transcript transcript(out, json);

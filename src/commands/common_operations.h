@@ -7,8 +7,6 @@
 
 namespace kvelt {
 
-inline constexpr Integer kItemMoved = 1000;  // itemMovedThisTurn after a take or a drop
-
 // Text2 gets CR LF and `text`.
 void appendReply(Game& game, const std::string& text);
 

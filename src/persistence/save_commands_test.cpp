@@ -86,6 +86,20 @@ TEST_F(SaveCommandsTest, LoadAfterTheEndLeavesTheProgram) {
   EXPECT_EQ(t.game.posX, 6);
 }
 
+TEST_F(SaveCommandsTest, LoadIntoAPlaceOffTheMapPrintsNothing) {
+  t.startPlaying();
+  t.game.posX = 2;
+  t.game.posY = 3;  // inside the grid, but no room
+  t.enter("save 3");
+  t.game.posX = 3;
+  t.game.posY = 7;
+  t.enter("");
+  const std::string page = t.game.Text2;
+  t.enter("load 3");
+  EXPECT_EQ(t.game.posX, 2);
+  EXPECT_EQ(t.game.Text2, page);
+}
+
 TEST_F(SaveCommandsTest, NeverSavedSlotGivesANoticeAndTheTurnGoesOn) {
   t.startPlaying();
   t.enter("load 7");

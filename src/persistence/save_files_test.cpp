@@ -235,7 +235,6 @@ TEST_F(SaveFilesTest, ShortStateFileReadsOnlyWholeIntegers) {
 TEST_F(SaveFilesTest, SlotThatCannotBeReadChangesNothing) {
   t.game.inventory[1] = "olej";
   run("save");
-  t.enter("vezmi pochodeň");
   for (const std::string& missing : {kList, kState}) {
     SCOPED_TRACE(missing);
     TestGame other;

@@ -17,6 +17,9 @@ using Integer = std::int16_t;
 inline constexpr Integer kTrue = -1;
 inline constexpr Integer kFalse = 0;
 
+// itemMovedThisTurn after a take or a drop: the carry checks stay silent for the rest of it.
+inline constexpr Integer kItemMoved = 1000;
+
 inline constexpr int kRoomSlots = 28;       // room lists and currentRoomObjects: slots 0 to 27
 inline constexpr int kInventorySlots = 21;  // inventory: slots 0 to 20
 using ObjectList = std::array<std::string, kRoomSlots>;

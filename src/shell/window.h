@@ -7,6 +7,11 @@
 
 namespace kvelt {
 
+// The window's two labels: the caption of the carried-objects pane and the credit line. They
+// never change while the game runs.
+inline constexpr const char* kCarriedCaption = "Máš u sebe:";
+inline constexpr const char* kCredit = "Developed by J.X.W";
+
 // What the game asks of the window beyond the three texts, which it keeps in the game record
 // (Game::Text1, Text2, Text3). A front end draws those texts after every event it delivers.
 class Window {
@@ -20,7 +25,8 @@ class Window {
   virtual void notice(std::string_view text) = 0;
 };
 
-// A window that only remembers what it was told; the line mode and tests use it.
+// A window that only remembers what it was told: the line mode, the terminal and the tests
+// draw the texts themselves and show the notices of a turn in their own way.
 class RecordingWindow : public Window {
  public:
   void setInputBackground(Rgb colour) override { background = colour; }

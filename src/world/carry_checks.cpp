@@ -1,19 +1,18 @@
 // Carry checks.
 #include "world/carry_checks.h"
 
-namespace kvelt {
-namespace {
-constexpr Integer kMovedSentinel = 1000;
-}
+#include "world/sentence.h"
 
+namespace kvelt {
 void kontrola(Game& game) {
   const std::string& line = game.Text1;
   const std::string& carried = game.inventory[game.loopIndex];
   const std::string& lying = game.currentRoomObjects[game.loopIndex];
-  if (line == "vezmi " + carried && !carried.empty() && game.itemMovedThisTurn != kMovedSentinel) {
+  if (lineIs(line, {"vezmi ", carried}) && !carried.empty() &&
+      game.itemMovedThisTurn != kItemMoved) {
     game.Text2 += "\r\n" + carried + kAlreadyCarried;
   }
-  if (line == "polož " + lying && !lying.empty() && game.itemMovedThisTurn != kMovedSentinel) {
+  if (lineIs(line, {"polož ", lying}) && !lying.empty() && game.itemMovedThisTurn != kItemMoved) {
     game.Text2 += "\r\n" + lying + kNotCarried;
   }
 }

@@ -1,6 +1,8 @@
 // Room object listing and command recognition.
 #include "world/object_listing.h"
 
+#include "world/sentence.h"
+
 namespace kvelt {
 namespace {
 
@@ -36,7 +38,7 @@ void recognise(Game& game) {
   for (game.loopIndex = 0; game.loopIndex <= 5; ++game.loopIndex) {
     for (game.innerLoopIndex = 0; game.innerLoopIndex <= 10; ++game.innerLoopIndex) {
       const std::string& word = game.currentRoomObjects[game.innerLoopIndex];
-      if (line != verb[game.loopIndex] + " " + word) continue;
+      if (!lineIs(line, {verb[game.loopIndex], " ", word})) continue;
       if (game.loopIndex != kDrop && game.loopIndex != kUse && !word.empty()) {
         game.commandVerb = verb[game.loopIndex];
         game.commandObject = word;
@@ -48,7 +50,7 @@ void recognise(Game& game) {
   for (game.loopIndex = 0; game.loopIndex <= 5; ++game.loopIndex) {
     for (game.innerLoopIndex = 0; game.innerLoopIndex <= 10; ++game.innerLoopIndex) {
       const std::string& word = game.inventory[game.innerLoopIndex];
-      if (line != verb[game.loopIndex] + " " + word) continue;
+      if (!lineIs(line, {verb[game.loopIndex], " ", word})) continue;
       if (game.loopIndex != kTake && !word.empty()) {
         game.commandVerb = verb[game.loopIndex];
         game.commandObject = word;
@@ -57,7 +59,7 @@ void recognise(Game& game) {
     }
   }
   // 3. The uniform is put on and off from any carried slot.
-  if (line == verb[kUse] + " " + "uniformu") {
+  if (lineIs(line, {verb[kUse], " ", "uniformu"})) {
     for (game.loopIndex = 0; game.loopIndex <= 20; ++game.loopIndex) {
       if (game.inventory[game.loopIndex] == "uniformu") {
         game.commandVerb = verb[kUse];
@@ -71,7 +73,7 @@ void recognise(Game& game) {
     for (game.innerLoopIndex = 0; game.innerLoopIndex < kRoomSlots; ++game.innerLoopIndex) {
       const std::string& object = game.inventory[game.loopIndex];
       const std::string& target = game.currentRoomObjects[game.innerLoopIndex];
-      if (line == verb[kUse] + " " + object + " na " + target) {
+      if (lineIs(line, {verb[kUse], " ", object, " na ", target})) {
         game.commandVerb = verb[kUse];
         game.commandObject = object;
         game.commandTarget = target;
@@ -83,7 +85,7 @@ void recognise(Game& game) {
     for (game.innerLoopIndex = 0; game.innerLoopIndex <= 10; ++game.innerLoopIndex) {
       const std::string& object = game.inventory[game.loopIndex];
       const std::string& target = game.inventory[game.innerLoopIndex];
-      if (line == verb[kUse] + " " + object + " na " + target) {
+      if (lineIs(line, {verb[kUse], " ", object, " na ", target})) {
         game.commandVerb = verb[kUse];
         game.commandObject = object;
         game.commandTarget = target;

@@ -1,0 +1,43 @@
+// Tests of recalling earlier lines with Up and Down.
+#include "history.h"
+
+#include <gtest/gtest.h>
+
+namespace kvelt::term {
+namespace {
+
+TEST(HistoryTest, UpAndDownWalkTheLinesAndReturnToTheDraft) {
+  History history;
+  EXPECT_FALSE(history.older("x"));
+  history.add("vezmi pochodeň");
+  history.add("");
+  history.add("s");
+  history.add("s");
+  history.add("vezmi kámen");
+
+  EXPECT_EQ(history.older("pou"), "vezmi kámen");
+  EXPECT_EQ(history.older("ignored"), "s");
+  EXPECT_EQ(history.older("ignored"), "vezmi pochodeň");
+  EXPECT_FALSE(history.older("ignored"));
+  EXPECT_EQ(history.newer(), "s");
+  EXPECT_EQ(history.newer(), "vezmi kámen");
+  EXPECT_EQ(history.newer(), "pou");
+  EXPECT_FALSE(history.newer());
+}
+
+TEST(HistoryTest, SendingALineEndsTheRecall) {
+  History history;
+  history.add("j");
+  history.add("v");
+  EXPECT_EQ(history.older(""), "v");
+  EXPECT_EQ(history.older(""), "j");
+  history.add("j");
+  EXPECT_FALSE(history.newer());
+  EXPECT_EQ(history.older("draft"), "j");
+  EXPECT_EQ(history.older(""), "v");
+  EXPECT_EQ(history.newer(), "j");
+  EXPECT_EQ(history.newer(), "draft");
+}
+
+}  // namespace
+}  // namespace kvelt::term

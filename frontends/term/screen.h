@@ -1,0 +1,41 @@
+// The terminal while the game runs: curses set up on creation and put back on destruction.
+#pragma once
+
+#include <string>
+
+#include "input_line.h"
+#include "shell/game.h"
+
+struct screen;  // curses' SCREEN
+
+namespace kvelt::term {
+
+class Screen {
+ public:
+  Screen();
+  ~Screen();
+  // False when the terminal could not be set up ($TERM unknown); nothing else may be called.
+  bool ready() const { return terminal_ != nullptr; }
+  Screen(const Screen&) = delete;
+  Screen& operator=(const Screen&) = delete;
+
+  // Draws the window's panes from the game's texts, the input line and the status text
+  // (a notice or the choices of a completion).
+  void draw(const Game& game, const InputLine& input, const std::string& status);
+  // Page Up (-1) or Page Down (+1) in the narration; a new page starts at its top.
+  void page(int direction) { scroll_ += direction * pageStep_; }
+  void toTop() { scroll_ = 0; }
+
+ private:
+  void setUpColours();
+  void colourInputLine(Rgb background);
+  ::screen* terminal_ = nullptr;
+  bool colour_ = false;
+  bool ownColours_ = false;  // the terminal took our exact colours
+  bool inputColoured_ = false;
+  Rgb inputBackground_{};
+  int scroll_ = 0;
+  int pageStep_ = 1;
+};
+
+}  // namespace kvelt::term

@@ -1,0 +1,290 @@
+#!/usr/bin/env python3
+"""kvelt-term end to end: played in a detached tmux session, read back with capture-pane."""
+
+import json
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+SESSION = "kvelt"
+CREDIT = "Developed by J.X.W"
+CAPTION = "Máš u sebe:"
+SKIP = 77
+
+
+class Failure(Exception):
+    pass
+
+
+class Tmux:
+    def __init__(self, workdir):
+        self.env = dict(os.environ, TMUX_TMPDIR=workdir)
+        self.env.pop("TMUX", None)
+        self.base = ["tmux", "-u", "-f", "/dev/null", "-L", "kvelt-test"]
+
+    def run(self, *args):
+        result = subprocess.run(self.base + list(args), env=self.env, capture_output=True,
+                                text=True, timeout=20)
+        if result.returncode != 0:
+            raise Failure("tmux %s: %s" % (" ".join(args), result.stderr.strip()))
+        return result.stdout
+
+    def keys(self, *keys):
+        self.run("send-keys", "-t", SESSION, *keys)
+
+    def text(self, text):
+        self.run("send-keys", "-t", SESSION, "-l", text)
+
+    def screen(self, joined=False):
+        """The pane's rows; joined, a line the terminal wrapped is one row again."""
+        flags = ["-p", "-J"] if joined else ["-p"]
+        return self.run("capture-pane", *flags, "-t", SESSION).split("\n")
+
+    def wait(self, what, check, timeout=30.0):
+        """Polls the pane until check(rows) holds."""
+        deadline = time.monotonic() + timeout
+        while True:
+            rows = self.screen()
+            if check(rows):
+                return rows
+            if time.monotonic() > deadline:
+                raise Failure("timed out waiting for %s; the screen reads:\n%s"
+                              % (what, "\n".join(rows)))
+            time.sleep(0.05)
+
+    def wait_text(self, text, timeout=30.0):
+        return self.wait(repr(text), lambda rows: any(text in row for row in rows), timeout)
+
+
+def write_catalogue(directory):
+    """A numbered catalogue; line 1 is long, so that the opening page needs Page Down."""
+    lines = ["M%d žluťoučký kůň" % n for n in range(1, 181)]
+    lines[0] = "M1 " + " ".join("slovo%d úpěl ďábelské ódy" % n for n in range(1, 60))
+    with open(os.path.join(directory, "scripts.tex"), "wb") as out:
+        out.write(("\r\n".join(lines) + "\r\n").encode("cp1250"))
+
+
+def expected_pages(cli, directory, lines):
+    """The narration kvelt-cli gives for the same lines: the engine's word on every turn."""
+    if not os.path.exists(cli):
+        return None
+    result = subprocess.run([cli, "--json", "--dir", directory], input="\n".join(lines) + "\n",
+                            capture_output=True, text=True, timeout=20)
+    events = [json.loads(line) for line in result.stdout.splitlines()]
+    return [event["narration"] for event in events if "narration" in event]
+
+
+def input_row(rows, layout_rows=24):
+    # The input line shares its row with the first carried object: 8 rows from the bottom.
+    return rows[layout_rows - 8][:38].strip()
+
+
+def check(condition, message, rows):
+    if not condition:
+        raise Failure("%s; the screen reads:\n%s" % (message, "\n".join(rows)))
+
+
+def shows_page(rows, narration):
+    """Every short line of the page stands as a row of the narration pane."""
+    wanted = [line for line in narration.split("\r\n") if 0 < len(line) < 70][:8]
+    shown = [row.strip() for row in rows[:15]]
+    return all(line.strip() in shown for line in wanted)
+
+
+def child_of(parent):
+    for entry in os.listdir("/proc"):
+        if entry.isdigit():
+            try:
+                with open("/proc/%s/stat" % entry) as stat:
+                    fields = stat.read().rsplit(")", 1)[1].split()
+            except OSError:
+                continue
+            if int(fields[1]) == parent:
+                return int(entry)
+    return None
+
+
+def play(tmux, program, workdir, gamedir):
+    stty_before = os.path.join(workdir, "stty.before")
+    prompt = "kvelt-test$"
+    tmux.wait("the shell", lambda rows: rows[0].startswith(prompt))
+    tmux.text("stty -g > %s" % stty_before)
+    tmux.keys("Enter")
+    start = "clear; %s --dir %s; echo EXIT=$?" % (program, gamedir)
+
+    def leaves_with(code):
+        tmux.wait_text("EXIT=%d" % code)
+        tmux.text('test "$(stty -g)" = "$(cat %s)" && echo TERMINAL-RESTORED' % stty_before)
+        tmux.keys("Enter")
+        tmux.wait_text("TERMINAL-RESTORED")
+        tmux.keys("C-l")
+        tmux.wait("a clear screen", lambda rows: not any("EXIT" in row for row in rows))
+
+    def started():
+        return tmux.wait("the opening page", lambda rows: rows[0].startswith(" M1 slovo1")
+                         and CREDIT in rows[23])
+
+    # The opening page, laid out after the window.
+    tmux.text(start)
+    tmux.keys("Enter")
+    rows = started()
+    check(rows[23].endswith(CREDIT + " ") or rows[23].rstrip().endswith(CREDIT),
+          "the credit sits bottom right", rows)
+    check(len(rows[23].rstrip()) == 79, "the credit ends one column from the edge", rows)
+    check(CAPTION in rows[15] and rows[16][40:].strip() == "dýku", "the carried pane", rows)
+    check("ď" in rows[0] and "ú" in rows[0], "Czech letters on screen", rows)
+    check("PgDn" in rows[15], "a hint that the page goes on", rows)
+    check(not any("M33" in row for row in rows), "the opening is longer than the pane", rows)
+
+    # Page Down shows the rest of the opening, Page Up its beginning again.
+    tmux.keys("NPage")
+    rows = tmux.wait_text("M37 žluťoučký kůň")
+    check("PgUp" in rows[15], "a hint back up", rows)
+    tmux.keys("PPage")
+    tmux.wait("the top of the opening", lambda rows: rows[0].startswith(" M1 slovo1"))
+
+    # A few turns: the first Enter, then the start room.
+    sent = []
+    cli = os.path.join(os.path.dirname(program), "kvelt-cli")
+
+    def send(line):
+        sent.append(line)
+        tmux.keys("Enter")
+        pages = expected_pages(cli, gamedir, sent)
+        if pages is not None:
+            tmux.wait("the page of %r" % line, lambda rows: shows_page(rows, pages[-1])
+                      and input_row(rows) == "")
+
+    send("")
+    tmux.wait_text("M174 žluťoučký kůň")
+    send("")
+    rows = tmux.wait_text("M2 žluťoučký kůň Vidíš")
+    check(any(row.strip() == "pochodeň" for row in rows), "the start room's objects", rows)
+
+    # Completion without diacritics, and the choices when several words fit.
+    tmux.text("VEZMI poch")
+    tmux.keys("Tab")
+    tmux.wait("the completed line", lambda rows: input_row(rows) == "vezmi pochodeň")
+    send("vezmi pochodeň")
+    tmux.text("prozkoumej ")
+    tmux.keys("Tab")
+    tmux.wait("the choices", lambda rows: "Draga" in " ".join(rows[18:])
+              and "dýku" in " ".join(rows[18:]))
+    tmux.text("dyk")
+    tmux.keys("Tab")
+    tmux.wait("the dagger", lambda rows: input_row(rows) == "prozkoumej dýku")
+    tmux.keys("C-u")
+    tmux.wait("an empty input line", lambda rows: input_row(rows) == "")
+
+    # Czech letters typed straight in.
+    tmux.text("otevři dveře")
+    tmux.wait("Czech letters typed", lambda rows: input_row(rows) == "otevři dveře")
+    send("otevři dveře")
+
+    # History: Up recalls the lines sent, Down comes back to what was being typed.
+    tmux.text("s")
+    tmux.keys("Up")
+    tmux.wait("the last line", lambda rows: input_row(rows) == "otevři dveře")
+    tmux.keys("Up")
+    tmux.wait("the line before", lambda rows: input_row(rows) == "vezmi pochodeň")
+    tmux.keys("Down", "Down")
+    tmux.wait("the draft", lambda rows: input_row(rows) == "s")
+    send("s")
+
+    # A notice (a slot never saved) stands in the status lines, not in the narration, until
+    # the next Enter.
+    notice = "Hru z pozice 9 se nepodařilo nahrát."
+    tmux.text("load 9")
+    send("load 9")
+    rows = tmux.wait("the notice", lambda rows: notice in " ".join(r.strip() for r in rows[18:]))
+    check(not any("nahrát" in row for row in rows[:15]), "no notice in the narration", rows)
+    send("")
+    tmux.wait("the notice gone", lambda rows: not any("nahrát" in row for row in rows))
+
+    # A resize: the panes follow the new size, and a too small terminal says so.
+    tmux.run("resize-window", "-t", SESSION, "-x", "100", "-y", "30")
+    rows = tmux.wait("the larger layout", lambda rows: len(rows) >= 30
+                     and rows[29].rstrip().endswith(CREDIT))
+    check(len(rows[29].rstrip()) == 99, "the credit follows the corner", rows)
+    tmux.run("resize-window", "-t", SESSION, "-x", "70", "-y", "20")
+    tmux.wait_text("needs a terminal of at least 80 × 24")
+    tmux.run("resize-window", "-t", SESSION, "-x", "80", "-y", "24")
+    tmux.wait("the layout again", lambda rows: len(rows) >= 24 and CREDIT in rows[23]
+              and CAPTION in rows[15])
+
+    # "exit" leaves and gives the shell back as it was.
+    tmux.text("exit")
+    tmux.keys("Enter")
+    leaves_with(0)
+
+    # After the game has ended, any line sent with Enter leaves.
+    tmux.text(start)
+    tmux.keys("Enter")
+    started()
+    sent.clear()
+    for line in ["", "vezmi pochodeň", "vezmi olej", "otevři dveře", "s", "vezmi kámen", "s"]:
+        tmux.text(line)
+        send(line)
+    tmux.text("s")
+    send("s")
+    tmux.wait_text("M91 žluťoučký kůň")
+    tmux.text("vezmi kámen")
+    tmux.keys("Enter")
+    leaves_with(0)
+
+    # Ctrl-C, SIGTERM and SIGHUP leave too, and never in raw mode.
+    tmux.text(start)
+    tmux.keys("Enter")
+    started()
+    tmux.keys("C-c")
+    leaves_with(128 + signal.SIGINT)
+    shell = int(tmux.run("display-message", "-p", "-t", SESSION, "#{pane_pid}").strip())
+    for number in (signal.SIGTERM, signal.SIGHUP):
+        tmux.text(start)
+        tmux.keys("Enter")
+        started()
+        os.kill(child_of(shell), number)
+        leaves_with(128 + number)
+
+    # A missing catalogue: the line mode's error, on a terminal left as it was.
+    tmux.text("clear; %s --dir %s/missing; echo EXIT=$?" % (program, workdir))
+    tmux.keys("Enter")
+    error = "kvelt-term: cannot read the catalogue %s/missing/scripts.tex: " % workdir
+    tmux.wait("the error", lambda rows: any(row.startswith(error) for row in tmux.screen(True)))
+    leaves_with(1)
+
+
+def main():
+    if len(sys.argv) != 2:
+        print("usage: tmux_test.py KVELT_TERM", file=sys.stderr)
+        return 2
+    if shutil.which("tmux") is None:
+        print("tmux is not installed: skipping the terminal test")
+        return SKIP
+    program = os.path.abspath(sys.argv[1])
+    # The shell and the tmux server may still be writing there as they go.
+    with tempfile.TemporaryDirectory(prefix="kvelt-term-", ignore_cleanup_errors=True) as workdir:
+        gamedir = os.path.join(workdir, "game")
+        os.mkdir(gamedir)
+        write_catalogue(gamedir)
+        tmux = Tmux(workdir)
+        shell = ("env -i PATH=/usr/bin:/bin HOME=%s HISTFILE= LANG=C.UTF-8 TERM=tmux-256color "
+                 "PS1='kvelt-test$ ' bash --norc --noprofile" % workdir)
+        tmux.run("new-session", "-d", "-x", "80", "-y", "24", "-s", SESSION, shell)
+        try:
+            play(tmux, program, workdir, gamedir)
+        except Failure as failure:
+            print("FAILED:", failure)
+            return 1
+        finally:
+            subprocess.run(tmux.base + ["kill-server"], env=tmux.env, capture_output=True)
+    print("kvelt-term passed in tmux")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
