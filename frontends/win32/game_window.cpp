@@ -124,8 +124,9 @@ void GameWindow::createControls() {
   text2_ = createControl(L"EDIT", pane, kText2, L"");
   text1_ = createControl(L"EDIT", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, kText1, L"");
   text3_ = createControl(L"EDIT", pane, kText3, L"");
-  label1_ = createControl(L"STATIC", SS_LEFT | SS_NOPREFIX, kLabel1, kLabel1Caption);
-  label2_ = createControl(L"STATIC", SS_LEFT | SS_NOPREFIX, kLabel2, kLabel2Caption);
+  label1_ =
+      createControl(L"STATIC", SS_LEFT | SS_NOPREFIX, kLabel1, toUtf16(kCarriedCaption).c_str());
+  label2_ = createControl(L"STATIC", SS_LEFT | SS_NOPREFIX, kLabel2, toUtf16(kCredit).c_str());
 
   ::SetWindowLongPtrW(text1_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   editProc_ = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(

@@ -29,9 +29,6 @@ inline constexpr ControlPlace kText3Place{kText3, 280, 440, 129, 105};
 inline constexpr ControlPlace kLabel1Place{kLabel1, 280, 424, 97, 17};
 inline constexpr ControlPlace kLabel2Place{kLabel2, 667, 586, 137, 25};
 
-inline constexpr wchar_t kLabel1Caption[] = L"Máš u sebe:";
-inline constexpr wchar_t kLabel2Caption[] = L"Developed by J.X.W";
-
 inline constexpr COLORREF kWindowBackground = RGB(0, 64, 64);
 inline constexpr COLORREF kPaneBackground = RGB(0, 0, 0);
 inline constexpr COLORREF kPaneText = RGB(255, 255, 128);
