@@ -315,6 +315,11 @@ LRESULT GameWindow::handleInputLine(UINT message, WPARAM w, LPARAM l) {
         setInputLine(history_.newer());
         return 0;
       }
+      if (w == VK_PRIOR || w == VK_NEXT) {
+        // The narration scrolls from the input line, so typing never has to stop for it.
+        ::SendMessageW(text2_, WM_VSCROLL, w == VK_PRIOR ? SB_PAGEUP : SB_PAGEDOWN, 0);
+        return 0;
+      }
       if (w == VK_TAB) {
         completeLine();
         return 0;
