@@ -19,11 +19,11 @@ play: build
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
-# The engine and the line mode built with AddressSanitizer and UndefinedBehaviorSanitizer, and
+# The engine, the line mode and the terminal built with AddressSanitizer and UndefinedBehaviorSanitizer, and
 # every test that runs without a screen, under them; any report fails.
 sanitize: deps
 	@cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKVELT_SANITIZE=ON \
-	  -DKVELT_TERM=OFF -DKVELT_FLTK=OFF -DKVELT_WINDOWS=OFF >/dev/null
+	  -DKVELT_FLTK=OFF -DKVELT_WINDOWS=OFF >/dev/null
 	@cmake --build build-asan -j $(JOBS)
 	@ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir build-asan --output-on-failure -j $(JOBS)
