@@ -2,7 +2,9 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build play test sanitize clean
+WINDOWS_BUILD ?= build-windows
+
+.PHONY: deps build play test sanitize windows clean
 
 deps:
 	@tools/install-deps.sh
@@ -17,14 +19,21 @@ play: build
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
-# The engine and the line mode built with AddressSanitizer and UndefinedBehaviorSanitizer, and
+# The engine, the line mode and the terminal built with AddressSanitizer and UndefinedBehaviorSanitizer, and
 # every test that runs without a screen, under them; any report fails.
 sanitize: deps
 	@cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKVELT_SANITIZE=ON \
-	  -DKVELT_TERM=OFF -DKVELT_FLTK=OFF >/dev/null
+	  -DKVELT_FLTK=OFF -DKVELT_WINDOWS=OFF >/dev/null
 	@cmake --build build-asan -j $(JOBS)
 	@ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir build-asan --output-on-failure -j $(JOBS)
 
+# kvelt.exe for Windows, cross-built with MinGW-w64 and packed with its catalogue.
+windows: deps
+	@cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKVELT_TESTS=OFF \
+		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
+	@cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+	@tools/pack-windows.sh $(WINDOWS_BUILD)/bin dist/kvelt-windows.zip
+
 clean:
-	rm -rf $(BUILD) build-asan build-bench
+	rm -rf $(BUILD) build-asan build-bench $(WINDOWS_BUILD) dist

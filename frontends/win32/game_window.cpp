@@ -1,0 +1,334 @@
+// The game window: creating the controls, colouring them, and handing Enter to the game.
+#include "game_window.h"
+
+#include "background_picture.h"
+#include "layout.h"
+#include "resources.h"
+#include "save_folder.h"
+#include "shell/completion.h"
+#include "shell/files.h"
+#include "shell/program_dir.h"
+#include "shell/session.h"
+#include "text/utf16_win32.h"
+
+namespace kvelt::win32 {
+namespace {
+
+// Posted by the exit request, so that the window goes away after the key has been handled
+// rather than from inside the input line's own message.
+constexpr UINT kExitMessage = WM_APP + 1;
+
+constexpr wchar_t kFatalTitle[] = L"kvelt";
+constexpr wchar_t kFatalText[] =
+    L"Hra nemůže pokračovat: soubor s jejími texty nelze přečíst.\r\n"
+    L"The game cannot go on: the file of its texts cannot be read.\r\n\r\n";
+
+std::wstring windowText(HWND control) {
+  int length = ::GetWindowTextLengthW(control);
+  std::wstring text(std::size_t(length) + 1, L'\0');
+  length = ::GetWindowTextW(control, text.data(), length + 1);
+  text.resize(std::size_t(length));
+  return text;
+}
+
+COLORREF colourRef(Rgb colour) {
+  return RGB(colour.red, colour.green, colour.blue);
+}
+
+}  // namespace
+
+GameWindow::GameWindow(HINSTANCE instance)
+    : instance_(instance), inputBackground_(kInputDesignBackground) {}
+
+GameWindow::~GameWindow() {
+  if (font_ != nullptr) ::DeleteObject(font_);
+  if (picture_ != nullptr) ::DeleteObject(picture_);
+  if (paneBrush_ != nullptr) ::DeleteObject(paneBrush_);
+  if (inputBrush_ != nullptr) ::DeleteObject(inputBrush_);
+}
+
+int GameWindow::run() {
+  if (!create()) return 1;
+
+  std::string dir = programDir();
+  Status status = startGame(game_, Platform{this, &display_, &systemFiles(), dir, saveFolder(dir)});
+  if (!status.isOk()) {
+    fatalError(status);
+    return exitStatus_;
+  }
+  showTexts();
+  // The screen has just become 800 x 600: the window covers it from the top-left corner.
+  ::SetWindowPos(window_, HWND_TOP, 0, 0, kScreenWidth, kScreenHeight, SWP_SHOWWINDOW);
+  ::SetForegroundWindow(window_);
+  ::SetFocus(text1_);
+
+  MSG message;
+  while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (moveFocus(message)) continue;
+    ::TranslateMessage(&message);
+    ::DispatchMessageW(&message);
+  }
+  return exitStatus_;
+}
+
+bool GameWindow::create() {
+  paneBrush_ = ::CreateSolidBrush(kPaneBackground);
+  inputBrush_ = ::CreateSolidBrush(inputBackground_);
+  picture_ = loadBackgroundPicture(instance_, KVELT_BACKGROUND);
+
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = windowProc;
+  windowClass.hInstance = instance_;
+  windowClass.hIcon = ::LoadIconW(instance_, MAKEINTRESOURCEW(KVELT_ICON));
+  windowClass.hCursor = ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+  windowClass.hbrBackground = ::CreateSolidBrush(kWindowBackground);
+  windowClass.lpszClassName = kWindowClass;
+  if (::RegisterClassExW(&windowClass) == 0) return false;
+
+  // No frame and no title bar: the client area is the whole window. The system menu keeps
+  // Alt+F4 and the task bar's Close working.
+  window_ = ::CreateWindowExW(WS_EX_APPWINDOW, kWindowClass, kWindowTitle,
+                              WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, kScreenWidth,
+                              kScreenHeight, nullptr, nullptr, instance_, this);
+  return window_ != nullptr;
+}
+
+HWND GameWindow::createControl(const wchar_t* kind, DWORD style, int id, const wchar_t* text) {
+  const ControlPlace* places[] = {&kText2Place, &kText1Place, &kText3Place, &kLabel1Place,
+                                  &kLabel2Place};
+  const ControlPlace* place = nullptr;
+  for (const ControlPlace* candidate : places) {
+    if (candidate->id == id) place = candidate;
+  }
+  HWND control =
+      ::CreateWindowExW(0, kind, text, WS_CHILD | WS_VISIBLE | style, place->left, place->top,
+                        place->width, place->height, window_,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
+  ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  return control;
+}
+
+void GameWindow::createControls() {
+  // Points at 96 dots per inch, the density the layout's pixels were measured at: the text fits
+  // its boxes whatever scaling the desktop had before the switch.
+  int height = -::MulDiv(kFontPoints, kLayoutDotsPerInch, 72);
+  font_ = ::CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, EASTEUROPE_CHARSET,
+                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                        DEFAULT_PITCH | FF_SWISS, kFontFace);
+
+  // Created in the tab order of the layout. Read-only multi-line edit controls, so that the
+  // narration can be scrolled, selected and read aloud by screen readers.
+  const DWORD pane = WS_TABSTOP | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY |
+                     ES_AUTOVSCROLL | ES_NOHIDESEL;
+  text2_ = createControl(L"EDIT", pane, kText2, L"");
+  text1_ = createControl(L"EDIT", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, kText1, L"");
+  text3_ = createControl(L"EDIT", pane, kText3, L"");
+  label1_ =
+      createControl(L"STATIC", SS_LEFT | SS_NOPREFIX, kLabel1, toUtf16(kCarriedCaption).c_str());
+  label2_ = createControl(L"STATIC", SS_LEFT | SS_NOPREFIX, kLabel2, toUtf16(kCredit).c_str());
+
+  ::SetWindowLongPtrW(text1_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  editProc_ = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
+      text1_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&GameWindow::inputLineProc)));
+}
+
+LRESULT CALLBACK GameWindow::windowProc(HWND window, UINT message, WPARAM w, LPARAM l) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(l);
+    auto* self = static_cast<GameWindow*>(create->lpCreateParams);
+    self->window_ = window;
+    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<GameWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self == nullptr) return ::DefWindowProcW(window, message, w, l);
+  return self->handle(message, w, l);
+}
+
+LRESULT GameWindow::handle(UINT message, WPARAM w, LPARAM l) {
+  switch (message) {
+    case WM_CREATE:
+      createControls();
+      return 0;
+    case WM_ERASEBKGND:
+      paintBackground(reinterpret_cast<HDC>(w));
+      return 1;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+      return reinterpret_cast<LRESULT>(
+          colourControl(reinterpret_cast<HWND>(l), reinterpret_cast<HDC>(w)));
+    case WM_ACTIVATE:
+      // Typing always goes to the input line, whatever was clicked last.
+      if (LOWORD(w) != WA_INACTIVE) ::SetFocus(text1_);
+      return 0;
+    case kExitMessage:
+      ::DestroyWindow(window_);
+      return 0;
+    case WM_CLOSE:
+      // The close box, Alt+F4 or the task bar: the screen size goes back as with "exit".
+      closeWindow(game_);
+      ::DestroyWindow(window_);
+      return 0;
+    case WM_ENDSESSION:
+      // Windows ends the process after this message without destroying the window.
+      if (w) closeWindow(game_);
+      return 0;
+    case WM_DESTROY:
+      ::PostQuitMessage(exitStatus_);
+      return 0;
+    default:
+      return ::DefWindowProcW(window_, message, w, l);
+  }
+}
+
+void GameWindow::paintBackground(HDC dc) {
+  RECT client;
+  ::GetClientRect(window_, &client);
+  if (picture_ == nullptr) {
+    HBRUSH brush = ::CreateSolidBrush(kWindowBackground);
+    ::FillRect(dc, &client, brush);
+    ::DeleteObject(brush);
+    return;
+  }
+  // At its own size from the top-left corner; what lies beyond the window is cut off.
+  HDC memory = ::CreateCompatibleDC(dc);
+  HGDIOBJ old = ::SelectObject(memory, picture_);
+  ::BitBlt(dc, 0, 0, kPictureWidth, kPictureHeight, memory, 0, 0, SRCCOPY);
+  ::SelectObject(memory, old);
+  ::DeleteDC(memory);
+}
+
+HBRUSH GameWindow::colourControl(HWND control, HDC dc) {
+  if (control == text1_) {
+    ::SetTextColor(dc, kInputText);
+    ::SetBkColor(dc, inputBackground_);
+    return inputBrush_;
+  }
+  if (control == text2_ || control == text3_) {
+    // Read-only edit controls ask with WM_CTLCOLORSTATIC, like labels.
+    ::SetTextColor(dc, kPaneText);
+    ::SetBkColor(dc, kPaneBackground);
+    return paneBrush_;
+  }
+  // The captions have no background of their own: the picture shows around their letters.
+  ::SetTextColor(dc, control == label1_ ? kLabel1Text : kLabel2Text);
+  ::SetBkMode(dc, TRANSPARENT);
+  return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+}
+
+void GameWindow::setInputBackground(Rgb colour) {
+  inputBackground_ = colourRef(colour);
+  if (inputBrush_ != nullptr) ::DeleteObject(inputBrush_);
+  inputBrush_ = ::CreateSolidBrush(inputBackground_);
+  if (text1_ != nullptr) ::InvalidateRect(text1_, nullptr, TRUE);
+}
+
+void GameWindow::notice(std::string_view text) {
+  ::MessageBoxW(window_, toUtf16(text).c_str(), kWindowTitle, MB_OK | MB_ICONWARNING);
+}
+
+void GameWindow::showTexts() {
+  ::SetWindowTextW(text2_, toUtf16(game_.Text2).c_str());
+  ::SetWindowTextW(text3_, toUtf16(game_.Text3).c_str());
+  setInputLine(toUtf16(game_.Text1));
+  // Every turn ends with its newest lines in view.
+  ::SendMessageW(text2_, WM_VSCROLL, SB_BOTTOM, 0);
+}
+
+void GameWindow::setInputLine(const std::wstring& text) {
+  ::SetWindowTextW(text1_, text.c_str());
+  int end = ::GetWindowTextLengthW(text1_);
+  ::SendMessageW(text1_, EM_SETSEL, WPARAM(end), LPARAM(end));
+}
+
+void GameWindow::sendLine() {
+  std::wstring line = windowText(text1_);
+  history_.add(line);
+  Status status = pressEnter(game_, toUtf8(line));
+  if (!status.isOk()) {
+    fatalError(status);
+    return;
+  }
+  if (game_.windowClosed) {
+    ::PostMessageW(window_, kExitMessage, 0, 0);
+    return;
+  }
+  showTexts();
+}
+
+void GameWindow::completeLine() {
+  std::wstring typed = windowText(text1_);
+  Completion completion = kvelt::completeLine(toUtf8(typed), visibleWords(game_));
+  std::wstring completed = toUtf16(completion.line);
+  // Nothing to add: no word fits, or several fit and share nothing more.
+  if (completed == typed) {
+    ::MessageBeep(MB_OK);
+    return;
+  }
+  setInputLine(completed);
+}
+
+bool GameWindow::moveFocus(const MSG& message) {
+  // Tab in the input line completes a word; from the two panes, Tab and Shift+Tab move on in
+  // the layout's order, and Shift+Tab leaves the input line for the narration, so that a
+  // keyboard or a screen reader reaches every text.
+  if (message.message != WM_KEYDOWN || message.wParam != VK_TAB) return false;
+  bool back = (::GetKeyState(VK_SHIFT) & 0x8000) != 0;
+  HWND order[] = {text2_, text1_, text3_};
+  for (int i = 0; i < 3; ++i) {
+    if (message.hwnd != order[i]) continue;
+    if (order[i] == text1_ && !back) return false;
+    ::SetFocus(order[(i + (back ? 2 : 1)) % 3]);
+    return true;
+  }
+  return false;
+}
+
+void GameWindow::fatalError(const Status& status) {
+  exitStatus_ = 1;
+  std::wstring text = kFatalText + toUtf16(status.message());
+  ::MessageBoxW(window_, text.c_str(), kFatalTitle, MB_OK | MB_ICONERROR);
+  ::DestroyWindow(window_);
+}
+
+LRESULT CALLBACK GameWindow::inputLineProc(HWND edit, UINT message, WPARAM w, LPARAM l) {
+  auto* self = reinterpret_cast<GameWindow*>(::GetWindowLongPtrW(edit, GWLP_USERDATA));
+  return self->handleInputLine(message, w, l);
+}
+
+LRESULT GameWindow::handleInputLine(UINT message, WPARAM w, LPARAM l) {
+  switch (message) {
+    case WM_CHAR:
+      // A single-line edit control beeps at Enter and Tab; the game takes both.
+      if (w == L'\r') {
+        sendLine();
+        return 0;
+      }
+      if (w == L'\t') return 0;
+      break;
+    case WM_KEYDOWN:
+      if (w == VK_UP) {
+        setInputLine(history_.older());
+        return 0;
+      }
+      if (w == VK_DOWN) {
+        setInputLine(history_.newer());
+        return 0;
+      }
+      if (w == VK_PRIOR || w == VK_NEXT) {
+        // The narration scrolls from the input line, so typing never has to stop for it.
+        ::SendMessageW(text2_, WM_VSCROLL, w == VK_PRIOR ? SB_PAGEUP : SB_PAGEDOWN, 0);
+        return 0;
+      }
+      if (w == VK_TAB) {
+        completeLine();
+        return 0;
+      }
+      break;
+    default:
+      break;
+  }
+  return ::CallWindowProcW(editProc_, text1_, message, w, l);
+}
+
+}  // namespace kvelt::win32

@@ -1,0 +1,70 @@
+// The game's one window on Windows: the picture, the three text boxes and the two captions.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "input_history.h"
+#include "shell/game.h"
+#include "shell/status.h"
+#include "shell/window.h"
+#include "user32_display.h"
+
+namespace kvelt::win32 {
+
+class GameWindow : public Window {
+ public:
+  explicit GameWindow(HINSTANCE instance);
+  ~GameWindow() override;
+  GameWindow(const GameWindow&) = delete;
+  GameWindow& operator=(const GameWindow&) = delete;
+
+  // Creates the window, starts the game and runs until the window is gone. Returns the exit
+  // status of the program: 0, or 1 when the catalogue could not be read.
+  int run();
+
+  void setInputBackground(Rgb colour) override;
+  void close() override {}
+  void notice(std::string_view text) override;
+
+ private:
+  static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM w, LPARAM l);
+  static LRESULT CALLBACK inputLineProc(HWND edit, UINT message, WPARAM w, LPARAM l);
+  LRESULT handle(UINT message, WPARAM w, LPARAM l);
+  LRESULT handleInputLine(UINT message, WPARAM w, LPARAM l);
+
+  bool create();
+  void createControls();
+  HWND createControl(const wchar_t* kind, DWORD style, int id, const wchar_t* text);
+  void paintBackground(HDC dc);
+  HBRUSH colourControl(HWND control, HDC dc);
+
+  // Copies the game's three texts into the text boxes; the narration shows its end.
+  void showTexts();
+  void sendLine();
+  void completeLine();
+  // Tab order between the three text boxes; true when `message` was that key.
+  bool moveFocus(const MSG& message);
+  void setInputLine(const std::wstring& text);
+  // The catalogue could not be read: the engine has put the screen size back already.
+  void fatalError(const Status& status);
+
+  HINSTANCE instance_;
+  HWND window_ = nullptr;
+  HWND text1_ = nullptr, text2_ = nullptr, text3_ = nullptr;
+  HWND label1_ = nullptr, label2_ = nullptr;
+  WNDPROC editProc_ = nullptr;
+  HFONT font_ = nullptr;
+  HBITMAP picture_ = nullptr;
+  HBRUSH paneBrush_ = nullptr;
+  HBRUSH inputBrush_ = nullptr;
+  COLORREF inputBackground_;
+  User32Display display_;
+  Game game_;
+  InputHistory history_;
+  int exitStatus_ = 0;
+};
+
+}  // namespace kvelt::win32

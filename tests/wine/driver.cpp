@@ -1,0 +1,333 @@
+// driver.exe: plays kvelt.exe under Wine through its window and checks what a player sees.
+#include <windows.h>
+// After windows.h, which it builds on.
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+#include "check_report.h"
+#include "kvelt_process.h"
+#include "layout.h"
+#include "platform_checks.h"
+#include "screenshot.h"
+#include "shell/files.h"
+#include "text/utf16_win32.h"
+
+namespace kvelt::wine {
+namespace {
+
+using win32::kLabel1;
+using win32::kLabel2;
+using win32::kText1;
+using win32::kText2;
+using win32::kText3;
+
+constexpr DWORD kStartTimeout = 60000;
+constexpr DWORD kExitTimeout = 20000;
+
+struct Options {
+  std::wstring kveltExe;
+  std::wstring workDir;
+  std::wstring screenshot;
+};
+
+std::string message(int n) {
+  return "M" + std::to_string(n) + " žluťoučký";
+}
+
+// Line n reads "M<n> žluťoučký", in Windows-1250 with CR LF, written byte by byte so that the
+// game's own conversion is not what makes the test pass.
+std::string numberedCatalogue() {
+  std::string text;
+  for (int n = 1; n <= 180; ++n) {
+    text += 'M';
+    text += std::to_string(n);
+    text += " \x9Elu\x9Dou\xE8k\xFD\r\n";
+  }
+  return text;
+}
+
+struct ScreenMode {
+  DWORD width = 0, height = 0;
+  int metricsWidth = 0, metricsHeight = 0;
+  bool is(DWORD w, DWORD h) const {
+    return width == w && height == h && metricsWidth == int(w) && metricsHeight == int(h);
+  }
+  std::string describe() const {
+    return std::to_string(width) + "x" + std::to_string(height) + " (metrics " +
+           std::to_string(metricsWidth) + "x" + std::to_string(metricsHeight) + ")";
+  }
+};
+
+ScreenMode screenMode() {
+  DEVMODEW mode{};
+  mode.dmSize = sizeof mode;
+  ::EnumDisplaySettingsW(nullptr, ENUM_CURRENT_SETTINGS, &mode);
+  return {mode.dmPelsWidth, mode.dmPelsHeight, ::GetSystemMetrics(SM_CXSCREEN),
+          ::GetSystemMetrics(SM_CYSCREEN)};
+}
+
+// Prepares a game folder with the exe and a catalogue; returns the path of its exe.
+std::wstring gameFolder(const Options& options, const std::string& name, bool withCatalogue) {
+  std::string dir = joinPath(toUtf8(options.workDir), name);
+  ::CreateDirectoryW(toUtf16(dir).c_str(), nullptr);
+  std::wstring exe = toUtf16(joinPath(dir, "kvelt.exe"));
+  ::CopyFileW(options.kveltExe.c_str(), exe.c_str(), FALSE);
+  if (withCatalogue) (void)systemFiles().replace(joinPath(dir, "scripts.tex"), numberedCatalogue());
+  return exe;
+}
+
+bool fileExists(const std::string& path) {
+  return ::GetFileAttributesW(toUtf16(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// The texts of a message box's controls, one a line.
+std::string dialogText(HWND box) {
+  std::string text;
+  for (HWND child = ::GetWindow(box, GW_CHILD); child != nullptr;
+       child = ::GetWindow(child, GW_HWNDNEXT)) {
+    text += windowTextOf(child) + "\n";
+  }
+  return text;
+}
+
+void checkPlace(CheckReport& report, HWND window, HWND control, const win32::ControlPlace& place,
+                const std::string& name) {
+  RECT rect;
+  ::GetWindowRect(control, &rect);
+  ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+  bool placed = rect.left == place.left && rect.top == place.top &&
+                rect.right - rect.left == place.width && rect.bottom - rect.top == place.height;
+  report.check(placed, name + " sits where the layout puts it",
+               std::to_string(rect.left) + "," + std::to_string(rect.top) + " " +
+                   std::to_string(rect.right - rect.left) + "x" +
+                   std::to_string(rect.bottom - rect.top));
+}
+
+void checkWindow(CheckReport& report, KveltProcess& game) {
+  RECT client;
+  ::GetClientRect(game.window(), &client);
+  POINT origin{0, 0};
+  ::ClientToScreen(game.window(), &origin);
+  report.check(origin.x == 0 && origin.y == 0 && client.right == 800 && client.bottom == 600,
+               "the client area covers the 800 x 600 screen from its top-left corner");
+  checkPlace(report, game.window(), game.control(kText2), win32::kText2Place, "Text2");
+  checkPlace(report, game.window(), game.control(kText1), win32::kText1Place, "Text1");
+  checkPlace(report, game.window(), game.control(kText3), win32::kText3Place, "Text3");
+  checkPlace(report, game.window(), game.control(kLabel1), win32::kLabel1Place, "Label1");
+  checkPlace(report, game.window(), game.control(kLabel2), win32::kLabel2Place, "Label2");
+  report.check(game.text(kLabel1) == "Máš u sebe:" && game.text(kLabel2) == "Developed by J.X.W",
+               "the two captions");
+}
+
+// The first game: the opening, the first turns, completion, history, a take, a save, a failed
+// load, and "exit".
+void playToExit(CheckReport& report, const Options& options) {
+  report.note("first run: played to \"exit\"");
+  std::wstring exe = gameFolder(options, "hra Jiří", true);
+  std::string dir = toUtf8(exe.substr(0, exe.rfind(L'\\')));
+  KveltProcess game;
+  // Started from another folder: the game still finds its catalogue beside itself.
+  if (!report.check(game.start(exe, options.workDir), "kvelt.exe starts")) return;
+  if (!report.check(game.waitForWindow(kStartTimeout), "its window appears")) return;
+  ::Sleep(500);
+
+  ScreenMode mode = screenMode();
+  report.check(mode.is(800, 600), "the screen is now 800 x 600", mode.describe());
+  checkWindow(report, game);
+
+  report.check(game.text(kText2) ==
+                   message(1) + "\r\n" + message(33) + "\r\n" + message(35) + "\r\n" + message(37),
+               "the opening shows messages 1, 33, 35 and 37", game.text(kText2));
+  report.check(game.text(kText3) == "dýku", "the carried pane shows \"dýku\"", game.text(kText3));
+
+  Screenshot shot = Screenshot::ofScreen(800, 600);
+  report.check(
+      shot.pixel(win32::kText1Place.left + 150, win32::kText1Place.top + 25) == RGB(41, 0, 152),
+      "the input line is 41, 0, 152 after start-up", std::to_string(shot.pixel(174, 465)));
+  report.check(shot.pixel(400, 300) == RGB(0, 0, 0), "the narration pane is black");
+
+  game.sendLine(kText1, "");
+  report.check(game.text(kText2) == message(174), "the first Enter shows message 174",
+               game.text(kText2));
+  report.check(game.text(kText1).empty(), "and empties the input line");
+
+  game.sendLine(kText1, "");
+  const std::string startRoom = message(2) +
+                                " Vidíš\r\nDraga\r\nlistinu\r\npochodeň\r\nolej\r\ndveře\r\n"
+                                "Můžeš jít na jih";
+  report.check(game.text(kText2).rfind(startRoom, 0) == 0, "the second Enter describes room (3,7)",
+               game.text(kText2));
+
+  // Tab completes from the words on the page.
+  game.setText(kText1, "vezmi ol");
+  game.pressKey(kText1, VK_TAB);
+  report.check(game.text(kText1) == "vezmi olej", "Tab completes \"vezmi ol\"", game.text(kText1));
+  game.setText(kText1, "pouzij kamen");
+  game.pressKey(kText1, VK_TAB);
+  report.check(game.text(kText1) == "pouzij kamen", "Tab leaves a line it cannot complete",
+               game.text(kText1));
+
+  game.sendLine(kText1, "vezmi pochodeň");
+  report.check(game.text(kText2).find("Vzal jsi pochodeň...") != std::string::npos,
+               "\"vezmi pochodeň\" takes the torch", game.text(kText2));
+  report.check(game.text(kText3).find("pochodeň") != std::string::npos,
+               "and the carried pane shows it", game.text(kText3));
+
+  report.check(Screenshot::ofScreen(800, 600).saveBmp(options.screenshot),
+               "a screenshot of the window is saved");
+
+  // Up recalls the last line sent, Down goes back to an empty line.
+  ::SendMessageW(game.control(kText1), WM_KEYDOWN, VK_UP, 0);
+  report.check(game.text(kText1) == "vezmi pochodeň", "Up recalls the last line",
+               game.text(kText1));
+  ::SendMessageW(game.control(kText1), WM_KEYDOWN, VK_DOWN, 0);
+  report.check(game.text(kText1).empty(), "Down returns to an empty line", game.text(kText1));
+
+  game.sendLine(kText1, "save 1");
+  report.check(fileExists(joinPath(dir, "save1.s")) && fileExists(joinPath(dir, "savex1.s")),
+               "\"save 1\" writes save1.s and savex1.s beside the program");
+
+  // A slot never saved: the game says so in a message box and the turn goes on.
+  game.postLine(kText1, "load 5");
+  HWND box = game.waitForDialog(kExitTimeout);
+  std::string text = box != nullptr ? dialogText(box) : "";
+  report.check(text.find("Hru z pozice 5 se nepodařilo nahrát.") != std::string::npos,
+               "a failed load shows its notice in a message box", text);
+  if (box != nullptr) ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+  ::Sleep(1000);
+  report.check(game.text(kText1).empty(), "and the turn then ends as usual", game.text(kText1));
+
+  game.sendLine(kText1, "exit");
+  DWORD code = 1234;
+  report.check(game.waitForExit(kExitTimeout, code) && code == 0,
+               "\"exit\" ends the program with status 0", std::to_string(code));
+  mode = screenMode();
+  report.check(mode.is(1024, 768), "the screen is 1024 x 768 again", mode.describe());
+}
+
+enum class Ending { closeMessage, altF4, sessionEnd };
+
+// A game ended from outside: the close box (WM_CLOSE), Alt+F4, or the user logging off.
+void endFromOutside(CheckReport& report, const Options& options, Ending ending,
+                    const std::string& name) {
+  report.note("a run ended by " + name);
+  std::wstring exe = gameFolder(options, "end " + std::to_string(int(ending)), true);
+  KveltProcess game;
+  if (!report.check(game.start(exe, options.workDir), "kvelt.exe starts")) return;
+  if (!report.check(game.waitForWindow(kStartTimeout), "its window appears")) return;
+  ::Sleep(500);
+  ScreenMode mode = screenMode();
+  report.check(mode.is(800, 600), "the screen is 800 x 600", mode.describe());
+  game.sendLine(kText1, "");
+
+  DWORD code = 1234;
+  switch (ending) {
+    case Ending::closeMessage:
+      ::PostMessageW(game.window(), WM_CLOSE, 0, 0);
+      break;
+    case Ending::altF4:
+      // The key as the input line receives it: F4 with Alt held (bit 29 of the key data).
+      ::PostMessageW(game.control(kText1), WM_SYSKEYDOWN, VK_F4, (1 << 29) | (0x3E << 16) | 1);
+      break;
+    case Ending::sessionEnd:
+      // Windows asks, then ends the process itself once WM_ENDSESSION has been answered.
+      ::SendMessageW(game.window(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
+      ::SendMessageW(game.window(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+      mode = screenMode();
+      report.check(mode.is(1024, 768), "the screen is 1024 x 768 again", mode.describe());
+      game.kill();
+      return;
+  }
+  report.check(game.waitForExit(kExitTimeout, code) && code == 0,
+               name + " ends the program with status 0", std::to_string(code));
+  mode = screenMode();
+  report.check(mode.is(1024, 768), "the screen is 1024 x 768 again", mode.describe());
+}
+
+// A game with no catalogue beside the program.
+void missingCatalogue(CheckReport& report, const Options& options) {
+  report.note("a run without scripts.tex");
+  std::wstring exe = gameFolder(options, "bez zpráv", false);
+  std::string expectedPath = toUtf8(exe.substr(0, exe.rfind(L'\\'))) + "\\scripts.tex";
+  KveltProcess game;
+  if (!report.check(game.start(exe, options.workDir), "kvelt.exe starts")) return;
+  HWND box = game.waitForDialog(kStartTimeout);
+  if (!report.check(box != nullptr, "a message box appears")) return;
+  ScreenMode mode = screenMode();
+  report.check(mode.is(1024, 768), "the screen size is back before the message shows",
+               mode.describe());
+  std::string text = dialogText(box);
+  report.check(text.find(expectedPath) != std::string::npos,
+               "the message names the catalogue's full path", text);
+  ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+  DWORD code = 1234;
+  report.check(game.waitForExit(kExitTimeout, code) && code == 1,
+               "the program then ends with status 1", std::to_string(code));
+}
+
+// A game whose catalogue disappears while it runs: the next turn cannot go on.
+void catalogueVanishes(CheckReport& report, const Options& options) {
+  report.note("a run whose scripts.tex disappears");
+  std::wstring exe = gameFolder(options, "vanishing", true);
+  std::wstring catalogue = exe.substr(0, exe.rfind(L'\\')) + L"\\scripts.tex";
+  KveltProcess game;
+  if (!report.check(game.start(exe, options.workDir), "kvelt.exe starts")) return;
+  if (!report.check(game.waitForWindow(kStartTimeout), "its window appears")) return;
+  ::Sleep(500);
+  report.check(::DeleteFileW(catalogue.c_str()) != FALSE, "the catalogue is removed");
+  game.postLine(kText1, "");
+  HWND box = game.waitForDialog(kStartTimeout);
+  if (!report.check(box != nullptr, "a message box appears")) return;
+  ScreenMode mode = screenMode();
+  report.check(mode.is(1024, 768), "the screen size is back", mode.describe());
+  report.check(dialogText(box).find(toUtf8(catalogue)) != std::string::npos,
+               "the message names the catalogue's full path", dialogText(box));
+  ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+  DWORD code = 1234;
+  report.check(game.waitForExit(kExitTimeout, code) && code == 1,
+               "the program then ends with status 1", std::to_string(code));
+}
+
+Options parse(int argc, wchar_t** argv) {
+  Options options;
+  if (argc >= 4) {
+    options.kveltExe = argv[1];
+    options.workDir = argv[2];
+    options.screenshot = argv[3];
+  }
+  return options;
+}
+
+}  // namespace
+}  // namespace kvelt::wine
+
+int main() {
+  using namespace kvelt::wine;
+  int argc = 0;
+  wchar_t** argv = ::CommandLineToArgvW(::GetCommandLineW(), &argc);
+  Options options = parse(argc, argv);
+  ::LocalFree(argv);
+  if (options.kveltExe.empty()) {
+    std::fprintf(stderr, "usage: driver.exe KVELT_EXE WORK_DIR SCREENSHOT_BMP\n");
+    return 2;
+  }
+  CheckReport report(options.workDir + L"\\driver.log");
+  ScreenMode mode = screenMode();
+  report.check(mode.is(1024, 768), "the desktop starts at 1024 x 768", mode.describe());
+
+  std::string scratch = kvelt::joinPath(kvelt::toUtf8(options.workDir), "platform");
+  ::CreateDirectoryW(kvelt::toUtf16(scratch).c_str(), nullptr);
+  checkPlatform(report, scratch);
+  playToExit(report, options);
+  endFromOutside(report, options, Ending::closeMessage, "WM_CLOSE");
+  endFromOutside(report, options, Ending::altF4, "Alt+F4");
+  endFromOutside(report, options, Ending::sessionEnd, "the session ending");
+  missingCatalogue(report, options);
+  catalogueVanishes(report, options);
+
+  report.note(report.failures() == 0 ? "RESULT PASS"
+                                     : "RESULT FAIL (" + std::to_string(report.failures()) + ")");
+  return report.failures() == 0 ? 0 : 1;
+}
