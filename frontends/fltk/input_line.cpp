@@ -24,10 +24,10 @@ int InputLine::handle(int event) {
         return 1;
       }
       case FL_Up:
-        replaceLine(history_.older(value()));
+        if (auto line = history_.older(value())) replaceLine(*line);
         return 1;
       case FL_Down:
-        replaceLine(history_.newer());
+        if (auto line = history_.newer()) replaceLine(*line);
         return 1;
       case FL_Page_Up:
       case FL_Page_Down:

@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "input_history.h"
+#include "shell/input_history.h"
 
 namespace kvelt::fltk {
 
@@ -25,7 +25,7 @@ class InputLine : public Fl_Input {
 
  private:
   void replaceLine(const std::string& text);
-  InputHistory history_;
+  kvelt::InputHistory history_;
 };
 
 }  // namespace kvelt::fltk

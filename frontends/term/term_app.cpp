@@ -11,13 +11,13 @@
 #include <ostream>
 #include <string_view>
 
-#include "history.h"
 #include "input_line.h"
 #include "screen.h"
 #include "shell/completion.h"
 #include "shell/display_settings.h"
 #include "shell/files.h"
 #include "shell/game_dirs.h"
+#include "shell/input_history.h"
 #include "shell/program_dir.h"
 #include "shell/session.h"
 #include "shell/window.h"
@@ -189,7 +189,7 @@ class TermApp {
   Game& game_;
   RecordingWindow& window_;
   InputLine input_;
-  History history_;
+  InputHistory history_;
   std::string choices_;
 };
 

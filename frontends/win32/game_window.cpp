@@ -243,7 +243,7 @@ void GameWindow::setInputLine(const std::wstring& text) {
 
 void GameWindow::sendLine() {
   std::wstring line = windowText(text1_);
-  history_.add(line);
+  history_.add(toUtf8(line));
   Status status = pressEnter(game_, toUtf8(line));
   if (!status.isOk()) {
     fatalError(status);
@@ -308,11 +308,11 @@ LRESULT GameWindow::handleInputLine(UINT message, WPARAM w, LPARAM l) {
       break;
     case WM_KEYDOWN:
       if (w == VK_UP) {
-        setInputLine(history_.older());
+        if (auto line = history_.older(toUtf8(windowText(text1_)))) setInputLine(toUtf16(*line));
         return 0;
       }
       if (w == VK_DOWN) {
-        setInputLine(history_.newer());
+        if (auto line = history_.newer()) setInputLine(toUtf16(*line));
         return 0;
       }
       if (w == VK_PRIOR || w == VK_NEXT) {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "input_history.h"
+#include "shell/input_history.h"
 #include "shell/game.h"
 #include "shell/status.h"
 #include "shell/window.h"
@@ -63,7 +63,7 @@ class GameWindow : public Window {
   COLORREF inputBackground_;
   User32Display display_;
   Game game_;
-  InputHistory history_;
+  kvelt::InputHistory history_;
   int exitStatus_ = 0;
 };
 

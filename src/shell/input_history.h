@@ -1,13 +1,13 @@
-// The lines sent in this run, recalled with Up and Down.
+// The lines sent in this run, recalled with Up and Down in every front end's input line.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <vector>
 
-namespace kvelt::term {
+namespace kvelt {
 
-class History {
+class InputHistory {
  public:
   // A line sent with Enter. Empty lines and a repeat of the last line are not kept: recalling
   // them again and again would only slow the player down.
@@ -24,4 +24,4 @@ class History {
   std::string draft_;
 };
 
-}  // namespace kvelt::term
+}  // namespace kvelt

@@ -1,13 +1,13 @@
 // Tests of recalling earlier lines with Up and Down.
-#include "history.h"
+#include "shell/input_history.h"
 
 #include <gtest/gtest.h>
 
-namespace kvelt::term {
+namespace kvelt {
 namespace {
 
-TEST(HistoryTest, UpAndDownWalkTheLinesAndReturnToTheDraft) {
-  History history;
+TEST(InputHistoryTest, UpAndDownWalkTheLinesAndReturnToTheDraft) {
+  InputHistory history;
   EXPECT_FALSE(history.older("x"));
   history.add("vezmi pochodeň");
   history.add("");
@@ -25,8 +25,8 @@ TEST(HistoryTest, UpAndDownWalkTheLinesAndReturnToTheDraft) {
   EXPECT_FALSE(history.newer());
 }
 
-TEST(HistoryTest, SendingALineEndsTheRecall) {
-  History history;
+TEST(InputHistoryTest, SendingALineEndsTheRecall) {
+  InputHistory history;
   history.add("j");
   history.add("v");
   EXPECT_EQ(history.older(""), "v");
@@ -40,4 +40,4 @@ TEST(HistoryTest, SendingALineEndsTheRecall) {
 }
 
 }  // namespace
-}  // namespace kvelt::term
+}  // namespace kvelt
