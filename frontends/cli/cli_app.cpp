@@ -8,8 +8,7 @@
 
 #include "shell/display_settings.h"
 #include "shell/files.h"
-#include "shell/game_dirs.h"
-#include "shell/program_dir.h"
+#include "shell/game_arguments.h"
 #include "shell/session.h"
 #include "shell/window.h"
 
@@ -100,21 +99,13 @@ class Transcript {
 
 int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
            std::ostream& err) {
-  bool json = false;
-  GameDirs dirs;
-  bool dirGiven = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--json") {
-      json = true;
-    } else if (args[i] == "--dir" && i + 1 < args.size()) {
-      dirs.catalogueDir = dirs.saveDir = args[++i];
-      dirGiven = true;
-    } else {
-      err << kUsage << '\n';
-      return 2;
-    }
+  std::optional<GameArguments> arguments = parseGameArguments(args, {"--json"});
+  if (!arguments) {
+    err << kUsage << '\n';
+    return 2;
   }
-  if (!dirGiven) dirs = gameDirs(programDir());
+  const GameDirs& dirs = arguments->dirs;
+  const bool json = arguments->switches.count("--json") > 0;
 
   RecordingWindow window;
   NullDisplay display;

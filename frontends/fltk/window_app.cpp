@@ -9,8 +9,7 @@
 #include "game_window.h"
 #include "shell/display_settings.h"
 #include "shell/files.h"
-#include "shell/game_dirs.h"
-#include "shell/program_dir.h"
+#include "shell/game_arguments.h"
 #include "window_font.h"
 #include "x_display.h"
 
@@ -24,18 +23,12 @@ constexpr const char* kNoDisplay =
 }  // namespace
 
 int runWindowApp(const std::vector<std::string>& args) {
-  GameDirs dirs;
-  bool dirGiven = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--dir" && i + 1 < args.size()) {
-      dirs.catalogueDir = dirs.saveDir = args[++i];
-      dirGiven = true;
-    } else {
-      std::cerr << kUsage << '\n';
-      return 2;
-    }
+  std::optional<GameArguments> arguments = parseGameArguments(args);
+  if (!arguments) {
+    std::cerr << kUsage << '\n';
+    return 2;
   }
-  if (!dirGiven) dirs = gameDirs(programDir());
+  const GameDirs& dirs = arguments->dirs;
 
   if (!openDisplay()) {
     std::cerr << kNoDisplay << '\n';

@@ -16,9 +16,8 @@
 #include "shell/completion.h"
 #include "shell/display_settings.h"
 #include "shell/files.h"
-#include "shell/game_dirs.h"
+#include "shell/game_arguments.h"
 #include "shell/input_history.h"
-#include "shell/program_dir.h"
 #include "shell/session.h"
 #include "shell/window.h"
 
@@ -196,18 +195,12 @@ class TermApp {
 }  // namespace
 
 int runTerm(const std::vector<std::string>& args, std::ostream& err) {
-  GameDirs dirs;
-  bool dirGiven = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--dir" && i + 1 < args.size()) {
-      dirs.catalogueDir = dirs.saveDir = args[++i];
-      dirGiven = true;
-    } else {
-      err << kUsage << '\n';
-      return 2;
-    }
+  std::optional<GameArguments> arguments = parseGameArguments(args);
+  if (!arguments) {
+    err << kUsage << '\n';
+    return 2;
   }
-  if (!dirGiven) dirs = gameDirs(programDir());
+  const GameDirs& dirs = arguments->dirs;
   useUtf8Locale();
 
   RecordingWindow window;
