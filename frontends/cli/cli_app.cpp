@@ -8,7 +8,7 @@
 
 #include "shell/display_settings.h"
 #include "shell/files.h"
-#include "shell/game_arguments.h"
+#include "common/game_arguments.h"
 #include "shell/session.h"
 #include "shell/window.h"
 

@@ -10,11 +10,12 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "common/completion.h"
 #include "failure_report.h"
 #include "layout.h"
-#include "shell/completion.h"
 #include "shell/files.h"
 #include "shell/session.h"
+#include "shell/shown_words.h"
 
 namespace kvelt::fltk {
 namespace {

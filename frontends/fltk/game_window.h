@@ -14,7 +14,7 @@
 
 #include "input_line.h"
 #include "shell/game.h"
-#include "shell/game_dirs.h"
+#include "common/game_dirs.h"
 #include "shell/status.h"
 #include "shell/window.h"
 #include "text_pane.h"

@@ -9,7 +9,7 @@
 #include "game_window.h"
 #include "shell/display_settings.h"
 #include "shell/files.h"
-#include "shell/game_arguments.h"
+#include "common/game_arguments.h"
 #include "window_font.h"
 #include "x_display.h"
 

@@ -11,14 +11,15 @@
 #include <ostream>
 #include <string_view>
 
+#include "common/completion.h"
+#include "common/game_arguments.h"
+#include "common/input_history.h"
 #include "input_line.h"
 #include "screen.h"
-#include "shell/completion.h"
 #include "shell/display_settings.h"
 #include "shell/files.h"
-#include "shell/game_arguments.h"
-#include "shell/input_history.h"
 #include "shell/session.h"
+#include "shell/shown_words.h"
 #include "shell/window.h"
 
 namespace kvelt::term {

@@ -2,14 +2,15 @@
 #include "game_window.h"
 
 #include "background_picture.h"
+#include "common/completion.h"
 #include "layout.h"
+#include "platform/program_dir.h"
+#include "platform/utf16_win32.h"
 #include "resources.h"
 #include "save_folder.h"
-#include "shell/completion.h"
 #include "shell/files.h"
-#include "shell/program_dir.h"
 #include "shell/session.h"
-#include "text/utf16_win32.h"
+#include "shell/shown_words.h"
 
 namespace kvelt::win32 {
 namespace {

@@ -7,7 +7,7 @@
 #include <shlobj.h>
 
 #include "shell/files.h"
-#include "text/utf16_win32.h"
+#include "platform/utf16_win32.h"
 
 namespace kvelt::win32 {
 namespace {

@@ -8,7 +8,7 @@
 #include "shell/files.h"
 #include "shell/window.h"
 #include "text/carried_pane.h"
-#include "text/codepage.h"
+#include "platform/codepage.h"
 #include "text/lines.h"
 #include "world/room_handler.h"
 

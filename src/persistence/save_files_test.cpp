@@ -8,7 +8,7 @@
 
 #include "persistence/save_commands.h"
 #include "test_support/test_game.h"
-#include "text/codepage.h"
+#include "platform/codepage.h"
 #include "text/lines.h"
 
 namespace kvelt {

@@ -7,7 +7,7 @@
 
 #include "shell/fatal_error.h"
 #include "shell/files.h"
-#include "text/codepage.h"
+#include "platform/codepage.h"
 #include "text/lines.h"
 
 namespace kvelt {

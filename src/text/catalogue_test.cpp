@@ -5,7 +5,7 @@
 
 #include "shell/fatal_error.h"
 #include "test_support/test_game.h"
-#include "text/codepage.h"
+#include "platform/codepage.h"
 
 namespace kvelt {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "commands/dispatch.h"
 #include "shell/session.h"
-#include "text/codepage.h"
+#include "platform/codepage.h"
 #include "world/room_handler.h"
 
 namespace kvelt::testing {

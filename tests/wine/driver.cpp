@@ -12,7 +12,7 @@
 #include "platform_checks.h"
 #include "screenshot.h"
 #include "shell/files.h"
-#include "text/utf16_win32.h"
+#include "platform/utf16_win32.h"
 
 namespace kvelt::wine {
 namespace {

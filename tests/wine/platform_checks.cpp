@@ -6,9 +6,9 @@
 #include "save_folder.h"
 #include "shell/display_mode.h"
 #include "shell/files.h"
-#include "shell/program_dir.h"
-#include "text/codepage.h"
-#include "text/utf16_win32.h"
+#include "platform/program_dir.h"
+#include "platform/codepage.h"
+#include "platform/utf16_win32.h"
 #include "user32_display.h"
 
 namespace kvelt::wine {

@@ -1,5 +1,5 @@
 // The game's folders on Windows: everything beside the program, as the game always kept them.
-#include "shell/game_dirs.h"
+#include "common/game_dirs.h"
 
 namespace kvelt {
 

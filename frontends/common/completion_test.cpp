@@ -1,11 +1,12 @@
 // Tests of completing the input line from the words on screen.
-#include "shell/completion.h"
+#include "common/completion.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <fstream>
 
+#include "shell/shown_words.h"
 #include "test_support/test_game.h"
 #include "text/utf8.h"
 

@@ -3,7 +3,7 @@
 
 #include <cerrno>
 
-#include "text/codepage.h"
+#include "platform/codepage.h"
 
 namespace kvelt {
 namespace {
