@@ -6,16 +6,20 @@
 #include <ostream>
 #include <string_view>
 
+#include "common/game_arguments.h"
 #include "shell/display_settings.h"
 #include "shell/files.h"
-#include "common/game_arguments.h"
 #include "shell/session.h"
 #include "shell/window.h"
 
 namespace kvelt {
 namespace {
 
-constexpr const char* kUsage = "usage: kvelt-cli [--json] [--dir DIR]";
+const ProgramDescription kProgram{
+    "kvelt-cli",
+    "Hra v řádkovém režimu: řádek standardního vstupu za každý Enter.\n"
+    "The game in line mode: a line of standard input for every Enter.",
+    {{"json", "", "jedna událost za řádek v JSON / one JSON object per event"}}};
 
 // The carried objects one per line, without the pane's empty slots, for a listener's sake.
 std::string carriedList(std::string_view pane) {
@@ -99,13 +103,10 @@ class Transcript {
 
 int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
            std::ostream& err) {
-  std::optional<GameArguments> arguments = parseGameArguments(args, {"--json"});
-  if (!arguments) {
-    err << kUsage << '\n';
-    return 2;
-  }
-  const GameDirs& dirs = arguments->dirs;
-  const bool json = arguments->switches.count("--json") > 0;
+  CommandLine commandLine = readCommandLine(kProgram, args, out, err);
+  if (!commandLine.game) return commandLine.exitStatus;
+  const GameDirs& dirs = commandLine.game->dirs;
+  const bool json = commandLine.game->has("json");
 
   RecordingWindow window;
   NullDisplay display;

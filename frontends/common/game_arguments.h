@@ -1,9 +1,10 @@
-// The command line that every Linux front end shares: "--dir DIR" and the program's own switches.
+// The command line that every front end shares: --dir, --help, --version and the program's own
+// options.
 #pragma once
 
-#include <initializer_list>
+#include <iosfwd>
+#include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,16 +13,36 @@
 
 namespace kvelt {
 
-struct GameArguments {
-  GameDirs dirs;
-  std::set<std::string> switches;  // those of the program's own switches that were given
+// One of a program's own options: "--json", or "--transcript FILE" when `value` names a value.
+struct ProgramOption {
+  std::string_view name;   // without the two dashes
+  std::string_view value;  // what the value is called in --help ("FILE"); empty for a switch
+  std::string_view help;   // one line for --help, Czech / English
 };
 
-// "--dir DIR" names one folder for the catalogue and the saves; without it the folders come from
-// gameDirs(programDir()). `knownSwitches` are the flags without a value that the program takes
-// (kvelt-cli's "--json"). Nothing when an argument is not understood: the caller prints its usage.
-std::optional<GameArguments> parseGameArguments(
-    const std::vector<std::string>& args,
-    std::initializer_list<std::string_view> knownSwitches = {});
+struct ProgramDescription {
+  std::string_view name;     // "kvelt-cli"
+  std::string_view summary;  // what the program is, a Czech line and an English line
+  std::vector<ProgramOption> options;
+};
+
+struct GameArguments {
+  GameDirs dirs;
+  // The program's own options that were given, with their values ("" for a switch).
+  std::map<std::string, std::string, std::less<>> options;
+  bool has(std::string_view name) const { return options.find(name) != options.end(); }
+};
+
+// What the command line asks for: a game, or the end of the program with `exitStatus` once
+// --help or --version has been answered on `out` (0) or a bad argument named on `err` (2).
+struct CommandLine {
+  std::optional<GameArguments> game;
+  int exitStatus = 0;
+};
+
+// "--dir DIR" (or --dir=DIR) names one folder for the catalogue and the saves; without it the
+// folders come from gameDirs(programDir()).
+CommandLine readCommandLine(const ProgramDescription& program, const std::vector<std::string>& args,
+                            std::ostream& out, std::ostream& err);
 
 }  // namespace kvelt

@@ -3,28 +3,84 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
+#include "common/version.h"
+
 namespace kvelt {
 namespace {
 
-TEST(GameArgumentsTest, DirNamesOneFolderForCatalogueAndSaves) {
-  auto parsed = parseGameArguments({"--json", "--dir", "/hra"}, {"--json"});
-  ASSERT_TRUE(parsed);
-  EXPECT_EQ(parsed->dirs.catalogueDir, "/hra");
-  EXPECT_EQ(parsed->dirs.saveDir, "/hra");
-  EXPECT_EQ(parsed->switches.count("--json"), 1u);
+const ProgramDescription kProgram{
+    "kvelt-test", "Zkouška / A test", {{"json", "", "JSON"}, {"transcript", "FILE", "záznam"}}};
+
+struct Row {
+  std::vector<std::string> args;
+  int exitStatus;        // -1: a game is played
+  std::string dir;       // the folder --dir gave, when a game is played
+  std::string options;   // the own options given, "name=value;" each
+  std::string out, err;  // found on standard output and standard error
+};
+
+std::string given(const GameArguments& arguments) {
+  std::string text;
+  for (const auto& [name, value] : arguments.options) text += name + "=" + value + ";";
+  return text;
 }
 
-TEST(GameArgumentsTest, UnknownArgumentsAndADirWithoutFolderAreRefused) {
-  EXPECT_FALSE(parseGameArguments({"--json"}));
-  EXPECT_FALSE(parseGameArguments({"--dir"}));
-  EXPECT_FALSE(parseGameArguments({"hra"}));
+TEST(GameArgumentsTest, EachCommandLineGivesAGameOrAnEnd) {
+  const std::string version = "kvelt-test " + std::string(kVersion) + "\n";
+  const Row rows[] = {
+      {{"--json", "--dir", "/hra"}, -1, "/hra", "json=;", "", ""},
+      {{"--dir=/hra", "--transcript", "t.txt"}, -1, "/hra", "transcript=t.txt;", "", ""},
+      {{"--transcript=t.txt", "--js"}, -1, "", "json=;transcript=t.txt;", "", ""},
+      {{"--help"}, 0, "", "", "Usage:   kvelt-test [OPTIONS]", ""},
+      {{"--json", "--help", "--bad"}, 0, "", "", "  --transcript=FILE  záznam\n", ""},
+      {{"--version"}, 0, "", "", version, ""},
+      {{"--bad"}, 2, "", "", "", "kvelt-test: unknown option '--bad'\nTry 'kvelt-test --help'."},
+      {{"-x"}, 2, "", "", "", "kvelt-test: unknown option '-x'"},
+      {{"--dir"}, 2, "", "", "", "kvelt-test: option '--dir' needs a value"},
+      {{"--dir="}, 2, "", "", "", "kvelt-test: option '--dir=' needs a value"},
+      {{"--transcript"}, 2, "", "", "", "option '--transcript' needs a value"},
+      {{"--json=yes"}, 2, "", "", "", "kvelt-test: option '--json=yes' takes no value"},
+      {{"hra"}, 2, "", "", "", "kvelt-test: unexpected argument 'hra'"},
+      {{"--json", "hra", "--dir", "/hra"}, 2, "", "", "", "unexpected argument 'hra'"},
+  };
+  for (const Row& row : rows) {
+    std::ostringstream out, err;
+    CommandLine line = readCommandLine(kProgram, row.args, out, err);
+    const std::string name = ::testing::PrintToString(row.args);
+    if (row.exitStatus < 0) {
+      ASSERT_TRUE(line.game) << name << ": " << err.str();
+      if (!row.dir.empty()) {
+        EXPECT_EQ(line.game->dirs.catalogueDir, row.dir) << name;
+        EXPECT_EQ(line.game->dirs.saveDir, row.dir) << name;
+      }
+      EXPECT_FALSE(line.game->dirs.catalogueDir.empty()) << name;
+      EXPECT_EQ(given(*line.game), row.options) << name;
+    } else {
+      EXPECT_FALSE(line.game) << name;
+      EXPECT_EQ(line.exitStatus, row.exitStatus) << name;
+    }
+    EXPECT_NE(out.str().find(row.out), std::string::npos) << name << ": " << out.str();
+    EXPECT_NE(err.str().find(row.err), std::string::npos) << name << ": " << err.str();
+    if (row.out.empty()) {
+      EXPECT_EQ(out.str(), "") << name;
+    }
+    if (row.err.empty()) {
+      EXPECT_EQ(err.str(), "") << name;
+    }
+  }
 }
 
-TEST(GameArgumentsTest, WithoutDirTheFoldersComeFromTheProgram) {
-  auto parsed = parseGameArguments({});
-  ASSERT_TRUE(parsed);
-  EXPECT_FALSE(parsed->dirs.catalogueDir.empty());
-  EXPECT_TRUE(parsed->switches.empty());
+TEST(GameArgumentsTest, HelpListsEveryOptionAndHowToPlayInBothLanguages) {
+  std::ostringstream out, err;
+  readCommandLine(kProgram, {"--help"}, out, err);
+  for (const char* part :
+       {"Použití: kvelt-test [VOLBY]", "Zkouška / A test", "--dir=DIR", "--json",
+        "--transcript=FILE", "--help", "--version", "Jak hrát:", "How to play:"}) {
+    EXPECT_NE(out.str().find(part), std::string::npos) << part;
+  }
+  EXPECT_LT(out.str().find("Jak hrát:"), out.str().find("How to play:"));
 }
 
 }  // namespace

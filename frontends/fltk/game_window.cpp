@@ -56,10 +56,10 @@ TextPane* makePane(const Box& box, Fl_Text_Buffer& buffer, int font) {
   auto* pane = new TextPane(box.x, box.y, box.w, box.h);
   pane->buffer(&buffer);
   pane->box(FL_DOWN_BOX);
-  pane->color(colour(kPaneBackground));
-  pane->textcolor(colour(kPaneText));
+  pane->color(colour(layout::kPaneBackground));
+  pane->textcolor(colour(layout::kPaneText));
   pane->textfont(font);
-  pane->textsize(kFontPixels);
+  pane->textsize(layout::kFontPixels);
   // Catalogue lines are long: they wrap at word boundaries, and the pane scrolls for the rest.
   pane->wrap_mode(Fl_Text_Display::WRAP_AT_BOUNDS, 0);
   pane->scrollbar_width(14);
@@ -73,7 +73,7 @@ Fl_Box* makeLabel(const Box& box, const char* text, Rgb rgb, int font) {
   auto* label = new Fl_Box(FL_NO_BOX, box.x, box.y, box.w, box.h, text);
   label->labelcolor(colour(rgb));
   label->labelfont(font);
-  label->labelsize(kFontPixels);
+  label->labelsize(layout::kFontPixels);
   label->align(FL_ALIGN_TOP_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_WRAP | FL_ALIGN_CLIP);
   return label;
 }
@@ -103,37 +103,37 @@ void setPane(Fl_Text_Buffer& buffer, Fl_Text_Display& pane, const std::string& t
 }  // namespace
 
 GameWindow::GameWindow(int font, const GameDirs& dirs)
-    : Fl_Double_Window(kWindowWidth, kWindowHeight, kTitle), dirs_(dirs) {
+    : Fl_Double_Window(layout::kWindowWidth, layout::kWindowHeight, kTitle), dirs_(dirs) {
   box(FL_FLAT_BOX);
-  color(colour(kWindowBackground));
+  color(colour(layout::kWindowBackground));
   picture_ = loadImage<Fl_JPEG_Image>(dirs_.catalogueDir, kPictureName);
   if (auto icon = loadImage<Fl_PNG_Image>(dirs_.catalogueDir, kIconName)) this->icon(icon.get());
 
   // Created in the tab order of the layout.
-  text2_ = makePane(kText2, text2Buffer_, font);
-  text1_ = new InputLine(kText1.x, kText1.y, kText1.w, kText1.h);
+  text2_ = makePane(layout::kText2, text2Buffer_, font);
+  text1_ = new InputLine(layout::kText1.x, layout::kText1.y, layout::kText1.w, layout::kText1.h);
   text1_->box(FL_DOWN_BOX);
   text1_->color(colour(game_.text1Background));
-  text1_->textcolor(colour(kInputText));
-  text1_->cursor_color(colour(kInputText));
+  text1_->textcolor(colour(layout::kInputText));
+  text1_->cursor_color(colour(layout::kInputText));
   text1_->textfont(font);
-  text1_->textsize(kFontPixels);
+  text1_->textsize(layout::kFontPixels);
   text1_->onEnter = [this](const std::string& line) { sendLine(line); };
   text1_->onComplete = [this](const std::string& line) { return complete(line); };
   text1_->onPage = [this](int direction) { text2_->page(direction); };
-  text3_ = makePane(kText3, text3Buffer_, font);
-  makeLabel(kLabel1, kCarriedCaption, kLabel1Text, font);
-  makeLabel(kLabel2, kCredit, kLabel2Text, font);
+  text3_ = makePane(layout::kText3, text3Buffer_, font);
+  makeLabel(layout::kLabel1, kCarriedCaption, layout::kLabel1Text, font);
+  makeLabel(layout::kLabel2, kCredit, layout::kLabel2Text, font);
   // A black strip like the panes, so that it reads well over any part of the picture; it is
   // there only while it has something to say.
-  statusLine_ = makeLabel(kStatusLine, "", kPaneText, font);
+  statusLine_ = makeLabel(layout::kStatusLine, "", layout::kPaneText, font);
   statusLine_->box(FL_FLAT_BOX);
-  statusLine_->color(colour(kPaneBackground));
+  statusLine_->color(colour(layout::kPaneBackground));
   statusLine_->hide();
   end();
 
   // The layout is fixed; a window manager may not stretch it.
-  size_range(kWindowWidth, kWindowHeight, kWindowWidth, kWindowHeight);
+  size_range(layout::kWindowWidth, layout::kWindowHeight, layout::kWindowWidth, layout::kWindowHeight);
   callback([](Fl_Widget* widget, void*) {
     // Escape would close an FLTK window; here it is just a key the game ignores.
     if (Fl::event() == FL_SHORTCUT && Fl::event_key() == FL_Escape) return;
@@ -235,12 +235,12 @@ void GameWindow::setStatusLine(const std::string& text) {
     statusLine_->hide();
   } else {
     // As wide and high as its text, up to the room it has below the input line.
-    int width = kStatusLine.w - 2 * kStatusPadding, height = 0;
+    int width = layout::kStatusLine.w - 2 * layout::kStatusPadding, height = 0;
     fl_font(statusLine_->labelfont(), statusLine_->labelsize());
     fl_measure(statusText_.c_str(), width, height, 0);
-    statusLine_->resize(kStatusLine.x, kStatusLine.y,
-                        std::min(width + 2 * kStatusPadding, kStatusLine.w),
-                        std::min(height + 2 * kStatusPadding, kStatusLine.h));
+    statusLine_->resize(layout::kStatusLine.x, layout::kStatusLine.y,
+                        std::min(width + 2 * layout::kStatusPadding, layout::kStatusLine.w),
+                        std::min(height + 2 * layout::kStatusPadding, layout::kStatusLine.h));
     statusLine_->show();
   }
   // What the strip covered, or covers now, is drawn again from the picture up.

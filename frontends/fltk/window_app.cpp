@@ -5,30 +5,30 @@
 
 #include <iostream>
 
+#include "common/game_arguments.h"
 #include "failure_report.h"
 #include "game_window.h"
 #include "shell/display_settings.h"
 #include "shell/files.h"
-#include "common/game_arguments.h"
 #include "window_font.h"
 #include "x_display.h"
 
 namespace kvelt::fltk {
 namespace {
 
-constexpr const char* kUsage = "usage: kvelt [--dir DIR]";
+const ProgramDescription kProgram{"kvelt",
+                                  "Okno hry pro linuxové pracovní plochy.\n"
+                                  "The game's window for Linux desktops.",
+                                  {}};
 constexpr const char* kNoDisplay =
     "kvelt: cannot open the display; in a terminal, play with kvelt-term or kvelt-cli";
 
 }  // namespace
 
 int runWindowApp(const std::vector<std::string>& args) {
-  std::optional<GameArguments> arguments = parseGameArguments(args);
-  if (!arguments) {
-    std::cerr << kUsage << '\n';
-    return 2;
-  }
-  const GameDirs& dirs = arguments->dirs;
+  CommandLine commandLine = readCommandLine(kProgram, args, std::cout, std::cerr);
+  if (!commandLine.game) return commandLine.exitStatus;
+  const GameDirs& dirs = commandLine.game->dirs;
 
   if (!openDisplay()) {
     std::cerr << kNoDisplay << '\n';

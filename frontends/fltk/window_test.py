@@ -9,6 +9,7 @@ import ctypes
 import ctypes.util
 import os
 import random
+import re
 import shutil
 import subprocess
 import sys
@@ -25,17 +26,35 @@ CZECH_KEYS = ["aacute Aacute", "ccaron Ccaron", "dcaron Dcaron", "eacute Eacute"
               "rcaron Rcaron", "scaron Scaron", "tcaron Tcaron", "uacute Uacute",
               "uring Uring", "yacute Yacute", "zcaron Zcaron"]
 FIRST_SPARE_KEYCODE = 200
-WINDOW = (800, 600)
-INPUT_LINE = (24, 440, 217, 33)
-INPUT_TEXT = (27, 443, 211, 27)  # inside the input line's border
-CARRIED_PANE = (280, 440, 129, 105)
-NARRATION = (0, 0, 801, 417)
-STATUS_LINE = (24, 480, 240, 64)
-INPUT_COLOUR = (41, 0, 152)
-PANE_COLOUR = (0, 0, 0)
-LIGHT_YELLOW = (255, 255, 128)
-WHITE = (255, 255, 255)
-WINDOW_BACKGROUND = (0, 64, 64)
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+
+def read_layout():
+    """The window's boxes and colours (tuples) and sizes (ints) as the program has them: the
+    shared layout header and, for the input line's colour, the window contract."""
+    found = {}
+    for header in ("../common/window_layout.h", "../../src/shell/window.h"):
+        with open(os.path.join(HERE, header), encoding="utf-8") as text:
+            source = text.read()
+        for name, values in re.findall(r"constexpr (?:Box|Rgb) (k\w+)\{([^}]*)\}", source):
+            found[name] = tuple(int(value) for value in values.split(","))
+        for name, value in re.findall(r"constexpr int (k\w+) = (\d+);", source):
+            found[name] = int(value)
+    return found
+
+
+LAYOUT = read_layout()
+WINDOW = (LAYOUT["kWindowWidth"], LAYOUT["kWindowHeight"])
+INPUT_LINE = LAYOUT["kText1"]
+INPUT_TEXT = (INPUT_LINE[0] + 3, INPUT_LINE[1] + 3, INPUT_LINE[2] - 6, INPUT_LINE[3] - 6)
+CARRIED_PANE = LAYOUT["kText3"]
+NARRATION = LAYOUT["kText2"]
+STATUS_LINE = LAYOUT["kStatusLine"]
+INPUT_COLOUR = LAYOUT["kInputLineColour"]
+PANE_COLOUR = LAYOUT["kPaneBackground"]
+LIGHT_YELLOW = LAYOUT["kPaneText"]
+WHITE = LAYOUT["kInputText"]
+WINDOW_BACKGROUND = LAYOUT["kWindowBackground"]
 
 failures = []
 

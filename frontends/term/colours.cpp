@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "shell/startup.h"
+#include "shell/window.h"
 
 namespace kvelt::term {
 namespace {
@@ -18,9 +18,9 @@ struct Entry {
 
 // The window's own colours, picked by eye.
 constexpr std::array<Entry, 4> kOwnColours = {{
-    {kPaneText, 3, true, 11, 228},
-    {kPaneBackground, 0, false, 0, 16},
-    {kLabelText, 7, true, 15, 231},
+    {layout::kPaneText, 3, true, 11, 228},
+    {layout::kPaneBackground, 0, false, 0, 16},
+    {layout::kLabel1Text, 7, true, 15, 231},
     {kInputLineColour, 5, false, 5, 55},
 }};
 

@@ -1,13 +1,10 @@
 // The window's colours on a terminal's palette.
 #pragma once
 
+#include "common/window_layout.h"
 #include "shell/game.h"
 
 namespace kvelt::term {
-
-inline constexpr Rgb kPaneText{255, 255, 128};  // light yellow
-inline constexpr Rgb kPaneBackground{0, 0, 0};
-inline constexpr Rgb kLabelText{255, 255, 255};
 
 struct PaletteColour {
   short index = 0;

@@ -3,17 +3,17 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/startup.h"
+#include "shell/window.h"
 
 namespace kvelt::term {
 namespace {
 
 TEST(ColoursTest, WindowColoursKeepTheirCharacterOnEveryPalette) {
   // Light yellow stays yellow, never white.
-  EXPECT_EQ(paletteColour(kPaneText, 256).index, 228);
-  EXPECT_EQ(paletteColour(kPaneText, 16).index, 11);
-  EXPECT_EQ(paletteColour(kPaneText, 8).index, 3);
-  EXPECT_TRUE(paletteColour(kPaneText, 8).bright);
+  EXPECT_EQ(paletteColour(layout::kPaneText, 256).index, 228);
+  EXPECT_EQ(paletteColour(layout::kPaneText, 16).index, 11);
+  EXPECT_EQ(paletteColour(layout::kPaneText, 8).index, 3);
+  EXPECT_TRUE(paletteColour(layout::kPaneText, 8).bright);
   // The input line's violet after start-up differs from the navy it replaces.
   for (int colours : {8, 16, 256}) {
     EXPECT_NE(paletteColour(kInputLineColour, colours).index,

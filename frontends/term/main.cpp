@@ -4,5 +4,6 @@
 #include "term_app.h"
 
 int main(int argc, char** argv) {
-  return kvelt::term::runTerm(std::vector<std::string>(argv + 1, argv + argc), std::cerr);
+  return kvelt::term::runTerm(std::vector<std::string>(argv + 1, argv + argc), std::cout,
+                              std::cerr);
 }

@@ -68,17 +68,17 @@ void Screen::setUpColours() {
   colour_ = true;
   if (can_change_color() && COLORS > kOwnInput) {
     ownColours_ = true;
-    defineColour(kOwnPaneText, kPaneText);
-    defineColour(kOwnBlack, kPaneBackground);
-    defineColour(kOwnWhite, kLabelText);
+    defineColour(kOwnPaneText, layout::kPaneText);
+    defineColour(kOwnBlack, layout::kPaneBackground);
+    defineColour(kOwnWhite, layout::kLabel1Text);
     init_pair(kPanePair, kOwnPaneText, kOwnBlack);
     init_pair(kCaptionPair, kOwnWhite, -1);
     init_pair(kCreditPair, kOwnPaneText, -1);
     return;
   }
-  const short text = paletteColour(kPaneText, COLORS).index;
-  const short white = paletteColour(kLabelText, COLORS).index;
-  init_pair(kPanePair, text, paletteColour(kPaneBackground, COLORS).index);
+  const short text = paletteColour(layout::kPaneText, COLORS).index;
+  const short white = paletteColour(layout::kLabel1Text, COLORS).index;
+  init_pair(kPanePair, text, paletteColour(layout::kPaneBackground, COLORS).index);
   init_pair(kCaptionPair, white, -1);
   init_pair(kCreditPair, text, -1);
 }
@@ -92,7 +92,7 @@ void Screen::colourInputLine(Rgb background) {
     defineColour(kOwnInput, background);
     init_pair(kInputPair, kOwnWhite, kOwnInput);
   } else {
-    init_pair(kInputPair, paletteColour(kLabelText, COLORS).index,
+    init_pair(kInputPair, paletteColour(layout::kLabel1Text, COLORS).index,
               paletteColour(background, COLORS).index);
   }
 }
@@ -105,10 +105,10 @@ void Screen::draw(const Game& game, const InputLine& input, const std::string& s
     return COLOR_PAIR(pair) | (bright ? A_BOLD : A_NORMAL);
   };
   colourInputLine(game.text1Background);
-  const attr_t paneAttr = coloured(kPanePair, kPaneText, A_NORMAL);
-  const attr_t inputAttr = coloured(kInputPair, kLabelText, A_REVERSE);
-  const attr_t captionAttr = coloured(kCaptionPair, kLabelText, A_BOLD);
-  const attr_t creditAttr = coloured(kCreditPair, kPaneText, A_NORMAL);
+  const attr_t paneAttr = coloured(kPanePair, layout::kPaneText, A_NORMAL);
+  const attr_t inputAttr = coloured(kInputPair, layout::kLabel1Text, A_REVERSE);
+  const attr_t captionAttr = coloured(kCaptionPair, layout::kLabel1Text, A_BOLD);
+  const attr_t creditAttr = coloured(kCreditPair, layout::kPaneText, A_NORMAL);
 
   erase();
   const std::u32string credit = decodeUtf8(kCredit);

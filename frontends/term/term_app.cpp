@@ -25,7 +25,11 @@
 namespace kvelt::term {
 namespace {
 
-constexpr const char* kUsage = "usage: kvelt-term [--dir DIR]";
+const ProgramDescription kProgram{
+    "kvelt-term",
+    "Okno hry v terminálu o velikosti aspoň 80 × 24; Ctrl-C hru ukončí.\n"
+    "The game's window in a terminal of at least 80 × 24; Ctrl-C leaves.",
+    {}};
 constexpr const char* kCatalogueError = "kvelt-term: cannot read the catalogue ";
 constexpr wint_t kCtrlC = 3, kCtrlU = 21, kBackspace = 8, kDelete = 127;
 
@@ -195,13 +199,10 @@ class TermApp {
 
 }  // namespace
 
-int runTerm(const std::vector<std::string>& args, std::ostream& err) {
-  std::optional<GameArguments> arguments = parseGameArguments(args);
-  if (!arguments) {
-    err << kUsage << '\n';
-    return 2;
-  }
-  const GameDirs& dirs = arguments->dirs;
+int runTerm(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  CommandLine commandLine = readCommandLine(kProgram, args, out, err);
+  if (!commandLine.game) return commandLine.exitStatus;
+  const GameDirs& dirs = commandLine.game->dirs;
   useUtf8Locale();
 
   RecordingWindow window;

@@ -8,6 +8,6 @@
 namespace kvelt::term {
 
 // Runs kvelt-term with its arguments (without the program name). Returns the exit status.
-int runTerm(const std::vector<std::string>& args, std::ostream& err);
+int runTerm(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace kvelt::term

@@ -32,10 +32,6 @@ std::wstring windowText(HWND control) {
   return text;
 }
 
-COLORREF colourRef(Rgb colour) {
-  return RGB(colour.red, colour.green, colour.blue);
-}
-
 }  // namespace
 
 GameWindow::GameWindow(HINSTANCE instance)
@@ -113,10 +109,10 @@ HWND GameWindow::createControl(const wchar_t* kind, DWORD style, int id, const w
 void GameWindow::createControls() {
   // Points at 96 dots per inch, the density the layout's pixels were measured at: the text fits
   // its boxes whatever scaling the desktop had before the switch.
-  int height = -::MulDiv(kFontPoints, kLayoutDotsPerInch, 72);
+  int height = -::MulDiv(layout::kFontPoints, layout::kLayoutDotsPerInch, 72);
   font_ = ::CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, EASTEUROPE_CHARSET,
                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                        DEFAULT_PITCH | FF_SWISS, kFontFace);
+                        DEFAULT_PITCH | FF_SWISS, toUtf16(layout::kFontFace).c_str());
 
   // Created in the tab order of the layout. Read-only multi-line edit controls, so that the
   // narration can be scrolled, selected and read aloud by screen readers.

@@ -1,16 +1,16 @@
-// The game window's fixed layout in pixels: where each control sits, its colours and texts.
+// The shared layout in Win32's terms: control ids, RECT-like places and COLORREFs.
 #pragma once
 
 #include <windows.h>
 
+#include "common/window_layout.h"
+
 namespace kvelt::win32 {
 
-inline constexpr int kScreenWidth = 800;
-inline constexpr int kScreenHeight = 600;
-
-// The picture is larger than the screen; its right and bottom edges stay outside the window.
-inline constexpr int kPictureWidth = 840;
-inline constexpr int kPictureHeight = 625;
+inline constexpr int kScreenWidth = layout::kWindowWidth;
+inline constexpr int kScreenHeight = layout::kWindowHeight;
+inline constexpr int kPictureWidth = layout::kPictureWidth;
+inline constexpr int kPictureHeight = layout::kPictureHeight;
 
 inline constexpr wchar_t kWindowClass[] = L"KveltWindow";
 inline constexpr wchar_t kWindowTitle[] = L"kvelt";
@@ -22,23 +22,27 @@ struct ControlPlace {
   int left, top, width, height;
 };
 
+constexpr ControlPlace place(ControlId id, layout::Box box) {
+  return {id, box.x, box.y, box.w, box.h};
+}
+
 // In tab order, as the window was laid out.
-inline constexpr ControlPlace kText2Place{kText2, 0, 0, 801, 417};
-inline constexpr ControlPlace kText1Place{kText1, 24, 440, 217, 33};
-inline constexpr ControlPlace kText3Place{kText3, 280, 440, 129, 105};
-inline constexpr ControlPlace kLabel1Place{kLabel1, 280, 424, 97, 17};
-inline constexpr ControlPlace kLabel2Place{kLabel2, 667, 586, 137, 25};
+inline constexpr ControlPlace kText2Place = place(kText2, layout::kText2);
+inline constexpr ControlPlace kText1Place = place(kText1, layout::kText1);
+inline constexpr ControlPlace kText3Place = place(kText3, layout::kText3);
+inline constexpr ControlPlace kLabel1Place = place(kLabel1, layout::kLabel1);
+inline constexpr ControlPlace kLabel2Place = place(kLabel2, layout::kLabel2);
 
-inline constexpr COLORREF kWindowBackground = RGB(0, 64, 64);
-inline constexpr COLORREF kPaneBackground = RGB(0, 0, 0);
-inline constexpr COLORREF kPaneText = RGB(255, 255, 128);
-inline constexpr COLORREF kInputDesignBackground = RGB(0, 0, 128);
-inline constexpr COLORREF kInputText = RGB(255, 255, 255);
-inline constexpr COLORREF kLabel1Text = RGB(255, 255, 255);
-inline constexpr COLORREF kLabel2Text = RGB(255, 255, 128);
+constexpr COLORREF colourRef(Rgb colour) {
+  return RGB(colour.red, colour.green, colour.blue);
+}
 
-inline constexpr wchar_t kFontFace[] = L"Arial";
-inline constexpr int kFontPoints = 9;
-inline constexpr int kLayoutDotsPerInch = 96;
+inline constexpr COLORREF kWindowBackground = colourRef(layout::kWindowBackground);
+inline constexpr COLORREF kPaneBackground = colourRef(layout::kPaneBackground);
+inline constexpr COLORREF kPaneText = colourRef(layout::kPaneText);
+inline constexpr COLORREF kInputDesignBackground = colourRef(layout::kInputDesignBackground);
+inline constexpr COLORREF kInputText = colourRef(layout::kInputText);
+inline constexpr COLORREF kLabel1Text = colourRef(layout::kLabel1Text);
+inline constexpr COLORREF kLabel2Text = colourRef(layout::kLabel2Text);
 
 }  // namespace kvelt::win32

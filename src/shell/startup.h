@@ -5,8 +5,6 @@
 
 namespace kvelt {
 
-inline constexpr Rgb kInputLineColour{41, 0, 152};
-
 // Records the screen size, switches to 800 x 600, sets up a new game and prints the opening.
 void Form_Load(Game& game);
 

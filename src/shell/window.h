@@ -12,6 +12,9 @@ namespace kvelt {
 inline constexpr const char* kCarriedCaption = "Máš u sebe:";
 inline constexpr const char* kCredit = "Developed by J.X.W";
 
+// The input line's background from start-up on (it replaces the navy it was designed with).
+inline constexpr Rgb kInputLineColour{41, 0, 152};
+
 // What the game asks of the window beyond the three texts, which it keeps in the game record
 // (Game::Text1, Text2, Text3). A front end draws those texts after every event it delivers.
 class Window {
