@@ -66,21 +66,24 @@ void Screen::setUpColours() {
   start_color();
   use_default_colors();
   colour_ = true;
+  // The captions sit on the panes' black, not on the terminal's own background: that may be
+  // white, and white or light yellow letters would vanish on it.
   if (can_change_color() && COLORS > kOwnInput) {
     ownColours_ = true;
     defineColour(kOwnPaneText, layout::kPaneText);
     defineColour(kOwnBlack, layout::kPaneBackground);
     defineColour(kOwnWhite, layout::kLabel1Text);
     init_pair(kPanePair, kOwnPaneText, kOwnBlack);
-    init_pair(kCaptionPair, kOwnWhite, -1);
-    init_pair(kCreditPair, kOwnPaneText, -1);
+    init_pair(kCaptionPair, kOwnWhite, kOwnBlack);
+    init_pair(kCreditPair, kOwnPaneText, kOwnBlack);
     return;
   }
   const short text = paletteColour(layout::kPaneText, COLORS).index;
   const short white = paletteColour(layout::kLabel1Text, COLORS).index;
-  init_pair(kPanePair, text, paletteColour(layout::kPaneBackground, COLORS).index);
-  init_pair(kCaptionPair, white, -1);
-  init_pair(kCreditPair, text, -1);
+  const short black = paletteColour(layout::kPaneBackground, COLORS).index;
+  init_pair(kPanePair, text, black);
+  init_pair(kCaptionPair, white, black);
+  init_pair(kCreditPair, text, black);
 }
 
 void Screen::colourInputLine(Rgb background) {

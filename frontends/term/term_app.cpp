@@ -8,9 +8,11 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <iostream>
 #include <ostream>
 #include <string_view>
 
+#include "cli/cli_app.h"
 #include "common/completion.h"
 #include "common/game_arguments.h"
 #include "common/input_history.h"
@@ -21,6 +23,7 @@
 #include "shell/session.h"
 #include "shell/shown_words.h"
 #include "shell/window.h"
+#include "terminal_check.h"
 
 namespace kvelt::term {
 namespace {
@@ -203,6 +206,10 @@ int runTerm(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   CommandLine commandLine = readCommandLine(kProgram, args, out, err);
   if (!commandLine.game) return commandLine.exitStatus;
   const GameDirs& dirs = commandLine.game->dirs;
+  if (const std::string why = whyNoScreen(); !why.empty()) {
+    err << "kvelt-term: " << why << "; the game goes on in line mode (kvelt-cli)" << std::endl;
+    return runCli(args, std::cin, out, err);
+  }
   useUtf8Locale();
 
   RecordingWindow window;

@@ -3,6 +3,7 @@
 
 import json
 import os
+import re
 import shutil
 import signal
 import subprocess
@@ -106,6 +107,80 @@ def child_of(parent):
             if int(fields[1]) == parent:
                 return int(entry)
     return None
+
+
+def background_at(row, text):
+    """The background colour in force where `text` starts in a row captured with its escapes
+    (capture-pane -e): None for the terminal's own background."""
+    background = None
+    start = row.find(text)
+    for match in re.finditer(r"\x1b\[([0-9;]*)m", row[:start]):
+        params = [int(p) if p else 0 for p in match.group(1).split(";")]
+        i = 0
+        while i < len(params):
+            code = params[i]
+            if code == 0 or code == 49:
+                background = None
+            elif 40 <= code <= 47 or 100 <= code <= 107:
+                background = str(code)
+            elif code == 48 and i + 1 < len(params):
+                width = 3 if params[i + 1] == 5 else 5
+                background = ";".join(map(str, params[i:i + width]))
+                i += width - 1
+            elif code == 38 and i + 1 < len(params):
+                i += (3 if params[i + 1] == 5 else 5) - 1
+            i += 1
+    return background
+
+
+def palettes(tmux, program, gamedir):
+    """On a dark and on a light terminal the caption and the credit stand on a background of
+    their own, never on the terminal's, which may be as white as their letters."""
+    for style in ("fg=white,bg=black", "fg=black,bg=white"):
+        tmux.run("set-option", "-t", SESSION, "window-style", style)
+        tmux.text("clear; %s --dir %s; echo EXIT=$?" % (program, gamedir))
+        tmux.keys("Enter")
+        tmux.wait("the opening page", lambda rows: CREDIT in rows[23] and CAPTION in rows[15])
+        rows = tmux.run("capture-pane", "-p", "-e", "-t", SESSION).split("\n")
+        for text, row in ((CAPTION, rows[15]), (CREDIT, rows[23])):
+            check(background_at(row, text) is not None,
+                  "%r has a background of its own on %s" % (text, style), [row])
+        tmux.text("exit")
+        tmux.keys("Enter")
+        tmux.wait_text("EXIT=0")
+        tmux.keys("C-l")
+        tmux.wait("a clear screen", lambda rows: not any("EXIT" in row for row in rows))
+    tmux.run("set-option", "-u", "-t", SESSION, "window-style")
+
+
+def dumb_terminal(tmux, program, gamedir):
+    """A terminal that cannot move the cursor gets the line mode, said in one line."""
+    tmux.text("clear; TERM=dumb %s --dir %s; echo EXIT=$?" % (program, gamedir))
+    tmux.keys("Enter")
+    tmux.wait_text(CAPTION)
+    history = tmux.run("capture-pane", "-p", "-J", "-S", "-100", "-t", SESSION)
+    check("kvelt-term: the terminal dumb cannot move the cursor; the game goes on in line mode"
+          in history, "the line that says why", history.split("\n"))
+    tmux.keys("Enter")
+    tmux.wait_text("M174 žluťoučký kůň")
+    tmux.text("exit")
+    tmux.keys("Enter")
+    tmux.wait_text("EXIT=0")
+    tmux.keys("C-l")
+    tmux.wait("a clear screen", lambda rows: not any("EXIT" in row for row in rows))
+
+
+def no_terminal(program, gamedir):
+    """Standard input at its end and not a terminal: the line mode, which ends at once."""
+    started = time.monotonic()
+    result = subprocess.run([program, "--dir", gamedir], stdin=subprocess.DEVNULL,
+                            capture_output=True, text=True, timeout=10)
+    took = time.monotonic() - started
+    lines = result.stderr.splitlines()
+    if result.returncode != 0 or took > 1.0 or len(lines) != 1 or \
+            "standard input is not a terminal" not in lines[0] or CAPTION not in result.stdout:
+        raise Failure("kvelt-term < /dev/null: status %d after %.2f s; stderr %r; stdout %r"
+                      % (result.returncode, took, result.stderr, result.stdout[:200]))
 
 
 def play(tmux, program, workdir, gamedir):
@@ -276,7 +351,10 @@ def main():
                  "PS1='kvelt-test$ ' bash --norc --noprofile" % workdir)
         tmux.run("new-session", "-d", "-x", "80", "-y", "24", "-s", SESSION, shell)
         try:
+            no_terminal(program, gamedir)
             play(tmux, program, workdir, gamedir)
+            palettes(tmux, program, gamedir)
+            dumb_terminal(tmux, program, gamedir)
         except Failure as failure:
             print("FAILED:", failure)
             return 1
