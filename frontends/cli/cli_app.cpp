@@ -1,15 +1,17 @@
 // Line mode: the plain transcript for people and the JSON transcript that outside checks read.
 #include "cli_app.h"
 
-#include <istream>
+#include <iostream>
 #include <nlohmann/json.hpp>
 #include <ostream>
 #include <string_view>
 
 #include "common/game_arguments.h"
+#include "line_source.h"
 #include "shell/display_settings.h"
 #include "shell/files.h"
 #include "shell/session.h"
+#include "shell/shown_words.h"
 #include "shell/window.h"
 
 namespace kvelt {
@@ -46,7 +48,9 @@ std::string withNewlines(std::string_view text) {
 
 class Transcript {
  public:
-  Transcript(std::ostream& out, bool json) : out_(out), json_(json) {}
+  // `prompt`: the plain transcript ends each page with "> " (a line editor shows its own).
+  Transcript(std::ostream& out, bool json, bool prompt = true)
+      : out_(out), json_(json), prompt_(prompt) {}
 
   void page(const Game& game, const char* event, const std::string* line, RecordingWindow& window) {
     if (json_) {
@@ -64,7 +68,8 @@ class Transcript {
     } else {
       out_ << withNewlines(game.Text2) << "\n\n";
       if (!window.notices.empty()) out_ << "(" << window.notices << ")\n";
-      out_ << kCarriedCaption << "\n" << carriedList(game.Text3) << "\n> " << std::flush;
+      out_ << kCarriedCaption << "\n"
+           << carriedList(game.Text3) << (prompt_ ? "\n> " : "\n") << std::flush;
     }
     window.notices.clear();
   }
@@ -97,6 +102,7 @@ class Transcript {
   }
   std::ostream& out_;
   bool json_;
+  bool prompt_;
 };
 
 }  // namespace
@@ -111,7 +117,12 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   RecordingWindow window;
   NullDisplay display;
   Game game;
-  Transcript transcript(out, json);
+  // Only the program's own standard input can be a terminal to edit lines on; the JSON
+  // transcript is for programs, which send whole lines.
+  std::unique_ptr<LineSource> lines;
+  if (&in == &std::cin && !json) lines = editedLines([&game] { return visibleWords(game); });
+  if (!lines) lines = streamLines(in);
+  Transcript transcript(out, json, !lines->prompts());
   Status status =
       startGame(game, Platform{&window, &display, &systemFiles(), dirs.catalogueDir, dirs.saveDir});
   if (!status.isOk()) {
@@ -120,9 +131,8 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   }
   transcript.page(game, "start", nullptr, window);
 
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+  while (std::optional<std::string> next = lines->next()) {
+    const std::string& line = *next;
     status = pressEnter(game, line);
     if (!status.isOk()) {
       err << "kvelt-cli: cannot read the catalogue " << status.message() << '\n';

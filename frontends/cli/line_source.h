@@ -1,0 +1,32 @@
+// Where the line mode's lines come from: a stream as it is, or a terminal with line editing.
+#pragma once
+
+#include <functional>
+#include <iosfwd>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kvelt {
+
+class LineSource {
+ public:
+  virtual ~LineSource() = default;
+  // The next line without its end, or nothing at the end of the input.
+  virtual std::optional<std::string> next() = 0;
+  // Whether the source shows the prompt itself; otherwise the transcript writes it.
+  virtual bool prompts() const = 0;
+};
+
+// The words that Tab completes from, asked anew at every Tab.
+using WordsOnScreen = std::function<std::vector<std::string>()>;
+
+// Lines of `in`, exactly as they come, without the CR of a CR LF.
+std::unique_ptr<LineSource> streamLines(std::istream& in);
+
+// Line editing on the terminal, with history and Tab completion: when standard input and
+// standard output are both terminals that can edit a line. Nothing otherwise.
+std::unique_ptr<LineSource> editedLines(WordsOnScreen words);
+
+}  // namespace kvelt
