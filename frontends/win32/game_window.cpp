@@ -3,6 +3,7 @@
 
 #include "background_picture.h"
 #include "common/completion.h"
+#include "common/pane_text.h"
 #include "layout.h"
 #include "platform/program_dir.h"
 #include "platform/utf16_win32.h"
@@ -20,6 +21,10 @@ namespace {
 constexpr UINT kExitMessage = WM_APP + 1;
 
 constexpr wchar_t kFatalTitle[] = L"kvelt";
+// What a screen reader calls the three text boxes.
+constexpr wchar_t kInputLineName[] = L"Příkaz";
+constexpr wchar_t kNarrationName[] = L"Vyprávění";
+constexpr wchar_t kCarriedName[] = L"Máš u sebe";
 constexpr wchar_t kFatalText[] =
     L"Hra nemůže pokračovat: soubor s jejími texty nelze přečíst.\r\n"
     L"The game cannot go on: the file of its texts cannot be read.\r\n\r\n";
@@ -125,6 +130,11 @@ void GameWindow::createControls() {
       createControl(L"STATIC", SS_LEFT | SS_NOPREFIX, kLabel1, toUtf16(kCarriedCaption).c_str());
   label2_ = createControl(L"STATIC", SS_LEFT | SS_NOPREFIX, kLabel2, toUtf16(kCredit).c_str());
 
+  screenReader_.name(text1_, kInputLineName);
+  screenReader_.name(text2_, kNarrationName);
+  screenReader_.name(text3_, kCarriedName);
+  screenReader_.announceFrom(text2_);
+
   ::SetWindowLongPtrW(text1_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   editProc_ = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
       text1_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&GameWindow::inputLineProc)));
@@ -225,11 +235,14 @@ void GameWindow::notice(std::string_view text) {
 }
 
 void GameWindow::showTexts() {
-  ::SetWindowTextW(text2_, toUtf16(game_.Text2).c_str());
-  ::SetWindowTextW(text3_, toUtf16(game_.Text3).c_str());
+  const std::wstring page = toUtf16(game_.Text2);
+  ::SetWindowTextW(text2_, page.c_str());
+  ::SetWindowTextW(text3_, toUtf16(carriedPaneText(game_.Text3)).c_str());
   setInputLine(toUtf16(game_.Text1));
   // Every turn ends with its newest lines in view.
   ::SendMessageW(text2_, WM_VSCROLL, SB_BOTTOM, 0);
+  // The focus stays in the input line, so the screen reader is told the page is new.
+  screenReader_.announce(page);
 }
 
 void GameWindow::setInputLine(const std::wstring& text) {

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "common/input_history.h"
+#include "screen_reader.h"
 #include "shell/game.h"
 #include "shell/status.h"
 #include "shell/window.h"
@@ -62,6 +63,7 @@ class GameWindow : public Window {
   HBRUSH inputBrush_ = nullptr;
   COLORREF inputBackground_;
   User32Display display_;
+  ScreenReader screenReader_;
   Game game_;
   kvelt::InputHistory history_;
   int exitStatus_ = 0;

@@ -1,0 +1,14 @@
+// The carried-objects pane as a window shows it.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kvelt {
+
+// The pane's text without the empty lines that free slots leave at its end: the refresh writes
+// ten or eleven lines, most of them empty, and shown as they are they would give the small pane
+// a scroll range with nothing in it. Empty lines between words stay, as the game left them.
+std::string carriedPaneText(std::string_view text3);
+
+}  // namespace kvelt
