@@ -4,21 +4,27 @@
 #include <FL/fl_ask.H>
 
 #include <iostream>
+#include <string>
 
 #include "layout.h"
 #include "x_display.h"
 
 namespace kvelt::fltk {
+namespace {
 
-std::string catalogueFailure(const Status& status) {
-  return "cannot read the catalogue " + status.message();
-}
+constexpr const char* kCatalogueHeadline =
+    "Hra nemůže pokračovat: soubor s jejími texty nelze přečíst.";
+constexpr const char* kCloseButton = "Zavřít";
 
-void reportFailure(const std::string& text) {
-  std::cerr << "kvelt: " << text << std::endl;
+}  // namespace
+
+void reportCatalogueFailure(const Status& status) {
+  const std::string reason = "cannot read the catalogue " + status.message();
+  std::cerr << "kvelt: " << reason << std::endl;
   if (!displayOpen()) return;
   fl_message_title(kTitle);
-  fl_alert("%s", text.c_str());
+  fl_close = kCloseButton;
+  fl_alert("%s\n\n%s", kCatalogueHeadline, reason.c_str());
 }
 
 }  // namespace kvelt::fltk

@@ -1,17 +1,13 @@
 // How the window program tells a failure that ends it.
 #pragma once
 
-#include <string>
-
 #include "shell/status.h"
 
 namespace kvelt::fltk {
 
-// "cannot read the catalogue PATH: REASON"
-std::string catalogueFailure(const Status& status);
-
-// Writes "kvelt: TEXT" to standard error and, when a display is open, shows it in a message box
-// too: a game started from a desktop menu has no terminal to read.
-void reportFailure(const std::string& text);
+// The catalogue could not be read. Writes "kvelt: cannot read the catalogue PATH: REASON" to
+// standard error and, when a display is open, shows a message box too, in Czech with that
+// technical reason under it: a game started from a desktop menu has no terminal to read.
+void reportCatalogueFailure(const Status& status);
 
 }  // namespace kvelt::fltk

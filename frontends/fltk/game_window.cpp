@@ -1,4 +1,4 @@
-// The game window: the layout, the picture, and Enter handed to the game.
+// The game window: the layout at its scale, the picture, and Enter handed to the game.
 #include "game_window.h"
 
 #include <FL/Enumerations.H>
@@ -8,17 +8,24 @@
 #include <FL/fl_draw.H>
 
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 
 #include "common/completion.h"
+#include "common/pane_text.h"
+#include "common/window_scale.h"
 #include "failure_report.h"
 #include "layout.h"
+#include "scale_setting.h"
 #include "shell/files.h"
 #include "shell/session.h"
 #include "shell/shown_words.h"
 
 namespace kvelt::fltk {
 namespace {
+
+constexpr int kScrollbarWidth = 14;
 
 Fl_Color colour(Rgb rgb) {
   return fl_rgb_color(rgb.red, rgb.green, rgb.blue);
@@ -33,13 +40,6 @@ std::string withoutCarriageReturns(const std::string& text) {
   return out;
 }
 
-// The refresh of the carried objects writes ten lines, most of them empty; shown as they are
-// they would give the small pane a scroll bar with nothing to scroll to.
-std::string withoutTrailingEmptyLines(std::string text) {
-  while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
-  return text;
-}
-
 // A file missing is normal until the game's pictures are delivered; the window then shows its
 // background colour, or no icon.
 template <typename Image>
@@ -52,30 +52,32 @@ std::unique_ptr<Image> loadImage(const std::string& dir, const char* name) {
   return image;
 }
 
-TextPane* makePane(const Box& box, Fl_Text_Buffer& buffer, int font) {
-  auto* pane = new TextPane(box.x, box.y, box.w, box.h);
+TextPane* makePane(Fl_Text_Buffer& buffer, int font) {
+  auto* pane = new TextPane(0, 0, 1, 1);
   pane->buffer(&buffer);
   pane->box(FL_DOWN_BOX);
   pane->color(colour(layout::kPaneBackground));
   pane->textcolor(colour(layout::kPaneText));
   pane->textfont(font);
-  pane->textsize(layout::kFontPixels);
   // Catalogue lines are long: they wrap at word boundaries, and the pane scrolls for the rest.
   pane->wrap_mode(Fl_Text_Display::WRAP_AT_BOUNDS, 0);
-  pane->scrollbar_width(14);
   // Not reached with Tab: when the window gets the focus, it goes to the input line.
   pane->visible_focus(0);
   return pane;
 }
 
-Fl_Box* makeLabel(const Box& box, const char* text, Rgb rgb, int font) {
+Fl_Box* makeLabel(const char* text, Rgb rgb, int font) {
   // No box of their own: the picture shows around the letters.
-  auto* label = new Fl_Box(FL_NO_BOX, box.x, box.y, box.w, box.h, text);
+  auto* label = new Fl_Box(FL_NO_BOX, 0, 0, 1, 1, text);
   label->labelcolor(colour(rgb));
   label->labelfont(font);
-  label->labelsize(layout::kFontPixels);
   label->align(FL_ALIGN_TOP_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_WRAP | FL_ALIGN_CLIP);
   return label;
+}
+
+void place(Fl_Widget& widget, const Box& box, int percent) {
+  const Box at = layout::scaled(box, percent);
+  widget.resize(at.x, at.y, at.w, at.h);
 }
 
 // A letter, or one of the keys the input line gives a meaning to.
@@ -100,50 +102,119 @@ void setPane(Fl_Text_Buffer& buffer, Fl_Text_Display& pane, const std::string& t
   pane.scroll(0, 0);
 }
 
+// Copies the selected text of a pane to the clipboard; false when nothing is selected there.
+bool copySelected(Fl_Text_Buffer& buffer) {
+  if (buffer.selected() == 0) return false;
+  char* text = buffer.selection_text();
+  const bool copied = text != nullptr && *text != '\0';
+  if (copied) Fl::copy(text, static_cast<int>(std::strlen(text)), 1);
+  std::free(text);
+  return copied;
+}
+
 }  // namespace
 
-GameWindow::GameWindow(int font, const GameDirs& dirs)
-    : Fl_Double_Window(layout::kWindowWidth, layout::kWindowHeight, kTitle), dirs_(dirs) {
+GameWindow::GameWindow(int font, const GameDirs& dirs, int scale, int defaultScale)
+    : Fl_Double_Window(layout::kWindowWidth, layout::kWindowHeight, kTitle),
+      dirs_(dirs),
+      scale_(scale),
+      defaultScale_(defaultScale) {
   box(FL_FLAT_BOX);
   color(colour(layout::kWindowBackground));
+  // Desktops tie the window to kvelt.desktop by its WM_CLASS.
+  xclass(kTitle);
   picture_ = loadImage<Fl_JPEG_Image>(dirs_.catalogueDir, kPictureName);
   if (auto icon = loadImage<Fl_PNG_Image>(dirs_.catalogueDir, kIconName)) this->icon(icon.get());
 
   // Created in the tab order of the layout.
-  text2_ = makePane(layout::kText2, text2Buffer_, font);
-  text1_ = new InputLine(layout::kText1.x, layout::kText1.y, layout::kText1.w, layout::kText1.h);
+  text2_ = makePane(text2Buffer_, font);
+  text1_ = new InputLine(0, 0, 1, 1);
   text1_->box(FL_DOWN_BOX);
   text1_->color(colour(game_.text1Background));
   text1_->textcolor(colour(layout::kInputText));
   text1_->cursor_color(colour(layout::kInputText));
   text1_->textfont(font);
-  text1_->textsize(layout::kFontPixels);
   text1_->onEnter = [this](const std::string& line) { sendLine(line); };
   text1_->onComplete = [this](const std::string& line) { return complete(line); };
   text1_->onPage = [this](int direction) { text2_->page(direction); };
-  text3_ = makePane(layout::kText3, text3Buffer_, font);
-  makeLabel(layout::kLabel1, kCarriedCaption, layout::kLabel1Text, font);
-  makeLabel(layout::kLabel2, kCredit, layout::kLabel2Text, font);
+  text1_->onZoom = [this](int direction) { zoom(direction); };
+  text1_->onCopy = [this] { copySelection(); };
+  // The choices of a Tab belong to the line they were offered for.
+  text1_->when(FL_WHEN_CHANGED);
+  text1_->callback(
+      [](Fl_Widget*, void* window) {
+        auto* self = static_cast<GameWindow*>(window);
+        if (self->statusIsChoices_) self->setStatusLine("");
+      },
+      this);
+  text3_ = makePane(text3Buffer_, font);
+  label1_ = makeLabel(kCarriedCaption, layout::kLabel1Text, font);
+  label2_ = makeLabel(kCredit, layout::kLabel2Text, font);
   // A black strip like the panes, so that it reads well over any part of the picture; it is
   // there only while it has something to say.
-  statusLine_ = makeLabel(layout::kStatusLine, "", layout::kPaneText, font);
+  statusLine_ = makeLabel("", layout::kPaneText, font);
   statusLine_->box(FL_FLAT_BOX);
   statusLine_->color(colour(layout::kPaneBackground));
   statusLine_->hide();
   end();
 
-  // The layout is fixed; a window manager may not stretch it.
-  size_range(layout::kWindowWidth, layout::kWindowHeight, layout::kWindowWidth, layout::kWindowHeight);
   callback([](Fl_Widget* widget, void*) {
     // Escape would close an FLTK window; here it is just a key the game ignores.
     if (Fl::event() == FL_SHORTCUT && Fl::event_key() == FL_Escape) return;
     static_cast<GameWindow*>(widget)->closedByPlayer();
   });
+  applyScale(scale_);
 }
 
 GameWindow::~GameWindow() {
   // The panes point at buffers that are members; let them go before the buffers do.
   clear();
+}
+
+void GameWindow::applyScale(int percent) {
+  scale_ = percent;
+  const int width = layout::scaled(layout::kWindowWidth, percent);
+  const int height = layout::scaled(layout::kWindowHeight, percent);
+  // The layout is fixed at each scale; a window manager may not stretch it.
+  size_range(width, height, width, height);
+  size(width, height);
+
+  place(*text2_, layout::kText2, percent);
+  place(*text1_, layout::kText1, percent);
+  place(*text3_, layout::kText3, percent);
+  place(*label1_, layout::kLabel1, percent);
+  place(*label2_, layout::kLabel2, percent);
+  // Text is drawn at the scaled size, not blown up.
+  const int font = layout::scaled(layout::kFontPixels, percent);
+  for (TextPane* pane : {text2_, text3_}) {
+    pane->textsize(font);
+    pane->scrollbar_width(layout::scaled(kScrollbarWidth, percent));
+    // The wrapping and the line count follow the new font size.
+    pane->resize(pane->x(), pane->y(), pane->w(), pane->h());
+  }
+  text1_->textsize(font);
+  for (Fl_Box* label : {label1_, label2_, statusLine_}) label->labelsize(font);
+
+  scaledPicture_.reset();
+  if (picture_ && percent != 100) {
+    Fl_RGB_Image::RGB_scaling(FL_RGB_SCALING_BILINEAR);  // smooth, not blocky
+    scaledPicture_.reset(picture_->copy(layout::scaled(layout::kPictureWidth, percent),
+                                        layout::scaled(layout::kPictureHeight, percent)));
+  }
+  const std::string status = statusText_;
+  statusText_.clear();
+  setStatusLine(status);
+  redraw();
+}
+
+void GameWindow::zoom(int direction) {
+  int percent = direction == 0 ? defaultScale_ : layout::stepScale(scale_, direction);
+  rememberScale(direction == 0 ? std::nullopt : std::optional<int>(percent));
+  if (percent != scale_) applyScale(percent);
+}
+
+void GameWindow::copySelection() {
+  if (!copySelected(text2Buffer_)) copySelected(text3Buffer_);
 }
 
 Status GameWindow::start(DisplaySettings& display, Files& files) {
@@ -177,7 +248,11 @@ void GameWindow::draw() {
   if (damage() & ~FL_DAMAGE_CHILD) {
     draw_box();
     // At its own size from the top-left corner: the right and bottom edges fall outside.
-    if (picture_) picture_->draw(0, 0);
+    if (scaledPicture_) {
+      scaledPicture_->draw(0, 0);
+    } else if (picture_) {
+      picture_->draw(0, 0);
+    }
   }
   draw_children();
 }
@@ -189,6 +264,12 @@ int GameWindow::handle(int event) {
   if (event == FL_SHORTCUT && Fl::focus() != text1_ && isForInputLine()) {
     text1_->take_focus();
     return text1_->handle(FL_KEYBOARD);
+  }
+  // Ctrl+C after a click into a pane to select some of it.
+  if (event == FL_SHORTCUT && Fl::focus() != text1_ && (Fl::event_state() & FL_CTRL) != 0 &&
+      Fl::event_key() == 'c') {
+    copySelection();
+    return 1;
   }
   return Fl_Double_Window::handle(event);
 }
@@ -207,7 +288,7 @@ void GameWindow::closedByPlayer() {
 
 void GameWindow::refresh() {
   setPane(text2Buffer_, *text2_, game_.Text2);
-  setPane(text3Buffer_, *text3_, withoutTrailingEmptyLines(game_.Text3));
+  setPane(text3Buffer_, *text3_, carriedPaneText(game_.Text3));
   if (text1_->value() != game_.Text1) text1_->value(game_.Text1.c_str());
   setStatusLine(pendingNotice_);
   pendingNotice_.clear();
@@ -224,10 +305,12 @@ std::string GameWindow::complete(const std::string& line) {
     }
   }
   setStatusLine(offered);
+  statusIsChoices_ = !offered.empty();
   return completion.line;
 }
 
 void GameWindow::setStatusLine(const std::string& text) {
+  statusIsChoices_ = false;
   if (text == statusText_) return;
   statusText_ = text;
   statusLine_->copy_label(statusText_.c_str());
@@ -235,12 +318,13 @@ void GameWindow::setStatusLine(const std::string& text) {
     statusLine_->hide();
   } else {
     // As wide and high as its text, up to the room it has below the input line.
-    int width = layout::kStatusLine.w - 2 * layout::kStatusPadding, height = 0;
+    const Box room = layout::scaled(layout::kStatusLine, scale_);
+    const int padding = layout::scaled(layout::kStatusPadding, scale_);
+    int width = room.w - 2 * padding, height = 0;
     fl_font(statusLine_->labelfont(), statusLine_->labelsize());
     fl_measure(statusText_.c_str(), width, height, 0);
-    statusLine_->resize(layout::kStatusLine.x, layout::kStatusLine.y,
-                        std::min(width + 2 * layout::kStatusPadding, layout::kStatusLine.w),
-                        std::min(height + 2 * layout::kStatusPadding, layout::kStatusLine.h));
+    statusLine_->resize(room.x, room.y, std::min(width + 2 * padding, room.w),
+                        std::min(height + 2 * padding, room.h));
     statusLine_->show();
   }
   // What the strip covered, or covers now, is drawn again from the picture up.
@@ -249,7 +333,7 @@ void GameWindow::setStatusLine(const std::string& text) {
 
 void GameWindow::fail(const Status& status) {
   exitStatus_ = 1;
-  reportFailure(catalogueFailure(status));
+  reportCatalogueFailure(status);
   hide();
 }
 

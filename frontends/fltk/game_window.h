@@ -12,21 +12,23 @@
 #include <string>
 #include <string_view>
 
+#include "common/game_dirs.h"
 #include "input_line.h"
 #include "shell/game.h"
-#include "common/game_dirs.h"
 #include "shell/status.h"
 #include "shell/window.h"
 #include "text_pane.h"
 
 class Fl_Image;
+class Fl_RGB_Image;
 
 namespace kvelt::fltk {
 
 class GameWindow : public Fl_Double_Window, public kvelt::Window {
  public:
-  // `font` is the FLTK font number every control writes in.
-  GameWindow(int font, const GameDirs& dirs);
+  // `font` is the FLTK font number every control writes in; the layout is drawn at `scale` per
+  // cent, and Ctrl+0 goes back to `defaultScale`.
+  GameWindow(int font, const GameDirs& dirs, int scale, int defaultScale);
   ~GameWindow() override;
 
   // Form_Load on the given services; the window is not shown yet.
@@ -35,6 +37,7 @@ class GameWindow : public Fl_Double_Window, public kvelt::Window {
   void open();
   // The program's exit status once the window has gone: 0, or 1 after a catalogue failure.
   int exitStatus() const { return exitStatus_; }
+  int scale() const { return scale_; }
 
   // kvelt::Window
   void setInputBackground(Rgb colour) override;
@@ -46,6 +49,12 @@ class GameWindow : public Fl_Double_Window, public kvelt::Window {
   int handle(int event) override;
 
  private:
+  // Places and sizes every control, the fonts and the picture for `percent`.
+  void applyScale(int percent);
+  // Ctrl+plus (+1), Ctrl+minus (-1), Ctrl+0 (0: the desktop's default, forgetting the choice).
+  void zoom(int direction);
+  // Ctrl+C with nothing selected in the input line: the selected narration, or carried words.
+  void copySelection();
   void sendLine(const std::string& line);
   void closedByPlayer();
   void refresh();
@@ -55,13 +64,19 @@ class GameWindow : public Fl_Double_Window, public kvelt::Window {
 
   GameDirs dirs_;
   Game game_;
-  std::unique_ptr<Fl_Image> picture_;
+  std::unique_ptr<Fl_RGB_Image> picture_;    // at its own size
+  std::unique_ptr<Fl_Image> scaledPicture_;  // at the window's scale, when that is not 100 %
   Fl_Text_Buffer text2Buffer_, text3Buffer_;
   TextPane* text2_;
   InputLine* text1_;
   TextPane* text3_;
+  Fl_Box* label1_;
+  Fl_Box* label2_;
   Fl_Box* statusLine_;  // save and load problems, and the words Tab could not choose between
   std::string statusText_;
+  bool statusIsChoices_ = false;  // the choices go as soon as the line changes; notices stay
+  int scale_;
+  int defaultScale_;
   std::string pendingNotice_;
   int exitStatus_ = 0;
 };

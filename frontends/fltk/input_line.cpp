@@ -12,9 +12,28 @@ void InputLine::replaceLine(const std::string& text) {
   position(size());
 }
 
+bool InputLine::controlKey() {
+  if ((Fl::event_state() & FL_CTRL) == 0) return false;
+  const int key = Fl::event_key();
+  // The plus is shifted on many layouts: the key with "=" on it counts, and the keypad's keys.
+  if ((key == '+' || key == '=' || key == FL_KP + '+') && onZoom) {
+    onZoom(+1);
+  } else if ((key == '-' || key == FL_KP + '-') && onZoom) {
+    onZoom(-1);
+  } else if ((key == '0' || key == FL_KP + '0') && onZoom) {
+    onZoom(0);
+  } else if (key == 'c' && position() == mark() && onCopy) {
+    onCopy();
+  } else {
+    return false;
+  }
+  return true;
+}
+
 int InputLine::handle(int event) {
   // Tab arrives as a shortcut when FLTK would move the focus; the line keeps it instead.
   if ((event == FL_KEYBOARD || event == FL_SHORTCUT) && Fl::focus() == this) {
+    if (controlKey()) return 1;
     switch (Fl::event_key()) {
       case FL_Enter:
       case FL_KP_Enter: {

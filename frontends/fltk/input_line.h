@@ -1,5 +1,6 @@
 // The input line Text1: Enter sends the line, Up and Down walk the history, Tab completes,
-// Page Up and Page Down scroll the narration.
+// Page Up and Page Down scroll the narration; Ctrl+plus, Ctrl+minus and Ctrl+0 scale the window
+// and Ctrl+C copies the narration's selection when the line has none.
 #pragma once
 
 #include <FL/Fl_Input.H>
@@ -20,11 +21,17 @@ class InputLine : public Fl_Input {
   std::function<std::string(const std::string&)> onComplete;
   // Called with -1 for Page Up and +1 for Page Down.
   std::function<void(int)> onPage;
+  // Called with +1 for Ctrl+plus, -1 for Ctrl+minus and 0 for Ctrl+0.
+  std::function<void(int)> onZoom;
+  // Ctrl+C while nothing is selected in the line.
+  std::function<void()> onCopy;
 
   int handle(int event) override;
 
  private:
   void replaceLine(const std::string& text);
+  // The Ctrl key combinations above; false for any other key.
+  bool controlKey();
   kvelt::InputHistory history_;
 };
 

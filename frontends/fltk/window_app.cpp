@@ -6,8 +6,10 @@
 #include <iostream>
 
 #include "common/game_arguments.h"
+#include "common/window_scale.h"
 #include "failure_report.h"
 #include "game_window.h"
+#include "scale_setting.h"
 #include "shell/display_settings.h"
 #include "shell/files.h"
 #include "window_font.h"
@@ -41,10 +43,15 @@ int runWindowApp(const std::vector<std::string>& args) {
   Fl::screen_xywh(x, y, width, height, 0);
   NullDisplay screen{std::uint32_t(width), std::uint32_t(height)};
 
-  GameWindow window(chooseFont(), dirs);
+  // As large as the desktop's text resolution asks for, within the room the panels leave, or
+  // as the player last chose.
+  int workX = 0, workY = 0, workWidth = 0, workHeight = 0;
+  Fl::screen_work_area(workX, workY, workWidth, workHeight, 0);
+  const int defaultScale = layout::defaultScale(desktopDotsPerInch(), workWidth, workHeight);
+  GameWindow window(chooseFont(), dirs, rememberedScale().value_or(defaultScale), defaultScale);
   Status status = window.start(screen, systemFiles());
   if (!status.isOk()) {
-    reportFailure(catalogueFailure(status));
+    reportCatalogueFailure(status);
     return 1;
   }
   window.open();

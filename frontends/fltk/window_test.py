@@ -17,7 +17,7 @@ import tempfile
 import time
 
 SKIP = 77
-TOOLS = ["Xvfb", "xdotool", "xmodmap", "xwd", "convert"]
+TOOLS = ["Xvfb", "xdotool", "xmodmap", "xwd", "convert", "xrdb", "xprop", "xclip"]
 # The Czech letters, bound to spare keys of the test display before anything is typed: xdotool
 # would otherwise lend one key to each letter in turn, and a window that reads a key after it
 # has been lent again sees the wrong letter.
@@ -57,6 +57,7 @@ WHITE = LAYOUT["kInputText"]
 WINDOW_BACKGROUND = LAYOUT["kWindowBackground"]
 
 failures = []
+measured = {}
 
 
 def check(condition, message):
@@ -88,7 +89,7 @@ def text_rows(pixels, colour):
     return sum(1 for row in pixels if count([row], colour) > 0)
 
 
-def start_xvfb():
+def start_xvfb(size="1024x768"):
     """An Xvfb of our own on a free display number, well away from the low numbers that
     desktops and other test runs share."""
     for _ in range(20):
@@ -96,7 +97,7 @@ def start_xvfb():
         if os.path.exists("/tmp/.X%d-lock" % number):
             continue
         xvfb = subprocess.Popen(
-            ["Xvfb", ":%d" % number, "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+            ["Xvfb", ":%d" % number, "-screen", "0", size + "x24", "-nolisten", "tcp",
              "-noreset"],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         deadline = time.time() + 10
@@ -224,6 +225,7 @@ def play(kvelt, env, game_dir, artifacts):
         type_line(env, window, "")  # the first Enter shows message 174
         type_line(env, window, "")  # the second describes the start room and lists its objects
         carried_at_start = count(region(first, CARRIED_PANE), LIGHT_YELLOW)
+        measured["carried at 100 %"] = carried_at_start
 
         def carried_now(name):
             return count(region(screenshot(env, window, os.path.join(artifacts, name)),
@@ -257,6 +259,24 @@ def play(kvelt, env, game_dir, artifacts):
               "the narration changed after the turns")
         for name in ("save1.s", "savex1.s"):
             check(os.path.exists(os.path.join(game_dir, name)), "\"save 1\" wrote " + name)
+
+        # The words Tab could not choose between stand in the status line until the line changes.
+        run(["xdotool", "windowfocus", "--sync", window], env)
+        plain = count(region(screenshot(env, window, os.path.join(
+            artifacts, "fltk-window-choices.png")), STATUS_LINE), LIGHT_YELLOW)
+        type_text(env, window, "prozkoumej ")
+        run(["xdotool", "key", "--window", window, "Tab"], env)
+        time.sleep(0.3)
+        offered = screenshot(env, window, os.path.join(artifacts, "fltk-window-choices.png"))
+        check(count(region(offered, STATUS_LINE), LIGHT_YELLOW) > plain + 30,
+              "Tab shows the words that fit in the status line")
+        type_text(env, window, "d")
+        time.sleep(0.3)
+        changed = screenshot(env, window, os.path.join(artifacts, "fltk-window-choices.png"))
+        left = count(region(changed, STATUS_LINE), LIGHT_YELLOW)
+        check(left == plain, "the choices go as soon as the line changes (%d pixels of text "
+              "colour, %d without them)" % (left, plain))
+        run(["xdotool", "key", "--window", window, "ctrl+a", "BackSpace"], env)
 
         # A slot that cannot be written: its list file is in the way as a folder. The notice shows
         # in the status line below the input line, and the narration is left alone.
@@ -329,6 +349,137 @@ def whole_game(kvelt, env, game_dir, artifacts, winning):
         if process.poll() is None:
             process.kill()
             process.wait()
+
+
+def scaled(length, percent):
+    return int(length * percent / 100 + 0.5)
+
+
+def scaled_box(box, percent):
+    """As the window scales a box: by its edges."""
+    left, top = scaled(box[0], percent), scaled(box[1], percent)
+    return (left, top, scaled(box[0] + box[2], percent) - left,
+            scaled(box[1] + box[3], percent) - top)
+
+
+def window_size(env, window):
+    geometry = run(["xdotool", "getwindowgeometry", window], env).stdout
+    for word in geometry.split():
+        if "x" in word and word.replace("x", "").isdigit():
+            return tuple(int(n) for n in word.split("x"))
+    return None
+
+
+def clipboard(env):
+    return run(["xclip", "-selection", "clipboard", "-o"], env, timeout=5).stdout
+
+
+def scaled_window(kvelt, artifacts, game_dir, config_dir):
+    """A desktop of 192 dots an inch on a large screen: the window opens at 200 %, Ctrl+minus,
+    Ctrl+0 and Ctrl+plus change it and the choice is kept; Ctrl+C copies selected narration;
+    WM_CLASS ties the window to kvelt.desktop."""
+    xvfb, display = start_xvfb("2560x1600")
+    env = dict(os.environ, DISPLAY=display, XDG_CONFIG_HOME=config_dir)
+    env.pop("WAYLAND_DISPLAY", None)
+    setting = os.path.join(config_dir, "kvelt", "scale")
+    try:
+        subprocess.run(["xrdb", "-merge"], input="Xft.dpi: 192\n", text=True, env=env,
+                       check=True, timeout=10)
+
+        def start():
+            process = subprocess.Popen([kvelt, "--dir", game_dir], env=env,
+                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            return process, find_window(env, "^kvelt$")
+
+        def leave(process, window):
+            # The close box: "exit" typed is tested at 100 %, and keys sent to a freshly mapped
+            # window are sometimes dropped (see find_window).
+            press_close_box(env["DISPLAY"], window)
+            check(wait_exit(process) == 0, "the scaled window closes with status 0")
+
+        process, window = start()
+        try:
+            check(window is not None, "the window opens on a 192 dpi desktop")
+            if window is None:
+                return
+            size = window_size(env, window)
+            check(size == (1600, 1200), "at 192 dpi the window is 1600 x 1200 (%s)" % (size,))
+            shot = screenshot(env, window, os.path.join(artifacts, "fltk-window-200.png"))
+            check(len(shot) == 1200 and len(shot[0]) == 1600, "the screenshot is 1600 x 1200")
+            input_line = scaled_box(INPUT_LINE, 200)
+            check(shot[input_line[1] + 32][input_line[0] + 400] == INPUT_COLOUR,
+                  "the input line sits at its place at 200 %")
+            check(shot[scaled(NARRATION[3], 200) - 20][1400] == PANE_COLOUR,
+                  "the narration pane reaches down to its place at 200 %")
+            carried = count(region(shot, scaled_box(CARRIED_PANE, 200)), LIGHT_YELLOW)
+            small = measured.get("carried at 100 %", 0)
+            check(small > 0 and carried > 3 * small,
+                  "the carried words are drawn at twice the size (%d pixels, %d at 100 %%)"
+                  % (carried, small))
+            picture = {pixel for row in region(shot, (900, 1000, 300, 150)) for pixel in row}
+            check(len(picture) > 20, "the picture fills the larger window, smoothly (%d colours)"
+                  % len(picture))
+
+            wm_class = run(["xprop", "-id", window, "WM_CLASS"], env).stdout
+            check('"kvelt"' in wm_class, "WM_CLASS names kvelt (%s)" % wm_class.strip())
+
+            # The first word selected with a double click, then Ctrl+C: in the pane, which the
+            # click gave the focus, and in the input line after typing there.
+            run(["xdotool", "windowfocus", "--sync", window], env)
+            run(["xdotool", "mousemove", "--window", window, str(scaled(10, 200)),
+                 str(scaled(8, 200))], env)
+            run(["xdotool", "click", "--repeat", "2", "--delay", "80", "1"], env)
+            time.sleep(0.3)
+            run(["xdotool", "key", "--window", window, "ctrl+c"], env)
+            time.sleep(0.3)
+            copied = clipboard(env)
+            check(copied == "M1", "Ctrl+C copies the selected narration (%r)" % copied[:40])
+            subprocess.run(["xclip", "-selection", "clipboard", "-i"], input="jiné", text=True,
+                           env=env, timeout=5)
+            type_text(env, window, "x")
+            run(["xdotool", "key", "--window", window, "ctrl+c"], env)
+            time.sleep(0.3)
+            copied = clipboard(env)
+            check(copied == "M1",
+                  "and so does Ctrl+C in the input line with nothing selected there (%r)"
+                  % copied[:40])
+            run(["xdotool", "key", "--window", window, "BackSpace"], env)
+
+            for keys, expected, remembered in (("ctrl+minus", 175, "175\n"),
+                                              ("ctrl+0", 200, None),
+                                              ("ctrl+plus", 225, "225\n")):
+                run(["xdotool", "key", "--window", window, keys], env)
+                time.sleep(0.5)
+                size = window_size(env, window)
+                check(size == (scaled(800, expected), scaled(600, expected)),
+                      "%s scales the window to %d %% (%s)" % (keys, expected, size))
+                kept = open(setting).read() if os.path.exists(setting) else None
+                check(kept == remembered, "after %s the setting holds %r (%r)"
+                      % (keys, remembered, kept))
+            leave(process, window)
+        finally:
+            if process.poll() is None:
+                process.kill()
+                process.wait()
+
+        # The next start opens at the factor kept; a broken setting means the default again.
+        for text, expected in (("225\n", 225), ("sto\n", 200)):
+            with open(setting, "w") as out:
+                out.write(text)
+            process, window = start()
+            try:
+                size = window and window_size(env, window)
+                check(size == (scaled(800, expected), scaled(600, expected)),
+                      "a setting of %r opens the window at %d %% (%s)" % (text, expected, size))
+                if window is not None:
+                    leave(process, window)
+            finally:
+                if process.poll() is None:
+                    process.kill()
+                    process.wait()
+    finally:
+        xvfb.terminate()
+        xvfb.wait()
 
 
 class ClientMessage(ctypes.Structure):
@@ -434,7 +585,9 @@ def main():
         return SKIP
     os.makedirs(artifacts, exist_ok=True)
     xvfb, display = start_xvfb()
-    env = dict(os.environ, DISPLAY=display)
+    config_dir = tempfile.mkdtemp(prefix="kvelt-config-")
+    # A factor the person running the tests chose for their own game is not ours to use.
+    env = dict(os.environ, DISPLAY=display, XDG_CONFIG_HOME=config_dir)
     env.pop("WAYLAND_DISPLAY", None)
     bind_czech_keys(env)
     try:
@@ -464,9 +617,11 @@ def main():
             empty_dir = os.path.join(game_dir, "empty")
             os.mkdir(empty_dir)
             missing_catalogue(kvelt, env, empty_dir)
+            scaled_window(kvelt, artifacts, game_dir, config_dir)
     finally:
         xvfb.terminate()
         xvfb.wait()
+        shutil.rmtree(config_dir, ignore_errors=True)
     print("screenshot: " + os.path.join(artifacts, "fltk-window.png"))
     return 1 if failures else 0
 

@@ -10,4 +10,8 @@ bool openDisplay();
 // Whether openDisplay succeeded, so that a failure may also be shown in a message box.
 bool displayOpen();
 
+// The desktop's text resolution: Xft.dpi, which desktops set for their scaling, else the
+// screen's own from its size in millimetres; 0 when neither is known.
+double desktopDotsPerInch();
+
 }  // namespace kvelt::fltk
