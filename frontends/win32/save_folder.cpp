@@ -6,8 +6,8 @@
 #include <knownfolders.h>
 #include <shlobj.h>
 
-#include "platform/utf16_win32.h"
 #include "shell/files.h"
+#include "platform/utf16_win32.h"
 
 namespace kvelt::win32 {
 namespace {

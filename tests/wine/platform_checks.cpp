@@ -3,12 +3,12 @@
 
 #include <windows.h>
 
-#include "platform/codepage.h"
-#include "platform/program_dir.h"
-#include "platform/utf16_win32.h"
 #include "save_folder.h"
 #include "shell/display_mode.h"
 #include "shell/files.h"
+#include "platform/program_dir.h"
+#include "platform/codepage.h"
+#include "platform/utf16_win32.h"
 #include "user32_display.h"
 
 namespace kvelt::wine {
