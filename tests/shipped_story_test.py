@@ -5,7 +5,7 @@ import sys
 import tempfile
 import unittest
 
-from kvelt_cli import started
+from kvelt_cli import ENDING, started
 
 CLI = sys.argv.pop(1) if len(sys.argv) > 1 else "build/bin/kvelt-cli"
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
@@ -30,7 +30,7 @@ class ShippedStoryTest(unittest.TestCase):
                 self.assertFalse(g.send(line)["gameOver"], line)
             last = g.send(sequence[-1])
             lines = shipped_lines()
-            expected = [lines[n - 1] for n in (171, 172, 179, 177, 178, 179, 179, 179, 180)]
+            expected = [lines[n - 1] for n in ENDING]
             self.assertTrue(last["gameOver"])
             self.assertEqual(last["narration"].split("\r\n"), expected)
 
