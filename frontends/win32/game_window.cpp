@@ -3,11 +3,11 @@
 
 #include "background_picture.h"
 #include "common/completion.h"
+#include "common/game_dirs.h"
 #include "layout.h"
 #include "platform/program_dir.h"
 #include "platform/utf16_win32.h"
 #include "resources.h"
-#include "save_folder.h"
 #include "shell/files.h"
 #include "shell/session.h"
 #include "shell/shown_words.h"
@@ -51,8 +51,9 @@ GameWindow::~GameWindow() {
 int GameWindow::run() {
   if (!create()) return 1;
 
-  std::string dir = programDir();
-  Status status = startGame(game_, Platform{this, &display_, &systemFiles(), dir, saveFolder(dir)});
+  const GameDirs dirs = gameDirs(programDir());
+  Status status =
+      startGame(game_, Platform{this, &display_, &systemFiles(), dirs.catalogueDir, dirs.saveDir});
   if (!status.isOk()) {
     fatalError(status);
     return exitStatus_;

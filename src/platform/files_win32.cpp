@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "shell/files.h"
 #include "platform/utf16_win32.h"
+#include "shell/files.h"
 
 namespace kvelt {
 namespace {

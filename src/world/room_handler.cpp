@@ -17,7 +17,6 @@ constexpr const char* kBurningTorch = "hořící pochodeň";
 using Ways = std::array<bool, 4>;  // north, south, west, east
 constexpr bool N = true, S = true, W = true, E = true, o = false;
 
-
 // A visit opens with the description. It returns false when the visit ends there (the dark
 // room, the ending of the smithy).
 using Describe = bool (*)(Game&);

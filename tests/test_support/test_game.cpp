@@ -6,8 +6,8 @@
 #include <cctype>
 
 #include "commands/dispatch.h"
-#include "shell/session.h"
 #include "platform/codepage.h"
+#include "shell/session.h"
 #include "world/room_handler.h"
 
 namespace kvelt::testing {
@@ -54,7 +54,8 @@ void TestGame::start() {
 
 void TestGame::enter(const std::string& line) {
   Status status = pressEnter(game, line);
-  if (!status.isOk()) ADD_FAILURE() << "pressEnter(\"" << line << "\") failed: " << status.message();
+  if (!status.isOk())
+    ADD_FAILURE() << "pressEnter(\"" << line << "\") failed: " << status.message();
 }
 
 void TestGame::startPlaying() {
