@@ -233,8 +233,9 @@ void GameWindow::showTexts() {
   ::SetWindowTextW(text2_, toUtf16(game_.Text2).c_str());
   ::SetWindowTextW(text3_, toUtf16(game_.Text3).c_str());
   setInputLine(toUtf16(game_.Text1));
-  // Every turn ends with its newest lines in view.
-  ::SendMessageW(text2_, WM_VSCROLL, SB_BOTTOM, 0);
+  // Every new page is shown from its top, as in the other front ends: a page is read from its
+  // description down, and Page Down reaches the rest.
+  ::SendMessageW(text2_, WM_VSCROLL, SB_TOP, 0);
 }
 
 void GameWindow::setInputLine(const std::wstring& text) {
