@@ -53,8 +53,8 @@ TEST_F(GameDirsTest, InstalledGameReadsItsDataAndSavesInXdgDataHome) {
     const char* data;
   };
   // The usual prefix layout, and Debian's for games.
-  for (const Layout& layout : {Layout{"usr/bin", "usr/share/kvelt"},
-                               Layout{"usr/games", "usr/share/games/kvelt"}}) {
+  for (const Layout& layout :
+       {Layout{"usr/bin", "usr/share/kvelt"}, Layout{"usr/games", "usr/share/games/kvelt"}}) {
     SCOPED_TRACE(layout.programs);
     fs::remove_all(root_);
     installCatalogue(layout.data);
