@@ -44,10 +44,11 @@ windows:
 	@cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 	@tools/pack-windows.sh $(WINDOWS_BUILD)/bin dist/kvelt-$(VERSION)-windows.zip
 
-# dist/kvelt_VERSION_amd64.deb, built by Debian's own tooling from debian/.
+# dist/kvelt_VERSION_amd64.deb, built by Debian's own tooling from debian/ and checked by lintian.
 deb:
 	@tools/install-deps.sh play deb
 	@tools/build-deb.sh dist
+	@lintian --fail-on error,warning dist/kvelt_$(VERSION)_$(shell dpkg --print-architecture).deb
 
 clean:
 	rm -rf $(BUILD) build-asan build-bench build-deb $(WINDOWS_BUILD) dist
