@@ -7,6 +7,7 @@
 namespace kvelt {
 
 void appendReply(Game& game, const std::string& text) {
+  ++game.turn.printed;
   game.Text2 += "\r\n";
   game.Text2 += text;
 }

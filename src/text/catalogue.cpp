@@ -5,9 +5,9 @@
 #include <array>
 #include <string>
 
+#include "platform/codepage.h"
 #include "shell/fatal_error.h"
 #include "shell/files.h"
-#include "platform/codepage.h"
 #include "text/lines.h"
 
 namespace kvelt {
@@ -37,6 +37,7 @@ void showMessage(Game& game, Integer number) {
   std::optional<std::string_view> found = nthLine(content, static_cast<std::size_t>(number));
   if (!found) return;
   std::string line = cp1250ToUtf8(*found);
+  ++game.turn.printed;
   if (replacesPane(number)) {
     game.Text2 = std::move(line);
   } else {

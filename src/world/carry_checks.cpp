@@ -11,9 +11,11 @@ void kontrola(Game& game) {
   if (lineIs(line, {"vezmi ", carried}) && !carried.empty() &&
       game.itemMovedThisTurn != kItemMoved) {
     game.Text2 += "\r\n" + carried + kAlreadyCarried;
+    ++game.turn.printed;
   }
   if (lineIs(line, {"polož ", lying}) && !lying.empty() && game.itemMovedThisTurn != kItemMoved) {
     game.Text2 += "\r\n" + lying + kNotCarried;
+    ++game.turn.printed;
   }
 }
 
