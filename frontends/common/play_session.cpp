@@ -1,6 +1,8 @@
 // One game as an interactive front end plays it.
 #include "common/play_session.h"
 
+#include <ctime>
+
 #include "shell/session.h"
 
 namespace kvelt {
@@ -119,7 +121,10 @@ Status PlaySession::newGameKey() {
 
 void PlaySession::showSavedSlots() {
   newGameAsked_ = false;
-  setStatus(savedSlotsStatus(readSavedSlots(platform_.saveDir)));
+  const std::time_t now = std::time(nullptr);
+  const std::tm* local = std::localtime(&now);
+  setStatus(savedSlotsStatus(readSavedSlots(platform_.saveDir),
+                             local != nullptr ? local->tm_year + 1900 : 0));
 }
 
 void PlaySession::dismiss() {

@@ -46,7 +46,7 @@ std::vector<SlotState> readSavedSlots(const std::string& saveDir) {
   return slots;
 }
 
-std::string savedSlotsStatus(const std::vector<SlotState>& slots) {
+std::string savedSlotsStatus(const std::vector<SlotState>& slots, int thisYear) {
   std::string used;
   std::size_t count = 0;
   for (const SlotState& state : slots) {
@@ -55,8 +55,9 @@ std::string savedSlotsStatus(const std::vector<SlotState>& slots) {
     const std::tm& at = *state.savedAt;
     if (!used.empty()) used += ", ";
     used += std::to_string(state.slot) + " (" + std::to_string(at.tm_mday) + ". " +
-            std::to_string(at.tm_mon + 1) + ". " + std::to_string(at.tm_year + 1900) + " " +
-            std::to_string(at.tm_hour) + ":" + twoDigits(at.tm_min) + ")";
+            std::to_string(at.tm_mon + 1) + ". ";
+    if (at.tm_year + 1900 != thisYear) used += std::to_string(at.tm_year + 1900) + " ";
+    used += std::to_string(at.tm_hour) + ":" + twoDigits(at.tm_min) + ")";
   }
   if (used.empty()) return "Žádná pozice zatím nemá uloženou hru.";
   used = "Uložené hry: " + used + ".";

@@ -18,6 +18,7 @@ struct SlotState {
 std::vector<SlotState> readSavedSlots(const std::string& saveDir);
 
 // One short line for the status line: the saved slots with their times, or that none is used.
-std::string savedSlotsStatus(const std::vector<SlotState>& slots);
+// A time in `thisYear` goes without its year, to keep the line short.
+std::string savedSlotsStatus(const std::vector<SlotState>& slots, int thisYear);
 
 }  // namespace kvelt

@@ -24,14 +24,13 @@ std::tm at(int day, int month, int year, int hour, int minute) {
 TEST(SavedSlotsTest, TheLineNamesTheSavedSlotsWithTheirTimes) {
   std::vector<SlotState> slots;
   for (int slot = 1; slot <= 10; ++slot) slots.push_back({slot, std::nullopt});
-  EXPECT_EQ(savedSlotsStatus(slots), "Žádná pozice zatím nemá uloženou hru.");
+  EXPECT_EQ(savedSlotsStatus(slots, 2025), "Žádná pozice zatím nemá uloženou hru.");
   slots[0].savedAt = at(3, 5, 2025, 14, 5);
   slots[9].savedAt = at(28, 12, 2024, 9, 30);
-  EXPECT_EQ(savedSlotsStatus(slots),
-            "Uložené hry: 1 (3. 5. 2025 14:05), 10 (28. 12. 2024 9:30). Ostatní pozice jsou "
-            "volné.");
+  EXPECT_EQ(savedSlotsStatus(slots, 2025),
+            "Uložené hry: 1 (3. 5. 14:05), 10 (28. 12. 2024 9:30). Ostatní pozice jsou volné.");
   for (SlotState& slot : slots) slot.savedAt = at(1, 1, 2025, 0, 0);
-  EXPECT_EQ(savedSlotsStatus(slots).find("Ostatní"), std::string::npos);
+  EXPECT_EQ(savedSlotsStatus(slots, 2025).find("Ostatní"), std::string::npos);
 }
 
 TEST(SavedSlotsTest, ASlotHoldsAGameWhenBothItsFilesAreThere) {
