@@ -7,6 +7,8 @@
 #include <string_view>
 
 #include "common/game_arguments.h"
+#include "common/transcript_file.h"
+#include "common/turn_status.h"
 #include "shell/display_settings.h"
 #include "shell/files.h"
 #include "shell/session.h"
@@ -15,7 +17,7 @@
 namespace kvelt {
 namespace {
 
-constexpr const char* kUsage = "usage: kvelt-cli [--json] [--dir DIR]";
+constexpr const char* kUsage = "usage: kvelt-cli [--json] [--dir DIR] [--transcript FILE]";
 
 // The carried objects one per line, without the pane's empty slots, for a listener's sake.
 std::string carriedList(std::string_view pane) {
@@ -44,7 +46,8 @@ class Transcript {
  public:
   Transcript(std::ostream& out, bool json) : out_(out), json_(json) {}
 
-  void page(const Game& game, const char* event, const std::string* line, RecordingWindow& window) {
+  void page(const Game& game, const char* event, const std::string* line, RecordingWindow& window,
+            const std::optional<std::string>& status = std::nullopt) {
     if (json_) {
       nlohmann::ordered_json object;
       object["event"] = event;
@@ -56,10 +59,12 @@ class Transcript {
       object["posY"] = game.posY;
       object["gameOver"] = game.gameOver != kFalse;
       if (!window.notices.empty()) object["notice"] = window.notices;
+      if (status) object["status"] = *status;
       emit(object);
     } else {
       out_ << withNewlines(game.Text2) << "\n\n";
       if (!window.notices.empty()) out_ << "(" << window.notices << ")\n";
+      if (status) out_ << "(" << *status << ")\n";
       out_ << kCarriedCaption << "\n" << carriedList(game.Text3) << "\n> " << std::flush;
     }
     window.notices.clear();
@@ -95,12 +100,36 @@ class Transcript {
   bool json_;
 };
 
+// --transcript FILE beside the standard output; a file that fails is reported once on stderr.
+class TranscriptCopy {
+ public:
+  TranscriptCopy(const std::optional<std::string>& path, std::ostream& err) : err_(err) {
+    if (path) file_.emplace(*path);
+  }
+  void write(const std::string* line, const Game& game, const RecordingWindow& window,
+             const std::optional<std::string>& status) {
+    if (!file_) return;
+    std::vector<std::string> remarks;
+    if (status) remarks.push_back(*status);
+    if (!window.notices.empty()) remarks.push_back(window.notices);
+    file_->write(transcriptEntry(line, game.windowClosed ? "" : game.Text2, remarks));
+    if (std::optional<std::string> notice = file_->takeNotice())
+      err_ << "kvelt-cli: " << *notice << '\n';
+  }
+
+ private:
+  std::optional<TranscriptFile> file_;
+  std::ostream& err_;
+};
+
 }  // namespace
 
 int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
            std::ostream& err) {
-  std::optional<GameArguments> arguments = parseGameArguments(args, {"--json"});
-  if (!arguments) {
+  std::vector<std::string> rest = args;
+  const std::optional<std::string> transcriptPath = takeTranscriptOption(rest);
+  std::optional<GameArguments> arguments = parseGameArguments(rest, {"--json"});
+  if (!arguments || (transcriptPath && transcriptPath->empty())) {
     err << kUsage << '\n';
     return 2;
   }
@@ -117,6 +146,8 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     err << "kvelt-cli: cannot read the catalogue " << status.message() << '\n';
     return 1;
   }
+  TranscriptCopy copy(transcriptPath, err);
+  copy.write(nullptr, game, window, std::nullopt);
   transcript.page(game, "start", nullptr, window);
 
   std::string line;
@@ -127,11 +158,13 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
       err << "kvelt-cli: cannot read the catalogue " << status.message() << '\n';
       return 1;
     }
+    const std::optional<std::string> answer = turnAnswer(game.turn, line);
+    copy.write(&line, game, window, answer);
     if (game.windowClosed) {
       transcript.exit(line);
       return 0;
     }
-    transcript.page(game, "turn", &line, window);
+    transcript.page(game, "turn", &line, window, answer);
   }
   closeWindow(game);
   transcript.eof();

@@ -38,6 +38,7 @@ void showMessage(Game& game, Integer number) {
   std::optional<std::string_view> found = nthLine(content, static_cast<std::size_t>(number));
   if (!found) return;
   std::string line = cp1250ToUtf8(*found);
+  ++game.turn.printed;
   if (replacesPane(number)) {
     game.Text2 = std::move(line);
   } else {

@@ -42,6 +42,7 @@ void recognise(Game& game) {
       if (game.loopIndex != kDrop && game.loopIndex != kUse && !word.empty()) {
         game.commandVerb = verb[game.loopIndex];
         game.commandObject = word;
+        game.turn.recognised = true;
       }
       break;
     }
@@ -54,6 +55,7 @@ void recognise(Game& game) {
       if (game.loopIndex != kTake && !word.empty()) {
         game.commandVerb = verb[game.loopIndex];
         game.commandObject = word;
+        game.turn.recognised = true;
       }
       break;
     }
@@ -64,6 +66,7 @@ void recognise(Game& game) {
       if (game.inventory[game.loopIndex] == "uniformu") {
         game.commandVerb = verb[kUse];
         game.commandObject = "uniformu";
+        game.turn.recognised = true;
         break;
       }
     }
@@ -77,6 +80,7 @@ void recognise(Game& game) {
         game.commandVerb = verb[kUse];
         game.commandObject = object;
         game.commandTarget = target;
+        game.turn.recognised = true;
       }
     }
   }
@@ -89,6 +93,7 @@ void recognise(Game& game) {
         game.commandVerb = verb[kUse];
         game.commandObject = object;
         game.commandTarget = target;
+        game.turn.recognised = true;
       }
     }
   }
@@ -97,6 +102,8 @@ void recognise(Game& game) {
 }  // namespace
 
 void popisyx(Game& game) {
+  ++game.turn.printed;
+  game.turn.roomVisited = true;
   listObjects(game);
   recognise(game);
 }
