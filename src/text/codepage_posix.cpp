@@ -9,32 +9,39 @@ namespace kvelt {
 namespace {
 
 // Converts with iconv; on a sequence it cannot convert, appends `replacement` and skips
-// `skip(input)` bytes, so that one bad byte never loses the rest of the text.
+// `skip(input)` bytes, so that one bad byte never loses the rest of the text. The descriptor is
+// opened once per direction and reset for each text: opening one looks the code page up anew,
+// which cost more than converting a catalogue line.
 template <typename Skip>
-std::string convert(const char* to, const char* from, std::string_view input,
+std::string convert(iconv_t cd, std::string_view input, std::size_t maxGrowth,
                     std::string_view replacement, Skip skip) {
-  iconv_t cd = ::iconv_open(to, from);
   if (cd == reinterpret_cast<iconv_t>(-1)) return std::string(input);
-  std::string output;
-  output.reserve(input.size() * 2);
+  ::iconv(cd, nullptr, nullptr, nullptr, nullptr);
+  // Room for the whole result at once, so that iconv writes straight into the string.
+  std::string output(input.size() * maxGrowth + 16, '\0');
   char* in = const_cast<char*>(input.data());
   std::size_t inLeft = input.size();
-  char buffer[4096];
+  std::size_t used = 0;
   while (inLeft > 0) {
-    char* out = buffer;
-    std::size_t outLeft = sizeof buffer;
+    char* out = output.data() + used;
+    std::size_t outLeft = output.size() - used;
     std::size_t result = ::iconv(cd, &in, &inLeft, &out, &outLeft);
-    output.append(buffer, std::size_t(out - buffer));
-    if (result == static_cast<std::size_t>(-1) && errno != E2BIG) {
+    used = std::size_t(out - output.data());
+    if (result != static_cast<std::size_t>(-1)) continue;
+    if (errno == E2BIG) {
+      output.resize(output.size() * 2);
+    } else {
       // EILSEQ or EINVAL: an unconvertible or cut-off sequence.
-      output.append(replacement);
+      if (output.size() - used < replacement.size()) output.resize(output.size() * 2);
+      output.replace(used, replacement.size(), replacement);
+      used += replacement.size();
       std::size_t n = skip(std::string_view(in, inLeft));
       in += n;
       inLeft -= n;
       ::iconv(cd, nullptr, nullptr, nullptr, nullptr);
     }
   }
-  ::iconv_close(cd);
+  output.resize(used);
   return output;
 }
 
@@ -49,12 +56,14 @@ std::size_t utf8SequenceLength(std::string_view rest) {
 }  // namespace
 
 std::string cp1250ToUtf8(std::string_view bytes) {
-  return convert("UTF-8", "WINDOWS-1250", bytes, "\xEF\xBF\xBD",
-                 [](std::string_view) { return std::size_t(1); });
+  // Every byte becomes at most three: U+FFFD and the letters beyond U+07FF take three.
+  static const iconv_t cd = ::iconv_open("UTF-8", "WINDOWS-1250");
+  return convert(cd, bytes, 3, "\xEF\xBF\xBD", [](std::string_view) { return std::size_t(1); });
 }
 
 std::string utf8ToCp1250(std::string_view text) {
-  return convert("WINDOWS-1250", "UTF-8", text, "?", utf8SequenceLength);
+  static const iconv_t cd = ::iconv_open("WINDOWS-1250", "UTF-8");
+  return convert(cd, text, 1, "?", utf8SequenceLength);
 }
 
 }  // namespace kvelt

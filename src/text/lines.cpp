@@ -1,21 +1,28 @@
 // Line splitting for the catalogue and the save files.
 #include "text/lines.h"
 
+#include <cstring>
+
 namespace kvelt {
 
 bool nextLine(std::string_view& text, std::string_view& line) {
   if (text.empty()) return false;
-  // A plain scan: find_first_of would look each character up in the set with memchr, which
-  // costs several times more on a catalogue read for every message.
-  std::size_t end = 0;
-  while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
-  if (end == text.size()) {
+  // memchr finds the LF, then the CR within what comes before it: two vectorised scans of one
+  // line, where a byte-by-byte loop or find_first_of costs several times more on a catalogue
+  // read for every message.
+  const char* begin = text.data();
+  const std::size_t size = text.size();
+  const void* lf = std::memchr(begin, '\n', size);
+  const std::size_t lfAt = lf != nullptr ? std::size_t(static_cast<const char*>(lf) - begin) : size;
+  const void* cr = std::memchr(begin, '\r', lfAt);
+  const std::size_t end = cr != nullptr ? std::size_t(static_cast<const char*>(cr) - begin) : lfAt;
+  if (end == size) {
     line = text;
     text = {};
     return true;
   }
   line = text.substr(0, end);
-  bool crLf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+  const bool crLf = text[end] == '\r' && end + 1 == lfAt && lfAt < size;
   text.remove_prefix(end + (crLf ? 2 : 1));
   return true;
 }
