@@ -1,7 +1,10 @@
 // Windows-1250 conversion through iconv.
 #include <iconv.h>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
+#include <cstring>
 
 #include "text/codepage.h"
 
@@ -56,9 +59,46 @@ std::size_t utf8SequenceLength(std::string_view rest) {
 }  // namespace
 
 std::string cp1250ToUtf8(std::string_view bytes) {
-  // Every byte becomes at most three: U+FFFD and the letters beyond U+07FF take three.
-  static const iconv_t cd = ::iconv_open("UTF-8", "WINDOWS-1250");
-  return convert(cd, bytes, 3, "\xEF\xBF\xBD", [](std::string_view) { return std::size_t(1); });
+  // A byte of a single-byte code page always stands for the same character, so iconv is asked
+  // once for each of the 256 and the catalogue lines go through that table: asking iconv for
+  // every line cost more than finding the line in the file.
+  struct Utf8Bytes {
+    char bytes[4];
+    std::size_t size;
+  };
+  static const std::array<Utf8Bytes, 256> table = [] {
+    // All 256 bytes in one text; each comes out as one character, so the result splits into
+    // the table at the UTF-8 lead bytes.
+    std::string all(256, '\0');
+    for (int byte = 0; byte < 256; ++byte) all[std::size_t(byte)] = char(byte);
+    const iconv_t cd = ::iconv_open("UTF-8", "WINDOWS-1250");
+    std::array<Utf8Bytes, 256> result{};
+    if (cd == reinterpret_cast<iconv_t>(-1)) {
+      // No converter: the bytes pass unchanged, as every other text does then.
+      for (std::size_t byte = 0; byte < 256; ++byte) result[byte] = {{all[byte]}, 1};
+      return result;
+    }
+    // Every byte becomes at most three: U+FFFD and the letters beyond U+07FF take three.
+    const std::string utf8 =
+        convert(cd, all, 3, "\xEF\xBF\xBD", [](std::string_view) { return std::size_t(1); });
+    ::iconv_close(cd);
+    std::string_view rest = utf8;
+    for (Utf8Bytes& entry : result) {
+      entry.size = rest.empty() ? 0 : std::min(utf8SequenceLength(rest), sizeof entry.bytes);
+      rest.copy(entry.bytes, entry.size);
+      rest.remove_prefix(entry.size);
+    }
+    return result;
+  }();
+  std::string output(bytes.size() * 3 + 1, '\0');  // + 1: each byte copies four
+  char* out = output.data();
+  for (char byte : bytes) {
+    const Utf8Bytes& entry = table[static_cast<unsigned char>(byte)];
+    std::memcpy(out, entry.bytes, sizeof entry.bytes);
+    out += entry.size;
+  }
+  output.resize(std::size_t(out - output.data()));
+  return output;
 }
 
 std::string utf8ToCp1250(std::string_view text) {
