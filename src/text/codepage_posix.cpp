@@ -36,7 +36,7 @@ std::string convert(iconv_t cd, std::string_view input, std::size_t maxGrowth,
     } else {
       // EILSEQ or EINVAL: an unconvertible or cut-off sequence.
       if (output.size() - used < replacement.size()) output.resize(output.size() * 2);
-      output.replace(used, replacement.size(), replacement);
+      std::memcpy(output.data() + used, replacement.data(), replacement.size());
       used += replacement.size();
       std::size_t n = skip(std::string_view(in, inLeft));
       in += n;

@@ -35,11 +35,27 @@ std::vector<std::string_view> splitLines(std::string_view text) {
 }
 
 std::optional<std::string_view> nthLine(std::string_view text, std::size_t number) {
-  std::string_view line;
-  for (std::size_t n = 1; nextLine(text, line); ++n) {
-    if (n == number) return line;
+  if (number == 0) return std::nullopt;
+  // The lines before the wanted one are skipped with pointers alone: the catalogue is searched
+  // for every message, and this loop is most of what a message costs beyond reading the file.
+  const char* at = text.data();
+  const char* const end = at + text.size();
+  for (std::size_t n = 1; n < number; ++n) {
+    if (at == end) return std::nullopt;
+    const char* lf = static_cast<const char*>(std::memchr(at, '\n', std::size_t(end - at)));
+    const char* limit = lf != nullptr ? lf : end;
+    const char* cr = static_cast<const char*>(std::memchr(at, '\r', std::size_t(limit - at)));
+    if (cr == nullptr) {
+      if (lf == nullptr) return std::nullopt;  // that was the last line
+      at = lf + 1;
+    } else {
+      at = cr + 1 == lf ? lf + 1 : cr + 1;
+    }
   }
-  return std::nullopt;
+  std::string_view rest(at, std::size_t(end - at));
+  std::string_view line;
+  if (!nextLine(rest, line)) return std::nullopt;
+  return line;
 }
 
 }  // namespace kvelt
