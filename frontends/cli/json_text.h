@@ -7,12 +7,8 @@
 namespace kvelt {
 
 // Appends `text` as a JSON string in quotes. Well-formed UTF-8 (everything the game prints) is
-// escaped here in one pass over runs of plain bytes; anything else, such as a hostile input
-// line, goes through nlohmann::json, which replaces the bytes that are not UTF-8.
+// escaped here in one pass; anything else, such as a hostile input line, goes through
+// nlohmann::json, which replaces the bytes that are not UTF-8.
 void appendJsonString(std::string& out, std::string_view text);
-
-// Whether `text` is well-formed UTF-8: no stray continuation bytes, no overlong forms, no
-// surrogates, nothing beyond U+10FFFF, no sequence cut off at the end.
-bool isWellFormedUtf8(std::string_view text);
 
 }  // namespace kvelt
