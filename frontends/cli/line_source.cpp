@@ -1,29 +1,29 @@
-// The plain source of lines: a stream read line by line.
+// The plain source of lines: a C stream read line by line.
 #include "line_source.h"
-
-#include <istream>
 
 namespace kvelt {
 namespace {
 
 class StreamLines : public LineSource {
  public:
-  explicit StreamLines(std::istream& in) : in_(in) {}
+  explicit StreamLines(std::FILE* in) : in_(in) {}
   std::optional<std::string> next() override {
     std::string line;
-    if (!std::getline(in_, line)) return std::nullopt;
+    int c;
+    while ((c = std::getc(in_)) != EOF && c != '\n') line += char(c);
+    if (c == EOF && line.empty()) return std::nullopt;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     return line;
   }
   bool prompts() const override { return false; }
 
  private:
-  std::istream& in_;
+  std::FILE* in_;
 };
 
 }  // namespace
 
-std::unique_ptr<LineSource> streamLines(std::istream& in) {
+std::unique_ptr<LineSource> streamLines(std::FILE* in) {
   return std::make_unique<StreamLines>(in);
 }
 

@@ -1,8 +1,8 @@
 // Where the line mode's lines come from: a stream as it is, or a terminal with line editing.
 #pragma once
 
+#include <cstdio>
 #include <functional>
-#include <iosfwd>
 #include <memory>
 #include <optional>
 #include <string>
@@ -22,8 +22,9 @@ class LineSource {
 // The words that Tab completes from, asked anew at every Tab.
 using WordsOnScreen = std::function<std::vector<std::string>()>;
 
-// Lines of `in`, exactly as they come, without the CR of a CR LF.
-std::unique_ptr<LineSource> streamLines(std::istream& in);
+// Lines of `in`, exactly as they come, without the CR of a CR LF: a last line without an end
+// still counts, and bytes 0 stay in the line.
+std::unique_ptr<LineSource> streamLines(std::FILE* in);
 
 // Line editing on the terminal, with history and Tab completion: when standard input and
 // standard output are both terminals that can edit a line. Nothing otherwise.

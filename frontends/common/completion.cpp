@@ -98,6 +98,7 @@ std::vector<std::string> rewriteWords(const std::vector<std::string_view>& typed
 // candidates write it; where they write a letter differently, as it was typed.
 std::string commonPrefix(const std::vector<std::string>& candidates, const std::string& typed) {
   std::vector<std::u32string> exact;
+  exact.reserve(candidates.size());
   for (const std::string& word : candidates) exact.push_back(decodeUtf8(word));
   const std::u32string typedPoints = decodeUtf8(typed);
   const std::u32string& first = exact.front();

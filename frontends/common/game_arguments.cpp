@@ -4,9 +4,8 @@
 #include <getopt.h>
 
 #include <algorithm>
-#include <ostream>
 
-#include "common/version.h"
+#include "kvelt/version.h"
 #include "platform/program_dir.h"
 
 namespace kvelt {
@@ -40,7 +39,7 @@ std::string spelled(const ProgramOption& option) {
   return text;
 }
 
-void printHelp(const ProgramDescription& program, std::ostream& out) {
+std::string help(const ProgramDescription& program) {
   std::vector<ProgramOption> all{kDirOption};
   all.insert(all.end(), program.options.begin(), program.options.end());
   all.push_back(kHelpOption);
@@ -48,28 +47,32 @@ void printHelp(const ProgramDescription& program, std::ostream& out) {
   std::size_t column = 0;
   for (const ProgramOption& option : all) column = std::max(column, spelled(option).size());
 
-  out << "Použití: " << program.name << " [VOLBY]\n"
-      << "Usage:   " << program.name << " [OPTIONS]\n\n"
-      << program.summary << "\n\nVolby / Options:\n";
+  std::string text;
+  text.append("Použití: ").append(program.name).append(" [VOLBY]\n");
+  text.append("Usage:   ").append(program.name).append(" [OPTIONS]\n\n");
+  text.append(program.summary).append("\n\nVolby / Options:\n");
   for (const ProgramOption& option : all) {
     const std::string name = spelled(option);
-    out << "  " << name << std::string(column + 2 - name.size(), ' ') << option.help << '\n';
+    text.append("  ").append(name).append(column + 2 - name.size(), ' ');
+    text.append(option.help).append("\n");
   }
-  out << '\n' << kHowToPlay;
+  return text.append("\n").append(kHowToPlay);
 }
 
 // Names what was refused ("unknown option '--x'") and where the help is.
 CommandLine refuse(const ProgramDescription& program, std::string_view what,
-                   std::string_view argument, std::string_view after, std::ostream& err) {
-  err << program.name << ": " << what << " '" << argument << "'" << after << "\n"
-      << "Try '" << program.name << " --help'.\n";
-  return {std::nullopt, 2};
+                   std::string_view argument, std::string_view after) {
+  std::string error;
+  error.append(program.name).append(": ").append(what).append(" '").append(argument);
+  error.append("'").append(after).append("\n");
+  error.append("Try '").append(program.name).append(" --help'.\n");
+  return {std::nullopt, 2, "", error};
 }
 
 }  // namespace
 
-CommandLine readCommandLine(const ProgramDescription& program, const std::vector<std::string>& args,
-                            std::ostream& out, std::ostream& err) {
+CommandLine readCommandLine(const ProgramDescription& program,
+                            const std::vector<std::string>& args) {
   std::vector<option> longOptions = {{"dir", required_argument, nullptr, kDir},
                                      {"help", no_argument, nullptr, kHelp},
                                      {"version", no_argument, nullptr, kVersionOption}};
@@ -104,31 +107,29 @@ CommandLine readCommandLine(const ProgramDescription& program, const std::vector
     // The element getopt_long stopped at; an unknown letter may sit inside a cluster ("-xq").
     std::string argument = argv[std::min(optind, argc) - 1];
     if (found == '?' && optopt > 0 && optopt < 256) argument = {'-', char(optopt)};
-    if (found == kHelp) {
-      printHelp(program, out);
-      return {std::nullopt, 0};
-    }
+    if (found == kHelp) return {std::nullopt, 0, help(program), ""};
     if (found == kVersionOption) {
-      out << program.name << ' ' << kVersion << '\n';
-      return {std::nullopt, 0};
+      std::string version(program.name);
+      version.append(" ").append(kVersion).append("\n");
+      return {std::nullopt, 0, version, ""};
     }
     if (found == kDir && optarg != nullptr && *optarg != '\0') {
       parsed.dirs.catalogueDir = parsed.dirs.saveDir = optarg;
       dirGiven = true;
-    } else if (found >= kOwnOptions) {
+    } else if (found >= kOwnOptions && (optarg == nullptr || *optarg != '\0')) {
       parsed.options[names[static_cast<std::size_t>(found - kOwnOptions)]] =
           optarg != nullptr ? optarg : "";
-    } else if (found == ':' || found == kDir) {
-      return refuse(program, "option", argument, " needs a value", err);
+    } else if (found == ':' || found == kDir || found >= kOwnOptions) {
+      return refuse(program, "option", argument, " needs a value");
     } else if (optopt >= 256) {
-      return refuse(program, "option", argument, " takes no value", err);
+      return refuse(program, "option", argument, " takes no value");
     } else {
-      return refuse(program, "unknown option", argument, "", err);
+      return refuse(program, "unknown option", argument, "");
     }
   }
-  if (optind < argc) return refuse(program, "unexpected argument", argv[optind], "", err);
+  if (optind < argc) return refuse(program, "unexpected argument", argv[optind], "");
   if (!dirGiven) parsed.dirs = gameDirs(programDir());
-  return {std::move(parsed), 0};
+  return {std::move(parsed), 0, "", ""};
 }
 
 }  // namespace kvelt

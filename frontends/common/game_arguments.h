@@ -2,7 +2,6 @@
 // options.
 #pragma once
 
-#include <iosfwd>
 #include <map>
 #include <optional>
 #include <string>
@@ -33,16 +32,19 @@ struct GameArguments {
   bool has(std::string_view name) const { return options.find(name) != options.end(); }
 };
 
-// What the command line asks for: a game, or the end of the program with `exitStatus` once
-// --help or --version has been answered on `out` (0) or a bad argument named on `err` (2).
+// What the command line asks for: a game, or the end of the program with `exitStatus`: 0 after
+// --help or --version, whose answer is `output`, for standard output; 2 after a bad argument,
+// named in `error`, for standard error.
 struct CommandLine {
   std::optional<GameArguments> game;
   int exitStatus = 0;
+  std::string output, error;
 };
 
 // "--dir DIR" (or --dir=DIR) names one folder for the catalogue and the saves; without it the
-// folders come from gameDirs(programDir()).
-CommandLine readCommandLine(const ProgramDescription& program, const std::vector<std::string>& args,
-                            std::ostream& out, std::ostream& err);
+// folders come from gameDirs(programDir()). Strings rather than streams, so that the line mode
+// stays free of iostreams.
+CommandLine readCommandLine(const ProgramDescription& program,
+                            const std::vector<std::string>& args);
 
 }  // namespace kvelt

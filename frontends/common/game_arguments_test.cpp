@@ -3,9 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "common/version.h"
+#include "kvelt/version.h"
 
 namespace kvelt {
 namespace {
@@ -41,16 +39,18 @@ TEST(GameArgumentsTest, EachCommandLineGivesAGameOrAnEnd) {
       {{"--dir"}, 2, "", "", "", "kvelt-test: option '--dir' needs a value"},
       {{"--dir="}, 2, "", "", "", "kvelt-test: option '--dir=' needs a value"},
       {{"--transcript"}, 2, "", "", "", "option '--transcript' needs a value"},
+      {{"--transcript="}, 2, "", "", "", "option '--transcript=' needs a value"},
       {{"--json=yes"}, 2, "", "", "", "kvelt-test: option '--json=yes' takes no value"},
       {{"hra"}, 2, "", "", "", "kvelt-test: unexpected argument 'hra'"},
       {{"--json", "hra", "--dir", "/hra"}, 2, "", "", "", "unexpected argument 'hra'"},
   };
   for (const Row& row : rows) {
-    std::ostringstream out, err;
-    CommandLine line = readCommandLine(kProgram, row.args, out, err);
+    CommandLine line = readCommandLine(kProgram, row.args);
+    const std::string& out = line.output;
+    const std::string& err = line.error;
     const std::string name = ::testing::PrintToString(row.args);
     if (row.exitStatus < 0) {
-      ASSERT_TRUE(line.game) << name << ": " << err.str();
+      ASSERT_TRUE(line.game) << name << ": " << err;
       if (!row.dir.empty()) {
         EXPECT_EQ(line.game->dirs.catalogueDir, row.dir) << name;
         EXPECT_EQ(line.game->dirs.saveDir, row.dir) << name;
@@ -61,26 +61,25 @@ TEST(GameArgumentsTest, EachCommandLineGivesAGameOrAnEnd) {
       EXPECT_FALSE(line.game) << name;
       EXPECT_EQ(line.exitStatus, row.exitStatus) << name;
     }
-    EXPECT_NE(out.str().find(row.out), std::string::npos) << name << ": " << out.str();
-    EXPECT_NE(err.str().find(row.err), std::string::npos) << name << ": " << err.str();
+    EXPECT_NE(out.find(row.out), std::string::npos) << name << ": " << out;
+    EXPECT_NE(err.find(row.err), std::string::npos) << name << ": " << err;
     if (row.out.empty()) {
-      EXPECT_EQ(out.str(), "") << name;
+      EXPECT_EQ(out, "") << name;
     }
     if (row.err.empty()) {
-      EXPECT_EQ(err.str(), "") << name;
+      EXPECT_EQ(err, "") << name;
     }
   }
 }
 
 TEST(GameArgumentsTest, HelpListsEveryOptionAndHowToPlayInBothLanguages) {
-  std::ostringstream out, err;
-  readCommandLine(kProgram, {"--help"}, out, err);
+  const std::string out = readCommandLine(kProgram, {"--help"}).output;
   for (const char* part :
        {"Použití: kvelt-test [VOLBY]", "Zkouška / A test", "--dir=DIR", "--json",
         "--transcript=FILE", "--help", "--version", "Jak hrát:", "How to play:"}) {
-    EXPECT_NE(out.str().find(part), std::string::npos) << part;
+    EXPECT_NE(out.find(part), std::string::npos) << part;
   }
-  EXPECT_LT(out.str().find("Jak hrát:"), out.str().find("How to play:"));
+  EXPECT_LT(out.find("Jak hrát:"), out.find("How to play:"));
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 
 #include "common/completion.h"
 #include "common/pane_text.h"
+#include "common/tab_choices.h"
 #include "common/window_scale.h"
 #include "failure_report.h"
 #include "layout.h"
@@ -297,13 +298,7 @@ void GameWindow::refresh() {
 std::string GameWindow::complete(const std::string& line) {
   Completion completion = completeLine(line, visibleWords(game_));
   // Several words fit: they are offered below the input line, not in the narration.
-  std::string offered;
-  if (completion.candidates.size() > 1) {
-    for (const std::string& word : completion.candidates) {
-      if (!offered.empty()) offered += ", ";
-      offered += word;
-    }
-  }
+  const std::string offered = tabChoices(completion.candidates);
   setStatusLine(offered);
   statusIsChoices_ = !offered.empty();
   return completion.line;

@@ -28,7 +28,9 @@ constexpr const char* kNoDisplay =
 }  // namespace
 
 int runWindowApp(const std::vector<std::string>& args) {
-  CommandLine commandLine = readCommandLine(kProgram, args, std::cout, std::cerr);
+  CommandLine commandLine = readCommandLine(kProgram, args);
+  std::cout << commandLine.output;
+  std::cerr << commandLine.error;
   if (!commandLine.game) return commandLine.exitStatus;
   const GameDirs& dirs = commandLine.game->dirs;
 

@@ -5,10 +5,10 @@
 #include <string_view>
 
 #include "persistence/state_file.h"
+#include "platform/codepage.h"
 #include "shell/files.h"
 #include "shell/window.h"
 #include "text/carried_pane.h"
-#include "platform/codepage.h"
 #include "text/lines.h"
 #include "world/room_handler.h"
 
@@ -92,7 +92,9 @@ void save(Game& game) {
   if (!files.replace(game.saveStatePath, stateBytes).isOk()) {
     if (hadList) (void)files.replace(game.saveListPath, previousList);
     game.platform.window->notice(failed);
+    return;
   }
+  game.turn.slotDone = true;
 }
 
 void load(Game& game) {
@@ -110,6 +112,7 @@ void load(Game& game) {
   restoreObjectLists(game, listBytes);
   closeGapsAndShow(game, 10);  // the eleven lines of a loaded pane
   decodeState(game, stateBytes);
+  game.turn.slotDone = true;
   popisy(game);
 }
 

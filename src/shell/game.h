@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "shell/turn_report.h"
+
 namespace kvelt {
 
 class Window;
@@ -16,6 +18,14 @@ class Files;
 using Integer = std::int16_t;
 inline constexpr Integer kTrue = -1;
 inline constexpr Integer kFalse = 0;
+
+// The one way a flag is tested: exactly True, or exactly False.
+constexpr bool isTrue(Integer flag) {
+  return flag == kTrue;
+}
+constexpr bool isFalse(Integer flag) {
+  return flag == kFalse;
+}
 
 // itemMovedThisTurn after a take or a drop: the carry checks stay silent for the rest of it.
 inline constexpr Integer kItemMoved = 1000;
@@ -133,6 +143,8 @@ struct Game {
   // Not part of the original record: whether the screen size has been put back, so that every
   // way of ending restores it exactly once.
   bool displayRestored = false;
+  // Not part of the original record either: what the last Enter did, for the front ends.
+  TurnReport turn;
 };
 
 // The 23 room lists in their fixed order; saved games store them in this order too.

@@ -5,10 +5,11 @@
 #include <array>
 #include <string>
 
+#include "platform/codepage.h"
 #include "shell/fatal_error.h"
 #include "shell/files.h"
-#include "platform/codepage.h"
 #include "text/lines.h"
+#include "text/pane.h"
 
 namespace kvelt {
 namespace {
@@ -27,21 +28,22 @@ bool replacesPane(Integer number) {
 }
 
 void showMessage(Game& game, Integer number) {
-  std::string path = joinPath(game.platform.programDir, kCatalogueFileName);
-  std::string content;
-  Status status = game.platform.files->read(path, content);
-  if (!status.isOk()) throw FatalError{status.message()};
   // The whole file is read on every call, so an edited catalogue shows at once; only the wanted
-  // line is looked for and converted.
+  // line is looked for and converted. The bytes go into one buffer kept for all calls (the game
+  // has one thread), so that a message costs little more than the read itself.
+  static std::string content;
+  Status status =
+      game.platform.files->read(joinPath(game.platform.programDir, kCatalogueFileName), content);
+  if (!status.isOk()) throw FatalError{status.message()};
   if (number < 1) return;
   std::optional<std::string_view> found = nthLine(content, static_cast<std::size_t>(number));
   if (!found) return;
   std::string line = cp1250ToUtf8(*found);
+  ++game.turn.printed;
   if (replacesPane(number)) {
     game.Text2 = std::move(line);
   } else {
-    game.Text2 += "\r\n";
-    game.Text2 += line;
+    appendLine(game.Text2, line);
   }
 }
 

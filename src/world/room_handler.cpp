@@ -17,12 +17,8 @@ constexpr const char* kBurningTorch = "hořící pochodeň";
 using Ways = std::array<bool, 4>;  // north, south, west, east
 constexpr bool N = true, S = true, W = true, E = true, o = false;
 
-bool isTrue(Integer flag) {
-  return flag == kTrue;
-}
-
-// Step 1 of a visit: the description. Returns false when the visit ends there (the dark room,
-// the ending of the smithy).
+// A visit opens with the description. It returns false when the visit ends there (the dark
+// room, the ending of the smithy).
 using Describe = bool (*)(Game&);
 using WaysOf = Ways (*)(const Game&);
 using Hook = void (*)(Game&);
@@ -56,14 +52,14 @@ bool smithy(Game& game) {
 }
 
 bool passage34(Game& game) {
-  if (game.deviceJammed == kFalse) showMessage(game, 16);
-  if (game.deviceJammed == kTrue) showMessage(game, 145);
+  if (isFalse(game.deviceJammed)) showMessage(game, 16);
+  if (isTrue(game.deviceJammed)) showMessage(game, 145);
   return true;
 }
 
 bool moatGate35(Game& game) {
-  if (game.chandelierCut == kFalse) showMessage(game, 6);
-  if (game.chandelierCut == kTrue) showMessage(game, 168);
+  if (isFalse(game.chandelierCut)) showMessage(game, 6);
+  if (isTrue(game.chandelierCut)) showMessage(game, 168);
   // Once the alarm is raised the guard has left his post, for good.
   if (isTrue(game.chandelierCut)) {
     for (game.loopIndex = 0; game.loopIndex <= 10; ++game.loopIndex) {
@@ -79,14 +75,14 @@ void startRoomSouth(Game& game) {
 }
 
 void guardRoomRemarks(Game& game) {
-  if (game.guardKilled == kFalse) showMessage(game, 146);
+  if (isFalse(game.guardKilled)) showMessage(game, 146);
   if (isTrue(game.chandelierCut)) showMessage(game, 165);
 }
 void passageRemarks(Game& game) {
   if (isTrue(game.chandelierCut)) showMessage(game, 167);
 }
 void captainRemarks(Game& game) {
-  if (game.chandelierCut == kFalse && game.captainDefeated == kFalse) showMessage(game, 157);
+  if (isFalse(game.chandelierCut) && isFalse(game.captainDefeated)) showMessage(game, 157);
 }
 void hatchRemarks(Game& game) {
   if (isTrue(game.chandelierCut)) showMessage(game, 170);
@@ -161,17 +157,23 @@ void popisy(Game& game) {
   for (int way = 0; way < 4; ++way) game.exits[way] = ways[way] ? kTrue : kFalse;
   strany(game);
 
+  // What is printed from here to the closing remarks, and by the carry checks, answers the
+  // line; the closing remarks stand on the page whatever was typed.
+  const int beforeAnswer = game.turn.printed;
   if (room->afterWays != nullptr) room->afterWays(game);
   if (room->doorCode != 0) game.doorRoomCode = room->doorCode;
   prikazy(game);
+  game.turn.answers += game.turn.printed - beforeAnswer;
   if (room->afterCommand != nullptr) room->afterCommand(game);
 
   // The carry checks read the slot just stored back from loopIndex, and speak for slots 0 to
   // 10 only, in slot order.
+  const int beforeChecks = game.turn.printed;
   for (game.loopIndex = 0; game.loopIndex < kRoomSlots; ++game.loopIndex) {
     objects[game.loopIndex] = game.currentRoomObjects[game.loopIndex];
     if (game.loopIndex <= 10) kontrola(game);
   }
+  game.turn.answers += game.turn.printed - beforeChecks;
 }
 
 }  // namespace kvelt
