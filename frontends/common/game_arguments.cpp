@@ -78,6 +78,7 @@ CommandLine readCommandLine(const ProgramDescription& program,
                                      {"version", no_argument, nullptr, kVersionOption}};
   std::vector<std::string> names;
   names.reserve(program.options.size());
+  longOptions.reserve(longOptions.size() + program.options.size() + 1);
   for (const ProgramOption& own : program.options) names.emplace_back(own.name);
   for (std::size_t i = 0; i < program.options.size(); ++i) {
     longOptions.push_back({names[i].c_str(),
@@ -89,6 +90,7 @@ CommandLine readCommandLine(const ProgramDescription& program,
   std::vector<std::string> words{std::string(program.name)};
   words.insert(words.end(), args.begin(), args.end());
   std::vector<char*> argv;
+  argv.reserve(words.size() + 1);
   for (std::string& word : words) argv.push_back(word.data());
   argv.push_back(nullptr);
   const int argc = static_cast<int>(words.size());

@@ -1,7 +1,6 @@
 // The transcript file: appended per turn, flushed at once, failing once and quietly after.
 #include "common/transcript_file.h"
 
-#include <algorithm>
 #include <filesystem>
 
 namespace kvelt {
