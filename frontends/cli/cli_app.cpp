@@ -16,6 +16,7 @@ namespace kvelt {
 namespace {
 
 constexpr const char* kUsage = "usage: kvelt-cli [--json] [--dir DIR]";
+constexpr const char* kCannotWrite = "kvelt-cli: cannot write to standard output\n";
 
 // The carried objects one per line, without the pane's empty slots, for a listener's sake.
 std::string carriedList(std::string_view pane) {
@@ -117,7 +118,15 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     err << "kvelt-cli: cannot read the catalogue " << status.message() << '\n';
     return 1;
   }
+  // A transcript cut short (a full disk, a closed pipe) must not pass for a whole one: every
+  // event is flushed, and the first that does not arrive ends the run.
+  auto cutShort = [&] {
+    if (out) return false;
+    err << kCannotWrite;
+    return true;
+  };
   transcript.page(game, "start", nullptr, window);
+  if (cutShort()) return 1;
 
   std::string line;
   while (std::getline(in, line)) {
@@ -129,13 +138,14 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     }
     if (game.windowClosed) {
       transcript.exit(line);
-      return 0;
+      return cutShort() ? 1 : 0;
     }
     transcript.page(game, "turn", &line, window);
+    if (cutShort()) return 1;
   }
   closeWindow(game);
   transcript.eof();
-  return 0;
+  return cutShort() ? 1 : 0;
 }
 
 }  // namespace kvelt
