@@ -302,8 +302,9 @@ TEST_F(SaveFilesTest, OffTheMapPositionOrDoorCodeIsRefused) {
     Integer value;
   };
   // (4,7) and (3,0) are outside the map; (3,8) is below it; -32768 is what "j" wrapped to.
-  for (Case c :
-       {Case{0, 4}, Case{2, 0}, Case{2, 8}, Case{2, -32768}, Case{0, 7}, Case{4, 6}, Case{4, -1}}) {
+  // startSouthBlocked (offset 22) other than true would let "j" walk off the map from (3,7).
+  for (Case c : {Case{0, 4}, Case{2, 0}, Case{2, 8}, Case{2, -32768}, Case{0, 7}, Case{4, 6},
+                 Case{4, -1}, Case{22, 0}, Case{22, 257}}) {
     SCOPED_TRACE(std::to_string(c.offset) + "=" + std::to_string(c.value));
     stateBytes() = good;
     stateBytes()[c.offset] = static_cast<char>(c.value & 0xFF);

@@ -63,6 +63,8 @@ Integer fieldOrCurrent(const Game& game, std::string_view bytes, std::size_t i) 
 }
 
 constexpr Integer kLastDoorCode = 5;
+constexpr std::size_t kStartSouthBlockedField = 11;  // byte offset 22
+static_assert(kStateOrder[kStartSouthBlockedField] == &Game::startSouthBlocked);
 
 }  // namespace
 
@@ -85,9 +87,12 @@ void decodeState(Game& game, std::string_view bytes) {
 
 bool leavesPlayableGame(Game& game, std::string_view bytes) {
   const Integer doorCode = fieldOrCurrent(game, bytes, 2);
+  // Nothing in play ever clears startSouthBlocked; without it "j" in the start room walks off
+  // the map, where no line is answered any more.
   return roomObjects(game, fieldOrCurrent(game, bytes, 0), fieldOrCurrent(game, bytes, 1)) !=
              nullptr &&
-         doorCode >= 0 && doorCode <= kLastDoorCode;
+         doorCode >= 0 && doorCode <= kLastDoorCode &&
+         fieldOrCurrent(game, bytes, kStartSouthBlockedField) == kTrue;
 }
 
 }  // namespace kvelt
