@@ -18,6 +18,7 @@ namespace kvelt {
 namespace {
 
 constexpr const char* kUsage = "usage: kvelt-cli [--json] [--dir DIR] [--transcript FILE]";
+constexpr const char* kCannotWrite = "kvelt-cli: cannot write to standard output\n";
 
 // The carried objects one per line, without the pane's empty slots, for a listener's sake.
 std::string carriedList(std::string_view pane) {
@@ -184,7 +185,15 @@ int runCli(const std::vector<std::string>& args, std::FILE* in, std::FILE* out, 
   }
   TranscriptCopy copy(transcriptPath, err);
   copy.write(nullptr, game, window, std::nullopt);
+  // A transcript cut short (a full disk, a closed pipe) must not pass for a whole one: every
+  // event is flushed, and the first that does not arrive ends the run.
+  auto cutShort = [&] {
+    if (std::ferror(out) == 0) return false;
+    std::fputs(kCannotWrite, err);
+    return true;
+  };
   transcript.page(game, "start", nullptr, window);
+  if (cutShort()) return 1;
 
   std::string line;
   while (readLine(in, line)) {
@@ -198,13 +207,14 @@ int runCli(const std::vector<std::string>& args, std::FILE* in, std::FILE* out, 
     copy.write(&line, game, window, answer);
     if (game.windowClosed) {
       transcript.exit(line);
-      return 0;
+      return cutShort() ? 1 : 0;
     }
     transcript.page(game, "turn", &line, window, answer);
+    if (cutShort()) return 1;
   }
   closeWindow(game);
   transcript.eof();
-  return 0;
+  return cutShort() ? 1 : 0;
 }
 
 }  // namespace kvelt
