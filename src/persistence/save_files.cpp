@@ -83,6 +83,7 @@ void save(Game& game) {
   const SlotNames slot(game.platform.saveDir, game.saveSlot);
   if (!commitSlot(*game.platform.files, slot, listBytes, stateBytes).isOk()) {
     game.platform.window->notice(kSaveFailedBefore + std::to_string(game.saveSlot) + ".");
+    return;
   }
   game.turn.slotDone = true;
 }

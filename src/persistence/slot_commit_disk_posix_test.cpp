@@ -75,7 +75,8 @@ TEST_F(SlotDiskTest, HostileFilesGiveANoticeAndNeverHang) {
       testing::TestGame t;
       t.startPlaying();
       t.game.platform.files = &systemFiles();
-      t.game.platform.saveDir = dir_;
+      t.game.platform.saveDir = t.game.platform.programDir = dir_;
+      std::ofstream(dir_ / "scripts.tex", std::ios::binary) << testing::numberedCatalogue();
       t.enter("save 3");
       fs::remove(dir_ / name);
       row.make(dir_ / name);
