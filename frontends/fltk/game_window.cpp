@@ -81,8 +81,8 @@ Fl_Box* makeLabel(const Box& box, const char* text, Rgb rgb, int font) {
 }
 
 // A letter, or one of the keys the input line gives a meaning to.
-bool isForInputLine() {
-  if (comfortOf(eventChord(), false) != Comfort::none) return true;
+bool isForInputLine(bool lineEmpty) {
+  if (comfortOf(eventChord(), lineEmpty) != Comfort::none) return true;
   switch (Fl::event_key()) {
     case FL_Enter:
     case FL_KP_Enter:
@@ -200,7 +200,7 @@ int GameWindow::handle(int event) {
   // Commands are read only from the input line. A key that a pane has no use for, typed while
   // the pane has the focus (after a click to select some narration, or when the desktop gave
   // the window its focus), is not lost: the input line takes it, and the focus with it.
-  if (event == FL_SHORTCUT && Fl::focus() != text1_ && isForInputLine()) {
+  if (event == FL_SHORTCUT && Fl::focus() != text1_ && isForInputLine(text1_->size() == 0)) {
     text1_->take_focus();
     return text1_->handle(FL_KEYBOARD);
   }

@@ -303,6 +303,12 @@ def play(kvelt, env, game_dir, artifacts):
         time.sleep(0.3)
         check(process.poll() is None, "Escape does not close the game")
 
+        # Alt+N asks in the status line; pressed again it starts over with only the dagger.
+        for _ in range(2):
+            run(["xdotool", "key", "--window", window, "alt+n"], env)
+        check(wait_for(lambda: carried_now("fltk-window-new-game.png") == carried_at_start),
+              "Alt+N pressed twice starts a new game")
+
         # A click into the narration takes the focus; what is typed next still reaches the game.
         run(["xdotool", "mousemove", "--window", window, "400", "200", "click", "1"], env)
         time.sleep(0.2)
@@ -348,6 +354,17 @@ def whole_game(kvelt, env, game_dir, artifacts, winning):
         # Counted by the "M" that starts each message: no accent above it joins two lines.
         ending = text_lines(region(won, (5, 0, 9, 417)), LIGHT_YELLOW)
         check(ending == 9, "the ending shows its nine messages (%d lines)" % ending)
+
+        def narration():
+            return region(screenshot(env, window, os.path.join(artifacts, "fltk-window-won-undone.png")),
+                          NARRATION)
+
+        # The last turn can still be taken back, and played again, before the Enter that leaves.
+        run(["xdotool", "key", "--window", window, "alt+u"], env)
+        check(wait_for(lambda: narration() != region(won, NARRATION)),
+              "Alt+U takes the winning turn back")
+        run(["xdotool", "key", "--window", window, "ctrl+y"], env)
+        check(wait_for(lambda: narration() == region(won, NARRATION)), "Ctrl+Y plays it again")
         type_line(env, window, "dál")
         status = wait_exit(process)
         check(status == 0, "Enter after the end ends the program with status 0 (got %s)" % status)

@@ -221,6 +221,14 @@ void playToExit(CheckReport& report, const Options& options) {
                "a failed load shows its notice in the status line", game.text(kStatusLine));
   report.check(game.text(kText1).empty(), "and the turn then ends as usual", game.text(kText1));
 
+  // Alt+N asks first; pressed again it starts over with only the dagger.
+  for (int press = 0; press < 2; ++press) {
+    ::SendMessageW(game.control(kText1), WM_SYSCHAR, L'n', 1 | (1 << 29));
+  }
+  report.check(game.text(kText3) == "dýku" && game.text(kStatusLine) == "Nová hra.",
+               "Alt+N pressed twice starts a new game",
+               game.text(kText3) + " | " + game.text(kStatusLine));
+
   game.sendLine(kText1, "exit");
   DWORD code = 1234;
   report.check(game.waitForExit(kExitTimeout, code) && code == 0,
