@@ -13,6 +13,7 @@
 #include "common/completion.h"
 #include "common/tab_choices.h"
 #include "failure_report.h"
+#include "key_chord.h"
 #include "layout.h"
 #include "shell/files.h"
 #include "shell/session.h"
@@ -80,7 +81,8 @@ Fl_Box* makeLabel(const Box& box, const char* text, Rgb rgb, int font) {
 }
 
 // A letter, or one of the keys the input line gives a meaning to.
-bool isForInputLine() {
+bool isForInputLine(bool lineEmpty) {
+  if (comfortOf(eventChord(), lineEmpty) != Comfort::none) return true;
   switch (Fl::event_key()) {
     case FL_Enter:
     case FL_KP_Enter:
@@ -107,6 +109,7 @@ GameWindow::GameWindow(int font, const GameDirs& dirs)
     : Fl_Double_Window(kWindowWidth, kWindowHeight, kTitle), dirs_(dirs) {
   box(FL_FLAT_BOX);
   color(colour(kWindowBackground));
+  const Rgb inputBackground = Game{}.text1Background;
   picture_ = loadImage<Fl_JPEG_Image>(dirs_.catalogueDir, kPictureName);
   if (auto icon = loadImage<Fl_PNG_Image>(dirs_.catalogueDir, kIconName)) this->icon(icon.get());
 
@@ -114,14 +117,22 @@ GameWindow::GameWindow(int font, const GameDirs& dirs)
   text2_ = makePane(kText2, text2Buffer_, font);
   text1_ = new InputLine(kText1.x, kText1.y, kText1.w, kText1.h);
   text1_->box(FL_DOWN_BOX);
-  text1_->color(colour(game_.text1Background));
+  text1_->color(colour(inputBackground));
   text1_->textcolor(colour(kInputText));
   text1_->cursor_color(colour(kInputText));
   text1_->textfont(font);
   text1_->textsize(kFontPixels);
   text1_->onEnter = [this](const std::string& line) { sendLine(line); };
   text1_->onComplete = [this](const std::string& line) { return complete(line); };
-  text1_->onPage = [this](int direction) { text2_->page(direction); };
+  text1_->onPage = [this](int direction) { onPage(direction); };
+  text1_->onComfort = [this](Comfort comfort) { onComfort(comfort); };
+  text1_->onKey = [this] {
+    choices_.clear();
+    session_->dismiss();
+    showStatus();
+  };
+  text1_->onEdited = [this] { backToLivePage(); };
+  text2_->onWheelPastEnd = [this](int direction) { onWheelPastEnd(direction); };
   text3_ = makePane(kText3, text3Buffer_, font);
   makeLabel(kLabel1, kCarriedCaption, kLabel1Text, font);
   makeLabel(kLabel2, kCredit, kLabel2Text, font);
@@ -147,10 +158,13 @@ GameWindow::~GameWindow() {
   clear();
 }
 
-Status GameWindow::start(DisplaySettings& display, Files& files) {
-  Status status =
-      startGame(game_, Platform{this, &display, &files, dirs_.catalogueDir, dirs_.saveDir});
-  if (status.isOk()) refresh();
+Status GameWindow::start(DisplaySettings& display, Files& files,
+                         const std::optional<std::string>& transcript) {
+  session_ = std::make_unique<PlaySession>(
+      Platform{this, &display, &files, dirs_.catalogueDir, dirs_.saveDir});
+  if (transcript) session_->setTranscript(*transcript);
+  Status status = session_->start();
+  if (status.isOk()) showInputLine();
   return status;
 }
 
@@ -169,9 +183,8 @@ void GameWindow::close() {
   hide();
 }
 
-void GameWindow::notice(std::string_view text) {
-  if (!pendingNotice_.empty()) pendingNotice_ += '\n';
-  pendingNotice_ += text;
+void GameWindow::notice(std::string_view) {
+  // The session keeps the turn's notices for the status line.
 }
 
 void GameWindow::draw() {
@@ -187,7 +200,7 @@ int GameWindow::handle(int event) {
   // Commands are read only from the input line. A key that a pane has no use for, typed while
   // the pane has the focus (after a click to select some narration, or when the desktop gave
   // the window its focus), is not lost: the input line takes it, and the focus with it.
-  if (event == FL_SHORTCUT && Fl::focus() != text1_ && isForInputLine()) {
+  if (event == FL_SHORTCUT && Fl::focus() != text1_ && isForInputLine(text1_->size() == 0)) {
     text1_->take_focus();
     return text1_->handle(FL_KEYBOARD);
   }
@@ -195,30 +208,43 @@ int GameWindow::handle(int event) {
 }
 
 void GameWindow::sendLine(const std::string& line) {
-  Status status = pressEnter(game_, line);
+  session_->toLivePage();
+  Status status = session_->enter(line);
   if (!status.isOk()) return fail(status);
-  if (game_.windowClosed) return hide();
-  refresh();
+  if (session_->ended()) return hide();
+  showInputLine();
 }
 
 void GameWindow::closedByPlayer() {
-  closeWindow(game_);
+  session_->close();
   hide();
 }
 
 void GameWindow::refresh() {
-  setPane(text2Buffer_, *text2_, game_.Text2);
-  setPane(text3Buffer_, *text3_, withoutTrailingEmptyLines(game_.Text3));
-  if (text1_->value() != game_.Text1) text1_->value(game_.Text1.c_str());
-  setStatusLine(pendingNotice_);
-  pendingNotice_.clear();
+  setPane(text2Buffer_, *text2_, session_->narration());
+  setPane(text3Buffer_, *text3_, withoutTrailingEmptyLines(session_->carried()));
+  showStatus();
+}
+
+void GameWindow::showInputLine() {
+  refresh();
+  const std::string& line = session_->game().Text1;
+  if (text1_->value() != line) text1_->value(line.c_str());
 }
 
 std::string GameWindow::complete(const std::string& line) {
-  Completion completion = completeLine(line, visibleWords(game_));
+  Completion completion = completeLine(line, visibleWords(session_->game()));
   // Several words fit: they are offered below the input line, not in the narration.
-  setStatusLine(tabChoices(completion.candidates));
+  choices_ = tabChoices(completion.candidates);
+  showStatus();
   return completion.line;
+}
+
+void GameWindow::showStatus() {
+  if (!choices_.empty()) return setStatusLine(choices_);
+  std::string text = session_->notices();
+  if (!text.empty() && !session_->status().empty()) text += '\n';
+  setStatusLine(text + session_->status());
 }
 
 void GameWindow::setStatusLine(const std::string& text) {

@@ -1,5 +1,6 @@
 // The input line Text1: Enter sends the line, Up and Down walk the history, Tab completes,
-// Page Up and Page Down scroll the narration.
+// Page Up and Page Down scroll the narration, and the comfort keys (undo, a new game...) go to
+// the window.
 #pragma once
 
 #include <FL/Fl_Input.H>
@@ -7,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "common/comfort_keys.h"
 #include "common/input_history.h"
 
 namespace kvelt::fltk {
@@ -20,6 +22,12 @@ class InputLine : public Fl_Input {
   std::function<std::string(const std::string&)> onComplete;
   // Called with -1 for Page Up and +1 for Page Down.
   std::function<void(int)> onPage;
+  // A comfort key was pressed; it does not reach the line.
+  std::function<void(Comfort)> onComfort;
+  // Before any other key but Page Up and Page Down (modifiers alone do not count).
+  std::function<void()> onKey;
+  // The player changed the text of the line (typing, deleting, pasting).
+  std::function<void()> onEdited;
 
   int handle(int event) override;
 

@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "common/game_arguments.h"
+#include "common/transcript_file.h"
 #include "failure_report.h"
 #include "game_window.h"
 #include "shell/display_settings.h"
@@ -16,15 +17,17 @@
 namespace kvelt::fltk {
 namespace {
 
-constexpr const char* kUsage = "usage: kvelt [--dir DIR]";
+constexpr const char* kUsage = "usage: kvelt [--dir DIR] [--transcript FILE]";
 constexpr const char* kNoDisplay =
     "kvelt: cannot open the display; in a terminal, play with kvelt-term or kvelt-cli";
 
 }  // namespace
 
 int runWindowApp(const std::vector<std::string>& args) {
-  std::optional<GameArguments> arguments = parseGameArguments(args);
-  if (!arguments) {
+  std::vector<std::string> rest = args;
+  const std::optional<std::string> transcript = takeTranscriptOption(rest);
+  std::optional<GameArguments> arguments = parseGameArguments(rest);
+  if (!arguments || (transcript && transcript->empty())) {
     std::cerr << kUsage << '\n';
     return 2;
   }
@@ -42,7 +45,7 @@ int runWindowApp(const std::vector<std::string>& args) {
   NullDisplay screen{std::uint32_t(width), std::uint32_t(height)};
 
   GameWindow window(chooseFont(), dirs);
-  Status status = window.start(screen, systemFiles());
+  Status status = window.start(screen, systemFiles(), transcript);
   if (!status.isOk()) {
     reportFailure(catalogueFailure(status));
     return 1;

@@ -15,7 +15,14 @@ inline constexpr int kPictureHeight = 625;
 inline constexpr wchar_t kWindowClass[] = L"KveltWindow";
 inline constexpr wchar_t kWindowTitle[] = L"kvelt";
 
-enum ControlId : int { kText2 = 102, kText1 = 101, kText3 = 103, kLabel1 = 104, kLabel2 = 105 };
+enum ControlId : int {
+  kText2 = 102,
+  kText1 = 101,
+  kText3 = 103,
+  kLabel1 = 104,
+  kLabel2 = 105,
+  kStatusLine = 106
+};
 
 struct ControlPlace {
   ControlId id;
@@ -28,6 +35,10 @@ inline constexpr ControlPlace kText1Place{kText1, 24, 440, 217, 33};
 inline constexpr ControlPlace kText3Place{kText3, 280, 440, 129, 105};
 inline constexpr ControlPlace kLabel1Place{kLabel1, 280, 424, 97, 17};
 inline constexpr ControlPlace kLabel2Place{kLabel2, 667, 586, 137, 25};
+// Not one of the game's controls: the status line below the input line, where the Linux window
+// has it, for the answers to the lines and for a save or load that failed. It is only as large
+// as its text, up to this room.
+inline constexpr ControlPlace kStatusLinePlace{kStatusLine, 24, 480, 240, 64};
 
 inline constexpr COLORREF kWindowBackground = RGB(0, 64, 64);
 inline constexpr COLORREF kPaneBackground = RGB(0, 0, 0);
