@@ -2,6 +2,7 @@
 """One-token edits of the game's tables, each of which the engine tests must catch.
 
 Usage: tools/mutate_tables.py [--build-dir build] [--only N,M,...] [--list] [--skip-slow]
+                              [--sweep]
 
 For each edit in MUTATIONS, one at a time, in place: the file is changed, kvelt_tests is
 rebuilt (`cmake --build BUILD -j2 --target kvelt_tests`) and run (stopping at the first
@@ -13,11 +14,16 @@ rebuilt, so the build directory is left as the tree is.
 
 Each edit names a file, a piece of text that picks out exactly one line of it (None: the whole
 file), and the text that the edit replaces within that line (exactly once) with its new text.
-Edits of src/shell/game.h rebuild nearly everything; they are marked slow.
+Edits of src/shell/game.h rebuild nearly everything; they are marked slow. --sweep adds edits
+generated from the tables themselves: for every row of the room table its description, each of
+its four ways flipped, its door code and its list; every examine answer; the message, door code
+and way of every open and close row; the target and message of every use row; every takeable
+word; and every two neighbouring fields of the state file swapped. About five seconds an edit.
 """
 
 import argparse
 import pathlib
+import re
 import subprocess
 import sys
 import time
@@ -45,19 +51,22 @@ MUTATIONS = [
     ("(2,5) keeps the list of (4,5)", ROOMS, "{2, 5,", "room25Objects", "room45Objects"),
     ("(3,1) door code 4", ROOMS, "{3, 1,", "}; }, 5,", "}; }, 4,"),
     ("(3,1) west follows door33Open", ROOMS, "{3, 1,", "g.door31Open", "g.door33Open"),
-    ("(3,2) remarks of the passage", ROOMS, "{3, 2,", "guardRoomRemarks", "passageRemarks"),
+    ("(3,2) remark 146 follows captainDefeated", ROOMS, "isFalse(game.guardKilled)", "guardKilled", "captainDefeated"),
+    ("(3,2) remarks before the command", ROOMS, "{3, 2,", "nullptr, guardRoomRemarks", "guardRoomRemarks, nullptr"),
     ("(3,2) door code 2", ROOMS, "{3, 2,", "}; }, 3,", "}; }, 2,"),
     ("(3,3) a way west", ROOMS, "{3, 3,", "S, o, o}", "S, W, o}"),
     ("(3,4) south while jammed", ROOMS, "{3, 4,", "!isTrue(g.deviceJammed)", "isTrue(g.deviceJammed)"),
-    ("(3,4) remarks of the hatch", ROOMS, "{3, 4,", "passageRemarks", "hatchRemarks"),
+    ("(3,4) remark 167 follows deviceJammed", ROOMS, "showMessage(game, 167)", "chandelierCut", "deviceJammed"),
     ("(3,5) no way east", ROOMS, "{3, 5,", "S, W, E}", "S, W, o}"),
     ("(3,6) described by 4", ROOMS, "{3, 6,", "describedBy<5>", "describedBy<4>"),
     ("(3,7) no door code", ROOMS, "{3, 7,", "}; }, 1,", "}; }, 0,"),
-    ("(3,7) no message 34", ROOMS, "{3, 7,", "startRoomSouth", "nullptr"),
+    ("(3,7) message 34 for \"s\"", ROOMS, 'game.lastCommand == "j"', '"j"', '"s"'),
+    ("(3,7) message 34 after the command", ROOMS, "{3, 7,", "startRoomSouth, nullptr", "nullptr, startRoomSouth"),
+    ("(3,6) message 34 too", ROOMS, "{3, 6,", "nullptr, nullptr}", "startRoomSouth, nullptr}"),
     ("(4,2) east follows door32Open", ROOMS, "{4, 2,", "g.door42Open", "g.door32Open"),
     ("(4,4) remarks of the captain", ROOMS, "{4, 4,", "nullptr, nullptr}", "nullptr, captainRemarks}"),
     ("(4,5) described by 9", ROOMS, "{4, 5,", "describedBy<8>", "describedBy<9>"),
-    ("(5,2) no remarks", ROOMS, "{5, 2,", "captainRemarks", "nullptr"),
+    ("(5,2) remark 157 follows guardKilled", ROOMS, "isFalse(game.captainDefeated)", "captainDefeated", "guardKilled"),
     ("(5,3) lit room opens north", ROOMS, "{5, 3,", "{o, S, o, o}", "{N, S, o, o}"),
     ("(5,4) no way north", ROOMS, "{5, 4,", "{N, o, W, E}", "{o, o, W, E}"),
     ("(6,4) described by 12", ROOMS, "{6, 4,", "describedBy<11>", "describedBy<12>"),
@@ -113,6 +122,130 @@ MUTATIONS = [
 ]
 
 
+# --sweep adds an edit of every row of every table, generated from the tree as it stands.
+ROOM_LISTS = ["room37Objects", "room36Objects", "room35Objects", "room25Objects", "room45Objects",
+              "room55Objects", "room65Objects", "room64Objects", "room74Objects", "room73Objects",
+              "room54Objects", "room44Objects", "room34Objects", "room53Objects", "room33Objects",
+              "room32Objects", "room31Objects", "room21Objects", "room22Objects", "room42Objects",
+              "room52Objects", "room24Objects", "room14Objects"]
+
+
+def table_lines(path, start_marker, end_marker="});"):
+    text = (ROOT / path).read_text(encoding="utf-8")
+    lines = text[text.index(start_marker):].splitlines()
+    body = []
+    for line in lines[1:]:
+        if line.strip().startswith(end_marker):
+            break
+        body.append(line)
+    return body
+
+
+def bump(match):
+    return str(int(match) + 1)
+
+
+def sweep():
+    edits = []
+
+    def add(what, path, anchor, old, new):
+        edits.append((what, path, anchor, old, new))
+
+    # The room table: description, each way, door code and list of every row.
+    for line in table_lines(ROOMS, "kRooms = {{", "}};"):
+        found = re.match(r"\s*\{(\d), (\d), &Game::(\w+),", line)
+        if not found:
+            continue
+        room = f"({found[1]},{found[2]})"
+        anchor = f"{{{found[1]}, {found[2]},"
+        if (m := re.search(r"describedBy<(\d+)>", line)):
+            add(f"{room} description", ROOMS, anchor, m[0], f"describedBy<{bump(m[1])}>")
+        ways = re.search(r"Ways\{(.*?)\}; \}", line)[1]
+        parts = ways.split(", ")
+        for i, part in enumerate(parts):
+            flipped = list(parts)
+            if part == "o":
+                flipped[i] = "NSWE"[i]
+            elif part in "NSWE":
+                flipped[i] = "o"
+            elif part.startswith("!"):
+                flipped[i] = part[1:]
+            else:
+                flipped[i] = "!" + part
+            add(f"{room} way {'NSWE'[i]} flipped", ROOMS, anchor, "Ways{" + ways + "}",
+                "Ways{" + ", ".join(flipped) + "}")
+        code = re.search(r"\}; \}, (\d),", line)
+        add(f"{room} door code", ROOMS, anchor, code[0], f"}}; }}, {(int(code[1]) + 1) % 6},")
+        other = ROOM_LISTS[(ROOM_LISTS.index(found[3]) + 1) % len(ROOM_LISTS)]
+        add(f"{room} list", ROOMS, anchor, found[3], other)
+
+    # Examine: every answer, the door's five, and the word of each row with a rule of its own.
+    for line in table_lines(EXAMINE, "kExamineRows = std::to_array"):
+        word = re.search(r'\{"([^"]+)",', line)
+        if not word:
+            continue
+        anchor = f'{{"{word[1]}",'
+        if (m := re.search(r"says<(\d+)>", line)):
+            add(f"examine {word[1]}", EXAMINE, anchor, m[0], f"says<{bump(m[1])}>")
+        elif (m := re.search(r"byFlag<&Game::\w+, (\d+), (\d+)>", line)):
+            add(f"examine {word[1]}, flag False", EXAMINE, anchor, f", {m[1]}, ", f", {bump(m[1])}, ")
+            add(f"examine {word[1]}, flag True", EXAMINE, anchor, f", {m[2]}>", f", {bump(m[2])}>")
+        else:
+            add(f"examine {word[1]}: word", EXAMINE, anchor, f'"{word[1]}"', f'"{word[1]}x"')
+    answers = re.search(r"kDoorAnswers = \{([^}]*)\}", (ROOT / EXAMINE).read_text())[1]
+    numbers = answers.split(", ")
+    for i, n in enumerate(numbers):
+        bumped = numbers[:i] + [bump(n)] + numbers[i + 1:]
+        add(f"examine door answer {n}", EXAMINE, "kDoorAnswers =", answers, ", ".join(bumped))
+
+    # Open and close: message and door code of every row.
+    for table in ("kOpenRows", "kCloseRows"):
+        for number, line in enumerate(table_lines(OPEN, f"{table} = std::to_array"), 1):
+            if "{kDoor" not in line and "{kHatch" not in line:
+                continue
+            anchor = line.strip()
+            message = re.search(r">+, (\d+)", line)
+            add(f"{table} row {number}: message", OPEN, anchor, message[0],
+                message[0][: -len(message[1])] + bump(message[1]))
+            if (code := re.search(r"\{kDoor, (\d),", line)):
+                add(f"{table} row {number}: door code", OPEN, anchor, code[0],
+                    f"{{kDoor, {int(code[1]) % 5 + 1},")
+            if (way := re.search(r", (north|east|west)\}", line)):
+                other = {"north": "east", "east": "west", "west": "north"}[way[1]]
+                add(f"{table} row {number}: way", OPEN, anchor, way[0], f", {other}}}")
+
+    # Use: the target and the first message of every row.
+    number = 0
+    for line in table_lines(USE, "kUseRows = std::to_array"):
+        row = re.match(r'\s*\{"([^"]+)", ("[^"]*"|\w+), ', line)
+        if not row:
+            continue
+        number += 1
+        anchor = line.strip()[:60]
+        if row[2].startswith('"'):
+            add(f"use row {number} ({row[1]}): target", USE, anchor, row[0],
+                row[0].replace(row[2], row[2][:-1] + 'x"'))
+        if (message := re.search(r"showMessage\(g, (\d+)\)", line)):
+            add(f"use row {number} ({row[1]}): message", USE, anchor, message[0],
+                f"showMessage(g, {bump(message[1])})")
+
+    # The takeable words, each one.
+    text = (ROOT / TAKE).read_text(encoding="utf-8")
+    words = re.search(r"kTakeable = std::to_array<std::string_view>\(\s*\{(.*?)\}\);", text, re.S)[1]
+    for word in re.findall(r'"([^"]+)"', words):
+        old = next(o for o in (f'"{word}",', f'"{word}"}}') if text.count(o) == 1)
+        add(f"takeable {word}", TAKE, None, old, old.replace(f'"{word}"', f'"{word}x"'))
+
+    # The state file: each two neighbouring fields swapped.
+    text = (ROOT / STATE).read_text(encoding="utf-8")
+    fields = re.findall(r"&Game::(\w+),( *// \d+)", text)
+    for (a, a_tail), (b, b_tail) in zip(fields, fields[1:]):
+        old = f"&Game::{a},{a_tail}\n    &Game::{b},{b_tail}"
+        new = f"&Game::{b},{a_tail}\n    &Game::{a},{b_tail}"
+        add(f"state: {a} and {b} swapped", STATE, None, old, new)
+    return edits
+
+
 def picked_line(text, anchor, old):
     if anchor is None:
         if text.count(old) != 1:
@@ -159,9 +292,11 @@ def main():
     parser.add_argument("--only", help="comma-separated numbers of the edits to run (from 1)")
     parser.add_argument("--list", action="store_true", help="list the edits and stop")
     parser.add_argument("--skip-slow", action="store_true", help="leave out edits of game.h")
+    parser.add_argument("--sweep", action="store_true",
+                        help="add a generated edit of every row of every table")
     args = parser.parse_args()
 
-    chosen = list(enumerate(MUTATIONS, 1))
+    chosen = list(enumerate(MUTATIONS + (sweep() if args.sweep else []), 1))
     if args.only:
         wanted = {int(n) for n in args.only.split(",")}
         chosen = [(n, m) for n, m in chosen if n in wanted]
