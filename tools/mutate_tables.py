@@ -337,7 +337,9 @@ def main():
                 print(f"{n:3} caught    {what}  [{first_failure(output)}]", flush=True)
             elif verdict == "build":
                 uncompiled.append((n, what))
-                print(f"{n:3} no build  {what}", flush=True)
+                errors = [l for l in output.splitlines() if "error" in l.lower()][:3]
+                print(f"{n:3} no build  {what}", *("      " + e for e in errors), sep="\n",
+                      flush=True)
             else:
                 survivors.append((n, what))
                 print(f"{n:3} SURVIVED  {what}", flush=True)
