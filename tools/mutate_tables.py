@@ -1,6 +1,10 @@
 #!/usr/bin/env python3
 """One-token edits of the game's tables, each of which the engine tests must catch.
 
+The tables: the room table and the rooms' first objects, the take and drop lists, the state
+file's field order and the object-list file's room order, the turn loop's gates, and the rules
+of examine, take and drop, open and close, and use.
+
 Usage: tools/mutate_tables.py [--build-dir build] [--only N,M,...] [--list] [--skip-slow]
                               [--sweep]
 
@@ -40,6 +44,7 @@ EXAMINE = "src/commands/examine_rules.cpp"
 OPEN = "src/commands/open_close_rules.cpp"
 USE = "src/commands/use_rules.cpp"
 RULES = "src/commands/rule_groups.h"
+LOOP = "src/shell/turn_loop.cpp"
 
 # (what the edit does, file, line picked by, old text, new text[, "slow"])
 MUTATIONS = [
@@ -100,6 +105,17 @@ MUTATIONS = [
     ("state: door31Unlocked stored as door31Open", STATE, "&Game::door31Unlocked,", "door31Unlocked", "door31Open"),
     ("state: standNailSet stored as kveltTaken", STATE, "&Game::standNailSet,", "standNailSet", "kveltTaken"),
     ("list: room 25 saved in place of 45", GAME, "&Game::room25Objects,", "room25Objects", "room45Objects", "slow"),
+    # The turn loop's gates.
+    ("gate: guard room's fatal move 147", LOOP, "{148},", "148", "147"),
+    ("gate: hatch after the alarm without north", LOOP, 'typed(g, {"s"}) && at(g, 6, 5)', '{"s"}', '{"j"}'),
+    ("gate: captain's hall without the sword's rope", LOOP, '"použij meč na lano od lustru", "save"', '"použij meč na lano od lustru", ', ''),
+    ("gate: dead guard found in row 5", LOOP, "g.posY <= 4", "4", "5"),
+    ("gate: moat gate death 90", LOOP, "{91},", "91", "90"),
+    ("gate: guarded door without uniform in (3,2)", LOOP, "at(g, 3, 3) && isTrue(g.door33Open)", "at(g, 3, 3)", "at(g, 3, 2)"),
+    ("gate: smithy without uniform 104", LOOP, "{103}", "103", "104"),
+    ("gate: stable without uniform in (7,4)", LOOP, "at(g, 7, 3) && isFalse(g.uniformWorn)", "at(g, 7, 3)", "at(g, 7, 4)"),
+    ("gate: win south from (3,5)", LOOP, 'at(g, 3, 6) && isTrue(g.kveltTaken)', "at(g, 3, 6)", "at(g, 3, 5)"),
+    ("gate: warning 173 is 172", LOOP, "{173},", "173", "172"),
     # Examine rules.
     ("examine the dagger 28", EXAMINE, '{"dýku",', "says<27>", "says<28>"),
     ("examine the door of (3,3) 133", EXAMINE, "kDoorAnswers =", "132", "133"),
