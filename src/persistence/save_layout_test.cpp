@@ -64,6 +64,24 @@ Integer valueAt(int offset) {
   return static_cast<Integer>(0x1100 + offset);
 }
 
+// The same, except where a load refuses a game that cannot be played: the position must be a
+// room (3,6), the door code 0 to 5, and the start room's south way held back. The three stay
+// distinct, so that two of them swapped still shows.
+Integer loadableValueAt(int offset) {
+  switch (offset) {
+    case 0:
+      return 3;
+    case 2:
+      return 6;
+    case 4:
+      return 2;
+    case 22:
+      return kTrue;
+    default:
+      return valueAt(offset);
+  }
+}
+
 std::string le16(Integer value) {
   const auto bits = static_cast<std::uint16_t>(value);
   return {static_cast<char>(bits & 0xFF), static_cast<char>(bits >> 8)};
@@ -93,11 +111,12 @@ TEST(SaveLayoutTest, EveryStateFieldIsLoadedFromItsOffset) {
   t.startPlaying();
   t.enter("save 3");
   std::string bytes;
-  for (int offset = 0; offset < 82; offset += 2) bytes += le16(valueAt(offset));
+  for (int offset = 0; offset < 82; offset += 2) bytes += le16(loadableValueAt(offset));
   t.files.files.at(kState) = bytes;
   t.enter("load 3");
+  ASSERT_TRUE(t.window.notices.empty()) << t.window.notices;
   for (const StateRow& row : kStateRows) {
-    EXPECT_EQ(t.game.*row.field, valueAt(row.offset)) << "offset " << row.offset;
+    EXPECT_EQ(t.game.*row.field, loadableValueAt(row.offset)) << "offset " << row.offset;
   }
 }
 
