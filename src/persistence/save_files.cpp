@@ -75,11 +75,15 @@ void restoreObjectLists(Game& game, std::string_view bytes) {
 
 }  // namespace
 
+std::string saveFailedNotice(Integer slot) {
+  return kSaveFailedBefore + std::to_string(slot) + ".";
+}
+
 void save(Game& game) {
   const std::string listBytes = objectListBytes(game);
   const std::string stateBytes = encodeState(game);
   Files& files = *game.platform.files;
-  const std::string failed = kSaveFailedBefore + std::to_string(game.saveSlot) + ".";
+  const std::string failed = saveFailedNotice(game.saveSlot);
 
   // Each file is replaced whole or not at all. Should the second fail, the first gets its old
   // bytes back, so that the slot does not mix two games.

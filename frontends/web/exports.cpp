@@ -1,0 +1,130 @@
+// The functions the page's script calls; texts go both ways as UTF-8 C strings.
+#include <emscripten/emscripten.h>
+
+#include <optional>
+#include <string>
+
+#include "browser_session.h"
+#include "persistence/save_files.h"
+#include "shell/completion.h"
+#include "shell/window.h"
+
+namespace {
+
+// The page's file system: the catalogue is fetched into the first folder, the second is kept
+// in the browser's IndexedDB.
+constexpr const char* kCatalogueDir = "/kvelt";
+constexpr const char* kSaveDir = "/kvelt/saves";
+
+kvelt::web::BrowserSession& session() {
+  static kvelt::web::BrowserSession instance(kCatalogueDir, kSaveDir);
+  return instance;
+}
+
+// A returned text stays valid until the next call that returns one; the script copies it at
+// once.
+const char* handOver(std::string text) {
+  static std::string held;
+  held = std::move(text);
+  return held.c_str();
+}
+
+const char* handOver(const std::optional<std::string>& text) {
+  return text ? handOver(*text) : nullptr;
+}
+
+}  // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE const char* kvelt_catalogue_dir() {
+  return kCatalogueDir;
+}
+
+EMSCRIPTEN_KEEPALIVE const char* kvelt_save_dir() {
+  return kSaveDir;
+}
+
+// The two labels of the window.
+EMSCRIPTEN_KEEPALIVE const char* kvelt_carried_caption() {
+  return kvelt::kCarriedCaption;
+}
+
+EMSCRIPTEN_KEEPALIVE const char* kvelt_credit() {
+  return kvelt::kCredit;
+}
+
+// The page could not keep the slot's files in the browser: the same notice as a failed save.
+EMSCRIPTEN_KEEPALIVE const char* kvelt_save_failed_notice(int slot) {
+  return handOver(kvelt::saveFailedNotice(kvelt::Integer(slot)));
+}
+
+// 1 when the opening page is shown, 0 when the catalogue cannot be read.
+EMSCRIPTEN_KEEPALIVE int kvelt_start() {
+  return session().start() ? 1 : 0;
+}
+
+// 0: the turn was played; 1: the game closed its window; 2: the catalogue cannot be read.
+EMSCRIPTEN_KEEPALIVE int kvelt_enter(const char* line) {
+  return static_cast<int>(session().enter(line));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* kvelt_narration() {
+  return handOver(session().narration());
+}
+
+EMSCRIPTEN_KEEPALIVE const char* kvelt_carried() {
+  return handOver(session().carried());
+}
+
+EMSCRIPTEN_KEEPALIVE const char* kvelt_input() {
+  return session().input().c_str();
+}
+
+// The input line's background as 0xRRGGBB.
+EMSCRIPTEN_KEEPALIVE int kvelt_input_colour() {
+  kvelt::Rgb colour = session().inputColour();
+  return colour.red << 16 | colour.green << 8 | colour.blue;
+}
+
+EMSCRIPTEN_KEEPALIVE int kvelt_game_over() {
+  return session().gameOver() ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE const char* kvelt_take_notices() {
+  return handOver(session().takeNotices());
+}
+
+EMSCRIPTEN_KEEPALIVE int kvelt_take_saved_slot() {
+  return session().takeSavedSlot();
+}
+
+// Tab: the line completed from the words on screen.
+EMSCRIPTEN_KEEPALIVE const char* kvelt_complete(const char* line) {
+  kvelt::Completion completion = kvelt::completeLine(line, kvelt::visibleWords(session().game()));
+  return handOver(completion.line);
+}
+
+// The words Tab could not choose between, ", " between them; empty when it could.
+EMSCRIPTEN_KEEPALIVE const char* kvelt_candidates(const char* line) {
+  kvelt::Completion completion = kvelt::completeLine(line, kvelt::visibleWords(session().game()));
+  std::string offered;
+  if (completion.candidates.size() > 1) {
+    for (const std::string& word : completion.candidates) {
+      if (!offered.empty()) offered += ", ";
+      offered += word;
+    }
+  }
+  return handOver(offered);
+}
+
+// Up and Down; null when there is no line further that way.
+EMSCRIPTEN_KEEPALIVE const char* kvelt_history_older(const char* editing) {
+  return handOver(session().history().older(editing));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* kvelt_history_newer() {
+  return handOver(session().history().newer());
+}
+
+}  // extern "C"
