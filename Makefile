@@ -3,8 +3,10 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 
 WINDOWS_BUILD ?= build-windows
+WEB_BUILD ?= build-web
+WEB_PORT ?= 8000
 
-.PHONY: deps build play test sanitize windows clean
+.PHONY: deps build play test sanitize windows web serve clean
 
 deps:
 	@tools/install-deps.sh
@@ -37,5 +39,16 @@ windows: deps
 	@cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 	@tools/pack-windows.sh $(WINDOWS_BUILD)/bin dist/kvelt-windows.zip
 
+# The browser edition in dist/web: the page, the engine as WebAssembly, the catalogue and pictures.
+web: deps
+	@cmake -S . -B $(WEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel -DKVELT_TESTS=OFF \
+		-DCMAKE_TOOLCHAIN_FILE=cmake/emscripten.cmake -DKVELT_WEB_SITE=$(CURDIR)/dist/web >/dev/null
+	@cmake --build $(WEB_BUILD) -j $(JOBS)
+
+# Any static server will do; this one is Python's, on this machine only.
+serve: web
+	@echo "kvelt in a browser: http://127.0.0.1:$(WEB_PORT)/ (Ctrl-C stops the server)"
+	@python3 -m http.server --bind 127.0.0.1 --directory dist/web $(WEB_PORT)
+
 clean:
-	rm -rf $(BUILD) build-asan build-bench $(WINDOWS_BUILD) dist
+	rm -rf $(BUILD) build-asan build-bench $(WINDOWS_BUILD) $(WEB_BUILD) dist

@@ -195,8 +195,9 @@
     const [listBytes, stateBytes] = await Promise.all([list.arrayBuffer(), state.arrayBuffer()]);
     Module.FS.writeFile(`${saveDir}/save${n}.s`, new Uint8Array(listBytes));
     Module.FS.writeFile(`${saveDir}/savex${n}.s`, new Uint8Array(stateBytes));
-    setStatus(`Pozice ${n} je nahraná: napište load ${n}.`);
+    setStatus("");
     await keepSlot(Number(n));
+    addStatus(`Pozice ${n} je nahraná: napište load ${n}.`);
   }
 
   $("export").addEventListener("click", exportSlot);

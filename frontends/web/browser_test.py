@@ -1,0 +1,323 @@
+"""Plays the browser edition in headless Chromium and holds every page against kvelt-cli.
+
+usage: browser_test.py SITE KVELT_CLI DATA_DIR WINNING_SEQUENCE ARTIFACTS_DIR
+"""
+import functools
+import gzip
+import http.server
+import json
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import threading
+import unittest
+
+SKIP = 77
+
+try:
+    from selenium import webdriver
+    from selenium.common.exceptions import TimeoutException
+    from selenium.webdriver.chrome.service import Service
+    from selenium.webdriver.common.keys import Keys
+    from selenium.webdriver.support.ui import Select, WebDriverWait
+except ImportError:
+    print("SKIPPED: python3-selenium is not installed")
+    sys.exit(SKIP)
+
+CHROMIUM = "/usr/bin/chromium"
+CHROMEDRIVER = "/usr/bin/chromedriver"
+CHROMIUM_FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
+                  "--no-first-run", "--disable-background-networking",
+                  "--disable-component-update", "--disable-sync", "--window-size=1000,750"]
+
+SITE, CLI, DATA, SEQUENCE, ARTIFACTS = sys.argv[1:6]
+WINNING = open(SEQUENCE, encoding="utf-8").read().splitlines()
+
+# The size the page may have, the picture aside: what a player downloads before the first page.
+SIZE_LIMIT = 400 * 1024
+GZIP_LIMIT = 200 * 1024
+
+
+def cli_pages(lines, directory=None):
+    """kvelt-cli --json's pages for a new game and `lines`: the start page, then one per line
+    up to the end of the game. The catalogue is the shipped one; the saves go to `directory`."""
+    if directory is None:
+        with tempfile.TemporaryDirectory() as scratch:
+            return cli_pages(lines, scratch)
+    shutil.copy(os.path.join(DATA, "scripts.tex"), directory)
+    result = subprocess.run([CLI, "--json", "--dir", directory],
+                            input="".join(line + "\n" for line in lines).encode("utf-8"),
+                            capture_output=True, check=True, timeout=60)
+    objects = [json.loads(line) for line in result.stdout.splitlines()]
+    return [page for page in objects if page["event"] in ("start", "turn")]
+
+
+def pane(text):
+    return text.replace("\r\n", "\n")
+
+
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
+class Browser:
+    """One Chromium with a profile of its own, and a static server for the site."""
+
+    def __init__(self):
+        handler = functools.partial(QuietHandler, directory=SITE)
+        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+        threading.Thread(target=self.server.serve_forever, daemon=True).start()
+        self.url = f"http://127.0.0.1:{self.server.server_address[1]}/"
+        self.profile = tempfile.mkdtemp()
+        self.downloads = tempfile.mkdtemp()
+        options = webdriver.ChromeOptions()
+        options.binary_location = CHROMIUM
+        for flag in CHROMIUM_FLAGS + ["--user-data-dir=" + self.profile]:
+            options.add_argument(flag)
+        options.add_experimental_option("prefs", {
+            "download.default_directory": self.downloads,
+            "download.prompt_for_download": False,
+            "profile.default_content_setting_values.automatic_downloads": 1})
+        self.driver = webdriver.Chrome(service=Service(CHROMEDRIVER), options=options)
+        self.driver.execute_cdp_cmd("Browser.setDownloadBehavior",
+                                    {"behavior": "allow", "downloadPath": self.downloads})
+
+    def close(self):
+        self.driver.quit()
+        self.server.shutdown()
+        self.server.server_close()
+        shutil.rmtree(self.profile, ignore_errors=True)
+        shutil.rmtree(self.downloads, ignore_errors=True)
+
+    def wait(self, condition, what, timeout=15):
+        try:
+            return WebDriverWait(self.driver, timeout, poll_frequency=0.01).until(
+                lambda driver: condition())
+        except TimeoutException:
+            raise AssertionError("timed out waiting for " + what) from None
+
+    def js(self, script, *args):
+        return self.driver.execute_script(script, *args)
+
+    def open(self):
+        """Loads the page anew and waits for its first page."""
+        self.driver.get(self.url)
+        self.wait(lambda: self.js("return document.body.dataset.ready") == "1", "the first page")
+
+    def element(self, element_id):
+        return self.driver.find_element("id", element_id)
+
+    def turn(self):
+        return int(self.js("return document.getElementById('narration').dataset.turn"))
+
+    def send(self, line):
+        """Types the line into the input line and presses Enter; returns once it is handled."""
+        before = self.turn()
+        self.element("input").send_keys(line + Keys.ENTER)
+        self.wait(lambda: self.turn() == before + 1, f"the Enter of {line!r}")
+
+    def page(self):
+        return self.js("""return {
+            narration: document.getElementById('narration').textContent,
+            carried: document.getElementById('carried').textContent,
+            input: document.getElementById('input').value,
+            status: document.getElementById('status').textContent};""")
+
+    def status(self):
+        return self.element("status").get_attribute("textContent")
+
+
+class BrowserTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.browser = Browser()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.browser.close()
+
+    def setUp(self):
+        self.browser.open()
+
+    def folder(self):
+        """A folder for the line mode's slots, removed when the test ends."""
+        scratch = tempfile.TemporaryDirectory()
+        self.addCleanup(scratch.cleanup)
+        return scratch.name
+
+    def assertPageIs(self, expected, context):
+        got = self.browser.page()
+        self.assertEqual(got["narration"], pane(expected["narration"]), context)
+        self.assertEqual(got["carried"], pane(expected["carried"]), context)
+
+    def play(self, lines, directory=None):
+        """Plays `lines` in the page and checks each page against kvelt-cli's."""
+        expected = cli_pages(lines, directory)
+        for line, page in zip(lines, expected[1:]):
+            self.browser.send(line)
+            self.assertPageIs(page, f"after {line!r}")
+        return expected
+
+    def test_opening_page(self):
+        start = cli_pages([])[0]
+        self.assertPageIs(start, "the opening page")
+        b = self.browser
+        self.assertEqual(b.turn(), 0)
+        self.assertEqual(b.js("return getComputedStyle(document.getElementById('input'))"
+                              ".backgroundColor"), "rgb(41, 0, 152)")
+        self.assertEqual(b.element("label1").get_attribute("textContent"), "Máš u sebe:")
+        self.assertEqual(b.element("label2").get_attribute("textContent"), "Developed by J.X.W")
+        self.assertEqual(b.js("return document.activeElement.id"), "input")
+        b.driver.save_screenshot(os.path.join(ARTIFACTS, "web.png"))
+
+    def test_czech_typed_and_completed(self):
+        # Typed line, what Tab makes of it, what the status line then offers.
+        rows = [
+            ("vezmi pochoden", "vezmi pochodeň", ""),
+            ("OTEVRI DVE", "otevři dveře", ""),
+            ("prozkoumej d", "prozkoumej d", "Draga, dveře, dýku"),
+        ]
+        b = self.browser
+        b.send("")
+        b.send("")
+        for typed, completed, offered in rows:
+            box = b.element("input")
+            box.send_keys(typed + Keys.TAB)
+            self.assertEqual(box.get_attribute("value"), completed, typed)
+            self.assertEqual(b.status(), offered, typed)
+            box.send_keys(Keys.CONTROL, "a", Keys.DELETE)
+        # Typed with its diacritics, and completed without them: the same pages as the line mode.
+        expected = cli_pages(["", "", "vezmi olej", "vezmi pochodeň"])
+        b.send("vezmi olej")
+        self.assertPageIs(expected[3], "vezmi olej")
+        before = b.turn()
+        b.element("input").send_keys("vezmi pochoden", Keys.TAB, Keys.ENTER)
+        b.wait(lambda: b.turn() == before + 1, "the completed line")
+        self.assertPageIs(expected[4], "vezmi pochodeň completed")
+        # Up recalls the lines sent, newest first; Down goes back to what was being typed.
+        box = b.element("input")
+        box.send_keys("rozepsan")
+        box.send_keys(Keys.UP)
+        self.assertEqual(box.get_attribute("value"), "vezmi pochodeň")
+        box.send_keys(Keys.UP)
+        self.assertEqual(box.get_attribute("value"), "vezmi olej")
+        box.send_keys(Keys.DOWN, Keys.DOWN)
+        self.assertEqual(box.get_attribute("value"), "rozepsan")
+
+    def test_whole_winning_game(self):
+        b = self.browser
+        expected = self.play(WINNING)
+        self.assertTrue(expected[-1]["gameOver"])
+        timings = b.js("return window.kveltTimings")
+        turns = sorted(timings["turns"])
+        print(f"first page {timings['firstPage']:.1f} ms after navigation; "
+              f"turn median {turns[len(turns) // 2]:.2f} ms, worst {turns[-1]:.2f} ms")
+        # The Enter after the end: a closing screen, and a new game from its button.
+        b.send("")
+        self.assertTrue(b.element("closed").is_displayed())
+        self.assertEqual(b.js("return document.activeElement.id"), "new-game")
+        b.element("new-game").send_keys(Keys.ENTER)
+        self.assertPageIs(cli_pages([])[0], "a new game")
+        self.assertFalse(b.element("closed").is_displayed())
+        b.send("exit")
+        self.assertTrue(b.element("closed").is_displayed())
+
+    def test_save_reload_load(self):
+        b = self.browser
+        directory = self.folder()
+        lines = WINNING[:20] + ["save 3"]
+        self.play(lines, directory)
+        b.open()
+        self.assertEqual(b.turn(), 0)
+        # The same two Enters in the line mode, reading the slot it saved itself.
+        expected = cli_pages(["", "load 3"], directory)
+        b.send("")
+        b.send("load 3")
+        self.assertPageIs(expected[2], "load 3 after a reload")
+
+        # The slot's files, exported, are byte for byte what the line mode wrote.
+        Select(b.element("slot")).select_by_visible_text("3")
+        b.element("export").click()
+        names = ["save3.s", "savex3.s"]
+        b.wait(lambda: all(os.path.exists(os.path.join(b.downloads, name)) for name in names),
+               "the two downloads")
+        for name in names:
+            with open(os.path.join(b.downloads, name), "rb") as got, \
+                    open(os.path.join(directory, name), "rb") as wanted:
+                self.assertEqual(got.read(), wanted.read(), name)
+
+        # An empty slot exports nothing and says so.
+        Select(b.element("slot")).select_by_visible_text("9")
+        b.element("export").click()
+        self.assertEqual(b.status(), "Pozice 9 je prázdná.")
+
+    def test_import_of_cli_files(self):
+        b = self.browser
+        directory = self.folder()
+        cli_pages(WINNING[:40] + ["save 5"], directory)
+        Select(b.element("slot")).select_by_visible_text("7")
+        b.element("import").send_keys(
+            os.path.join(directory, "savex5.s") + "\n" + os.path.join(directory, "save5.s"))
+        b.wait(lambda: "nahraná" in b.status(), "the import")
+        # Kept in the browser: after a reload, slot 7 loads as slot 5 does in the line mode.
+        b.open()
+        expected = cli_pages(["", "load 5"], directory)
+        b.send("")
+        b.send("load 7")
+        self.assertPageIs(expected[2], "load 7 of the imported files")
+
+    def test_failed_sync_is_a_notice(self):
+        b = self.browser
+        b.js("Module.FS.syncfs = (populate, done) => done(new Error('quota'));")
+        b.send("")
+        b.send("save 2")
+        self.assertEqual(b.status(), "Hru se nepodařilo uložit do pozice 2.")
+
+    def test_live_region_and_labels(self):
+        b = self.browser
+        narration = b.element("narration")
+        self.assertEqual(narration.get_attribute("aria-live"), "polite")
+        b.driver.execute_cdp_cmd("Accessibility.enable", {})
+        nodes = b.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+
+        def named(node):
+            return (node.get("role", {}).get("value"), node.get("name", {}).get("value"))
+
+        tree = [named(node) for node in nodes if not node.get("ignored")]
+        live = {named(node): {p["name"]: p["value"].get("value")
+                              for p in node.get("properties", [])}
+                for node in nodes if not node.get("ignored")}
+        self.assertEqual(live[("region", "Vyprávění")].get("live"), "polite")
+        # Every control the player can reach, with the name a screen reader says.
+        for control in [("textbox", "Příkaz"), ("region", "Máš u sebe:"), ("combobox", "Pozice"),
+                        ("button", "Stáhnout"), ("button", "Nahrát…"), ("status", "Stav")]:
+            self.assertIn(control, tree)
+        unnamed = [node for node in nodes if not node.get("ignored")
+                   and node.get("role", {}).get("value") in ("textbox", "button", "combobox")
+                   and not node.get("name", {}).get("value")]
+        self.assertEqual(unnamed, [])
+
+    def test_download_size(self):
+        sizes = {}
+        for name in os.listdir(SITE):
+            if name != "background.jpg":
+                with open(os.path.join(SITE, name), "rb") as f:
+                    data = f.read()
+                sizes[name] = (len(data), len(gzip.compress(data, 9)))
+        total = sum(size for size, _ in sizes.values())
+        packed = sum(size for _, size in sizes.values())
+        print(f"site without the picture: {total} bytes, {packed} gzip-compressed")
+        self.assertLessEqual(total, SIZE_LIMIT, sizes)
+        self.assertLessEqual(packed, GZIP_LIMIT, sizes)
+
+
+if __name__ == "__main__":
+    for program in (CHROMIUM, CHROMEDRIVER):
+        if not os.access(program, os.X_OK):
+            print(f"SKIPPED: {program} is not installed")
+            sys.exit(SKIP)
+    os.makedirs(ARTIFACTS, exist_ok=True)
+    unittest.main(argv=sys.argv[:1], verbosity=2)
