@@ -33,6 +33,11 @@ const char* handOver(const std::optional<std::string>& text) {
   return text ? handOver(*text) : nullptr;
 }
 
+std::string& offered() {
+  static std::string words;
+  return words;
+}
+
 }  // namespace
 
 extern "C" {
@@ -99,23 +104,23 @@ EMSCRIPTEN_KEEPALIVE int kvelt_take_saved_slot() {
   return session().takeSavedSlot();
 }
 
-// Tab: the line completed from the words on screen.
+// Tab: the line completed from the words on screen. The words it could not choose between
+// wait for kvelt_offered.
 EMSCRIPTEN_KEEPALIVE const char* kvelt_complete(const char* line) {
   kvelt::Completion completion = kvelt::completeLine(line, kvelt::visibleWords(session().game()));
+  offered().clear();
+  if (completion.candidates.size() > 1) {
+    for (const std::string& word : completion.candidates) {
+      if (!offered().empty()) offered() += ", ";
+      offered() += word;
+    }
+  }
   return handOver(completion.line);
 }
 
-// The words Tab could not choose between, ", " between them; empty when it could.
-EMSCRIPTEN_KEEPALIVE const char* kvelt_candidates(const char* line) {
-  kvelt::Completion completion = kvelt::completeLine(line, kvelt::visibleWords(session().game()));
-  std::string offered;
-  if (completion.candidates.size() > 1) {
-    for (const std::string& word : completion.candidates) {
-      if (!offered.empty()) offered += ", ";
-      offered += word;
-    }
-  }
-  return handOver(offered);
+// The words the last Tab could not choose between, ", " between them; empty when it could.
+EMSCRIPTEN_KEEPALIVE const char* kvelt_offered() {
+  return offered().c_str();
 }
 
 // Up and Down; null when there is no line further that way.

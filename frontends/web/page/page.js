@@ -108,7 +108,7 @@
 
   function complete() {
     input.value = text("kvelt_complete", input.value);
-    setStatus(text("kvelt_candidates", input.value));
+    setStatus(text("kvelt_offered"));
   }
 
   function recall(line) {
