@@ -91,9 +91,13 @@
     input.focus();
   }
 
-  function send() {
+  // The lines typed wait for the slots of earlier visits to be back from IndexedDB; after the
+  // first moments of the page that wait is over before the key is.
+  let restored = Promise.resolve();
+
+  function play(line) {
     const started = performance.now();
-    const result = number("kvelt_enter", input.value);
+    const result = number("kvelt_enter", line);
     const saved = number("kvelt_take_saved_slot");
     if (result === 1) {
       showClosed("Hra skončila. Okno prohlížeče můžete zavřít.");
@@ -103,7 +107,15 @@
       draw();
     }
     timings.turns.push(performance.now() - started);
-    handled = handled.then(() => (saved ? keepSlot(saved) : null)).then(countTurn);
+    return saved ? keepSlot(saved) : null;
+  }
+
+  function send() {
+    const line = input.value;
+    handled = handled
+      .then(() => restored)
+      .then(() => play(line))
+      .then(countTurn);
   }
 
   function complete() {
@@ -168,7 +180,8 @@
   }
 
   // The two files of a slot, byte for byte as the desktop programs keep them.
-  function exportSlot() {
+  async function exportSlot() {
+    await restored;
     const n = slot.value;
     let list, state;
     try {
@@ -204,7 +217,8 @@
   $("import").addEventListener("change", (event) => {
     const files = [...event.target.files];
     event.target.value = "";
-    importSlot(files);
+    // After the Enters before it, so that no two copies to IndexedDB overlap.
+    handled = handled.then(() => restored).then(() => importSlot(files));
   });
   $("new-game").addEventListener("click", newGame);
 
@@ -220,6 +234,11 @@
     saveDir = text("kvelt_save_dir");
     $("label1").textContent = text("kvelt_carried_caption");
     $("label2").textContent = text("kvelt_credit");
+    FS.mkdirTree(saveDir);
+    FS.mount(FS.filesystems.IDBFS, {}, saveDir);
+    restored = sync(true).catch(() =>
+      addStatus("Tento prohlížeč neuchová uložené hry po zavření stránky."),
+    );
     let bytes;
     try {
       bytes = await catalogue;
@@ -229,12 +248,7 @@
     }
     FS.mkdirTree(catalogueDir);
     FS.writeFile(`${catalogueDir}/scripts.tex`, new Uint8Array(bytes));
-    FS.mkdirTree(saveDir);
-    FS.mount(FS.filesystems.IDBFS, {}, saveDir);
-    let kept = true;
-    await sync(true).catch(() => (kept = false));
     newGame();
-    if (!kept) addStatus("Tento prohlížeč neuchová uložené hry po zavření stránky.");
     timings.firstPage = performance.now();
     document.body.dataset.ready = "1";
   }
