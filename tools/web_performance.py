@@ -47,6 +47,14 @@ def measure():
         for run in range(runs):
             browser.open()  # the first navigation of a fresh profile, then reloads from cache
             first.append(browser.js("return window.kveltTimings.firstPage"))
+            if run == 0:
+                transferred = browser.js(
+                    "return performance.getEntriesByType('resource').concat("
+                    "performance.getEntriesByType('navigation'))"
+                    ".filter(e => !e.name.endsWith('background.jpg'))"
+                    ".reduce((sum, e) => sum + e.transferSize, 0)")
+                print(f"transferred on the first load, the picture aside: {transferred} bytes "
+                      f"({transferred / 1024:.1f} KB, uncompressed by this server)")
             for line in lines:
                 browser.send(line)
             turns += browser.js("return window.kveltTimings.turns")
