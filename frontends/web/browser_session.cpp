@@ -35,6 +35,8 @@ bool BrowserSession::start() {
 }
 
 EnterResult BrowserSession::enter(const std::string& line) {
+  // The program of a closed window has ended: nothing more reaches the game until a new one.
+  if (game_.windowClosed) return EnterResult::closed;
   history_.add(line);
   Status status = pressEnter(game_, line);
   if (!status.isOk()) {

@@ -96,6 +96,8 @@
   let restored = Promise.resolve();
 
   function play(line) {
+    // An Enter that was on its way when the game closed has no game left to go to.
+    if (!closed.hidden) return null;
     const started = performance.now();
     const result = number("kvelt_enter", line);
     const saved = number("kvelt_take_saved_slot");
@@ -115,6 +117,7 @@
     handled = handled
       .then(() => restored)
       .then(() => play(line))
+      .catch((error) => addStatus(String(error)))
       .then(countTurn);
   }
 
@@ -218,7 +221,10 @@
     const files = [...event.target.files];
     event.target.value = "";
     // After the Enters before it, so that no two copies to IndexedDB overlap.
-    handled = handled.then(() => restored).then(() => importSlot(files));
+    handled = handled
+      .then(() => restored)
+      .then(() => importSlot(files))
+      .catch((error) => addStatus(String(error)));
   });
   $("new-game").addEventListener("click", newGame);
 
