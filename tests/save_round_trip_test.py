@@ -14,11 +14,10 @@ import tempfile
 import unittest
 from pathlib import Path
 
-from kvelt_cli import message, numbered_catalogue
+from kvelt_cli import ENDING, message, numbered_catalogue
 
 CLI = None
 WINNING = None
-ENDING = [171, 172, 179, 177, 178, 179, 179, 179, 180]
 
 
 def play(directory, lines):

@@ -5,10 +5,13 @@ import sys
 import tempfile
 import unittest
 
-from kvelt_cli import started
+from kvelt_cli import ENDING, started
 
 CLI = sys.argv.pop(1) if len(sys.argv) > 1 else "build/bin/kvelt-cli"
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+# docs/messages.md: a message wraps to at most five or six rows of the 80-column terminal,
+# whose narration pane shows 15, so a turn's page fits with its objects and ways out.
+MAX_MESSAGE_CHARS = 400
 
 
 def shipped_lines():
@@ -17,6 +20,13 @@ def shipped_lines():
 
 
 class ShippedStoryTest(unittest.TestCase):
+    def test_every_message_keeps_to_the_length_limit(self):
+        lines = shipped_lines()
+        self.assertGreaterEqual(len(lines), 180)
+        too_long = [(n, len(line)) for n, line in enumerate(lines[:180], start=1)
+                    if len(line) > MAX_MESSAGE_CHARS]
+        self.assertEqual(too_long, [], "messages over %d characters" % MAX_MESSAGE_CHARS)
+
     def test_winning_sequence_ends_with_the_shipped_ending(self):
         with tempfile.TemporaryDirectory() as d:
             shutil.copy(os.path.join(ROOT, "data", "scripts.tex"), d)
@@ -30,7 +40,7 @@ class ShippedStoryTest(unittest.TestCase):
                 self.assertFalse(g.send(line)["gameOver"], line)
             last = g.send(sequence[-1])
             lines = shipped_lines()
-            expected = [lines[n - 1] for n in (171, 172, 179, 177, 178, 179, 179, 179, 180)]
+            expected = [lines[n - 1] for n in ENDING]
             self.assertTrue(last["gameOver"])
             self.assertEqual(last["narration"].split("\r\n"), expected)
 

@@ -15,13 +15,12 @@ import tempfile
 import unittest
 from pathlib import Path
 
-from kvelt_cli import message, numbered_catalogue
+from kvelt_cli import ENDING, message, numbered_catalogue
 
 CLI = None
 WINNING = None
 CATALOGUE_DIR = None
 CARRY_LIMIT = 7
-ENDING = [171, 172, 179, 177, 178, 179, 179, 179, 180]
 
 
 def page(*numbers):

@@ -6,9 +6,9 @@
 #include <ostream>
 #include <string_view>
 
+#include "common/game_arguments.h"
 #include "shell/display_settings.h"
 #include "shell/files.h"
-#include "shell/game_arguments.h"
 #include "shell/session.h"
 #include "shell/window.h"
 

@@ -10,11 +10,13 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "common/completion.h"
+#include "common/tab_choices.h"
 #include "failure_report.h"
 #include "layout.h"
-#include "shell/completion.h"
 #include "shell/files.h"
 #include "shell/session.h"
+#include "shell/shown_words.h"
 
 namespace kvelt::fltk {
 namespace {
@@ -215,14 +217,7 @@ void GameWindow::refresh() {
 std::string GameWindow::complete(const std::string& line) {
   Completion completion = completeLine(line, visibleWords(game_));
   // Several words fit: they are offered below the input line, not in the narration.
-  std::string offered;
-  if (completion.candidates.size() > 1) {
-    for (const std::string& word : completion.candidates) {
-      if (!offered.empty()) offered += ", ";
-      offered += word;
-    }
-  }
-  setStatusLine(offered);
+  setStatusLine(tabChoices(completion.candidates));
   return completion.line;
 }
 

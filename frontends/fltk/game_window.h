@@ -12,9 +12,9 @@
 #include <string>
 #include <string_view>
 
+#include "common/game_dirs.h"
 #include "input_line.h"
 #include "shell/game.h"
-#include "shell/game_dirs.h"
 #include "shell/status.h"
 #include "shell/window.h"
 #include "text_pane.h"

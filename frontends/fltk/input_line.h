@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "shell/input_history.h"
+#include "common/input_history.h"
 
 namespace kvelt::fltk {
 

@@ -5,11 +5,11 @@
 
 #include <iostream>
 
+#include "common/game_arguments.h"
 #include "failure_report.h"
 #include "game_window.h"
 #include "shell/display_settings.h"
 #include "shell/files.h"
-#include "shell/game_arguments.h"
 #include "window_font.h"
 #include "x_display.h"
 

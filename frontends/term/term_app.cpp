@@ -11,14 +11,16 @@
 #include <ostream>
 #include <string_view>
 
+#include "common/completion.h"
+#include "common/game_arguments.h"
+#include "common/input_history.h"
+#include "common/tab_choices.h"
 #include "input_line.h"
 #include "screen.h"
-#include "shell/completion.h"
 #include "shell/display_settings.h"
 #include "shell/files.h"
-#include "shell/game_arguments.h"
-#include "shell/input_history.h"
 #include "shell/session.h"
+#include "shell/shown_words.h"
 #include "shell/window.h"
 
 namespace kvelt::term {
@@ -48,15 +50,6 @@ void useUtf8Locale() {
     return;
   }
   if (std::setlocale(LC_ALL, "C.UTF-8") == nullptr) std::setlocale(LC_CTYPE, "C.utf8");
-}
-
-std::string listChoices(const std::vector<std::string>& candidates) {
-  std::string text;
-  for (const std::string& word : candidates) {
-    if (!text.empty()) text += "  ";
-    text += word;
-  }
-  return text;
 }
 
 enum class Outcome { playing, closed, failed, noTerminal };
@@ -167,7 +160,7 @@ class TermApp {
   void complete() {
     Completion done = completeLine(input_.beforeCursor(), visibleWords(game_));
     input_.replaceBeforeCursor(done.line);
-    if (done.candidates.size() > 1) choices_ = listChoices(done.candidates);
+    choices_ = tabChoices(done.candidates);
   }
 
   Outcome sendLine(Screen& screen) {

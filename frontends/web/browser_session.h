@@ -4,9 +4,9 @@
 
 #include <string>
 
+#include "common/input_history.h"
 #include "shell/display_settings.h"
 #include "shell/game.h"
-#include "shell/input_history.h"
 #include "shell/window.h"
 #include "synced_files.h"
 

@@ -5,8 +5,10 @@
 #include <string>
 
 #include "browser_session.h"
+#include "common/completion.h"
+#include "common/tab_choices.h"
 #include "persistence/save_files.h"
-#include "shell/completion.h"
+#include "shell/shown_words.h"
 #include "shell/window.h"
 
 namespace {
@@ -108,13 +110,7 @@ EMSCRIPTEN_KEEPALIVE int kvelt_take_saved_slot() {
 // wait for kvelt_offered.
 EMSCRIPTEN_KEEPALIVE const char* kvelt_complete(const char* line) {
   kvelt::Completion completion = kvelt::completeLine(line, kvelt::visibleWords(session().game()));
-  offered().clear();
-  if (completion.candidates.size() > 1) {
-    for (const std::string& word : completion.candidates) {
-      if (!offered().empty()) offered() += ", ";
-      offered() += word;
-    }
-  }
+  offered() = kvelt::tabChoices(completion.candidates);
   return handOver(completion.line);
 }
 

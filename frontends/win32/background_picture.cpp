@@ -2,27 +2,12 @@
 #include "background_picture.h"
 
 #include <wincodec.h>
+#include <wrl/client.h>
 
 namespace kvelt::win32 {
 namespace {
 
-// Releases a COM interface when it goes out of scope.
-template <typename T>
-class ComPtr {
- public:
-  ComPtr() = default;
-  ~ComPtr() {
-    if (p_ != nullptr) p_->Release();
-  }
-  ComPtr(const ComPtr&) = delete;
-  ComPtr& operator=(const ComPtr&) = delete;
-  T** out() { return &p_; }
-  T* operator->() const { return p_; }
-  T* get() const { return p_; }
-
- private:
-  T* p_ = nullptr;
-};
+using Microsoft::WRL::ComPtr;
 
 bool resourceBytes(HINSTANCE instance, int resourceId, BYTE*& data, DWORD& size) {
   HRSRC found = ::FindResourceW(instance, MAKEINTRESOURCEW(resourceId), MAKEINTRESOURCEW(10));
@@ -47,14 +32,15 @@ HBITMAP loadBackgroundPicture(HINSTANCE instance, int resourceId) {
   ComPtr<IWICBitmapFrameDecode> frame;
   ComPtr<IWICFormatConverter> converter;
   if (FAILED(::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IWICImagingFactory, reinterpret_cast<void**>(factory.out()))) ||
-      FAILED(factory->CreateStream(stream.out())) ||
+                                IID_IWICImagingFactory,
+                                reinterpret_cast<void**>(factory.GetAddressOf()))) ||
+      FAILED(factory->CreateStream(stream.GetAddressOf())) ||
       FAILED(stream->InitializeFromMemory(data, size)) ||
-      FAILED(factory->CreateDecoderFromStream(stream.get(), nullptr, WICDecodeMetadataCacheOnLoad,
-                                              decoder.out())) ||
-      FAILED(decoder->GetFrame(0, frame.out())) ||
-      FAILED(factory->CreateFormatConverter(converter.out())) ||
-      FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppBGR,
+      FAILED(factory->CreateDecoderFromStream(stream.Get(), nullptr, WICDecodeMetadataCacheOnLoad,
+                                              decoder.GetAddressOf())) ||
+      FAILED(decoder->GetFrame(0, frame.GetAddressOf())) ||
+      FAILED(factory->CreateFormatConverter(converter.GetAddressOf())) ||
+      FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGR,
                                    WICBitmapDitherTypeNone, nullptr, 0.0,
                                    WICBitmapPaletteTypeCustom))) {
     return nullptr;

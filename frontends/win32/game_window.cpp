@@ -2,14 +2,15 @@
 #include "game_window.h"
 
 #include "background_picture.h"
+#include "common/completion.h"
+#include "common/game_dirs.h"
 #include "layout.h"
+#include "platform/program_dir.h"
+#include "platform/utf16_win32.h"
 #include "resources.h"
-#include "save_folder.h"
-#include "shell/completion.h"
 #include "shell/files.h"
-#include "shell/program_dir.h"
 #include "shell/session.h"
-#include "text/utf16_win32.h"
+#include "shell/shown_words.h"
 
 namespace kvelt::win32 {
 namespace {
@@ -50,8 +51,9 @@ GameWindow::~GameWindow() {
 int GameWindow::run() {
   if (!create()) return 1;
 
-  std::string dir = programDir();
-  Status status = startGame(game_, Platform{this, &display_, &systemFiles(), dir, saveFolder(dir)});
+  const GameDirs dirs = gameDirs(programDir());
+  Status status =
+      startGame(game_, Platform{this, &display_, &systemFiles(), dirs.catalogueDir, dirs.saveDir});
   if (!status.isOk()) {
     fatalError(status);
     return exitStatus_;
@@ -231,8 +233,9 @@ void GameWindow::showTexts() {
   ::SetWindowTextW(text2_, toUtf16(game_.Text2).c_str());
   ::SetWindowTextW(text3_, toUtf16(game_.Text3).c_str());
   setInputLine(toUtf16(game_.Text1));
-  // Every turn ends with its newest lines in view.
-  ::SendMessageW(text2_, WM_VSCROLL, SB_BOTTOM, 0);
+  // Every new page is shown from its top, as in the other front ends: a page is read from its
+  // description down, and Page Down reaches the rest.
+  ::SendMessageW(text2_, WM_VSCROLL, SB_TOP, 0);
 }
 
 void GameWindow::setInputLine(const std::wstring& text) {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/input_history.h"
+#include "common/input_history.h"
 #include "shell/game.h"
 #include "shell/status.h"
 #include "shell/window.h"

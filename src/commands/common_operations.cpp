@@ -2,13 +2,13 @@
 #include "commands/common_operations.h"
 
 #include "text/carried_pane.h"
+#include "text/pane.h"
 #include "world/object_listing.h"
 
 namespace kvelt {
 
 void appendReply(Game& game, const std::string& text) {
-  game.Text2 += "\r\n";
-  game.Text2 += text;
+  appendLine(game.Text2, text);
 }
 
 void placeInRoom(Game& game, const std::string& word, int last) {

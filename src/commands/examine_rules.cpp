@@ -33,7 +33,7 @@ void door(Game& game) {
 // A hidden object turns up once: the finding is told first, then the word goes into the room,
 // then the room is listed again so the page shows it. A full room still spends the finding.
 void reveal(Game& game, Integer Game::*searched, Integer finding, const char* word) {
-  if (game.*searched != kFalse) return;
+  if (!isFalse(game.*searched)) return;
   game.*searched = kTrue;
   showMessage(game, finding);
   placeInRoom(game, word);
@@ -47,19 +47,19 @@ void deadGuard(Game& game) {
 
 // The watchman and his hay cannot be searched while he is awake.
 void watchman(Game& game) {
-  if (on<&Game::watchmanDown>(game)) {
+  if (isTrue(game.watchmanDown)) {
     showMessage(game, 48);
     reveal(game, &Game::watchmanSearched, 126, "klíč");
-  } else if (off<&Game::watchmanDown>(game)) {
+  } else if (isFalse(game.watchmanDown)) {
     showMessage(game, 124);
   }
 }
 
 void hay(Game& game) {
-  if (on<&Game::watchmanDown>(game)) {
+  if (isTrue(game.watchmanDown)) {
     showMessage(game, 50);
     reveal(game, &Game::haySearched, 127, "jehlu");
-  } else if (off<&Game::watchmanDown>(game)) {
+  } else if (isFalse(game.watchmanDown)) {
     showMessage(game, 124);
   }
 }

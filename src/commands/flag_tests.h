@@ -11,12 +11,12 @@ using FlagTest = bool (*)(const Game&);
 
 template <Integer Game::*Flag>
 bool on(const Game& game) {
-  return game.*Flag == kTrue;
+  return isTrue(game.*Flag);
 }
 
 template <Integer Game::*Flag>
 bool off(const Game& game) {
-  return game.*Flag == kFalse;
+  return isFalse(game.*Flag);
 }
 
 template <FlagTest A, FlagTest B>

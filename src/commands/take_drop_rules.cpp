@@ -39,7 +39,7 @@ bool droppable(const std::string& word) {
 
 void takeRules(Game& game) {
   const std::string& word = game.commandObject;
-  // 1 to 6: refusals and traps, in this order; each ends the take.
+  // The refusals and traps come first, in this order; each ends the take.
   if (!takeable(word)) {
     appendReply(game, word + kCannotTake);
     return;
@@ -48,25 +48,25 @@ void takeRules(Game& game) {
     showMessage(game, 175);
     return;
   }
-  if (word == "kvelt" && (off<&Game::standNeedleSet>(game) || off<&Game::standNailSet>(game))) {
+  if (word == "kvelt" && (isFalse(game.standNeedleSet) || isFalse(game.standNailSet))) {
     showMessage(game, 162);
     game.gameOver = kTrue;
     return;
   }
   if (word == "kvelt") game.kveltTaken = kTrue;
-  if (word == "prapor" && off<&Game::ladderOnHolder>(game)) {
+  if (word == "prapor" && isFalse(game.ladderOnHolder)) {
     showMessage(game, 104);
     return;
   }
-  if (word == "lano" && off<&Game::ropeFree>(game)) {
+  if (word == "lano" && isFalse(game.ropeFree)) {
     showMessage(game, 119);
     return;
   }
-  // 7 and 8: the words that change a flag as they are picked up.
+  // The words that change a flag as they are picked up.
   if (word == "žebřík") game.ladderOnHolder = kFalse;
   if (word == "mrtvou stráž") game.deadGuardHidden = kTrue;
 
-  // 9 to 13: into the first free hand, out of the room (every copy), pane, silence, listing.
+  // Into the first free hand, out of the room (every copy), the pane, silence, the listing.
   for (int slot = 0; slot <= kTakeLastSlot; ++slot) {
     if (game.inventory[slot].empty()) {
       game.inventory[slot] = word;

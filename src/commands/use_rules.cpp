@@ -91,74 +91,75 @@ void quenchHearth(Game& game) {
 
 // The captain falls to shield and sword together, in either order, as often as it is tried.
 void captainBeatenIf(Game& game, Integer Game::*other) {
-  if (game.*other != kTrue) return;
+  if (!isTrue(game.*other)) return;
   showMessage(game, 155);
   game.captainDefeated = kTrue;
 }
 
-// Rules 1 to 19. Rule 20 is the fallback below: an object no row names has no use at all.
+// One rule per usable object, its rows in the order they are tried. An object that no row
+// names has no use at all: useRules answers that itself.
 // clang-format off
 const auto kUseRows = std::to_array<UseRow>({
-    // 1
+    // the oil: on the hatch
     {"olej", "dvířka", off<&G::wallGuardDown>, die},
     {"olej", "dvířka", on<&G::wallGuardDown>, [](G& g) { showMessage(g, 83); g.hatchOiled = kTrue; removeCarried(g, "olej"); }},
-    // 2
+    // the dagger: the banner, the hatch, the guard
     {"dýku", "prapor", always, cutBanner},
     {"dýku", "dvířka", both<on<&G::hatchOiled>, off<&G::hatchPried>>, [](G& g) { showMessage(g, 84); g.hatchPried = kTrue; }},
     {"dýku", "dvířka", both<off<&G::hatchOiled>, off<&G::wallGuardDown>>, die},
     {"dýku", "dvířka", both<off<&G::hatchOiled>, on<&G::wallGuardDown>>, [](G& g) { showMessage(g, 88); }},
     {"dýku", "stráž", inRow<2>, killGuard},
     {"dýku", kOtherTarget, always, [](G& g) { showMessage(g, 128); }},
-    // 3
+    // the stone: at the guard on the walls
     {"kámen", "stráž na hradbách", always, stoneTheWallGuard},
-    // 4
+    // the uniform: put on and taken off
     {"uniformu", kUnlooked, off<&G::uniformWorn>, [](G& g) { g.uniformWorn = kTrue; showMessage(g, 96); }},
     {"uniformu", kUnlooked, on<&G::uniformWorn>, [](G& g) { g.uniformWorn = kFalse; showMessage(g, 97); }},
-    // 5
+    // the torch: lit at the forge
     {"pochodeň", "výheň", always, [](G& g) { showMessage(g, 102); replaceCarried(g, "pochodeň", "hořící pochodeň"); }},
-    // 6
+    // the ladder: on the holder
     {"žebřík", "držák", always, raiseLadder},
-    // 7
+    // the crowbar: on the barrel and for the smith
     {"páčidlo", "sud", off<&G::barrelOpened>, [](G& g) { g.barrelOpened = kTrue; showMessage(g, 108); }},
     {"páčidlo", "kováře", off<&G::barrelOpened>, [](G& g) { showMessage(g, 109); }},
     {"páčidlo", "kováře", both<on<&G::barrelOpened>, on<&G::smithServed>>, [](G& g) { showMessage(g, 110); replaceCarried(g, "páčidlo", "kliku"); }},
     {"páčidlo", "kováře", both<on<&G::barrelOpened>, off<&G::smithServed>>, [](G& g) { showMessage(g, 111); }},
-    // 8
+    // the vessel: filled at the barrel, given to the smith
     {"nádobu", "sud", off<&G::vesselFilled>, [](G& g) { showMessage(g, 112); g.vesselFilled = kTrue; }},
     {"nádobu", "sud", on<&G::vesselFilled>, [](G& g) { showMessage(g, 117); }},
     {"nádobu", "kováře", off<&G::vesselFilled>, [](G& g) { showMessage(g, 113); }},
     {"nádobu", "kováře", on<&G::vesselFilled>, [](G& g) { showMessage(g, 114); g.smithServed = kTrue; removeCarried(g, "nádobu"); }},
-    // 9
+    // the pail: filled at the keg, thrown at the watchman
     {"džber", "soudek", both<on<&G::smithServed>, off<&G::pailFilled>>, [](G& g) { showMessage(g, 115); g.pailFilled = kTrue; }},
     {"džber", "soudek", off<&G::smithServed>, [](G& g) { showMessage(g, 111); }},
     {"džber", "soudek", both<on<&G::smithServed>, on<&G::pailFilled>>, [](G& g) { showMessage(g, 116); }},
     {"džber", "hlídače", on<&G::pailFilled>, [](G& g) { showMessage(g, 125); g.watchmanDown = kTrue; removeCarried(g, "džber"); }},
-    // 10
+    // the crank: fitted to the well
     {"kliku", "studnu", always, [](G& g) { showMessage(g, 120); g.wellCrankFitted = kTrue; removeCarried(g, "kliku"); }},
-    // 11
+    // the bucket: at the well and on the hearth
     {"vědro", "ohniště", on<&G::bucketFull>, quenchHearth},
     {"vědro", "ohniště", off<&G::bucketFull>, [](G& g) { showMessage(g, 140); }},
     {"vědro", "studnu", both<on<&G::wellCrankFitted>, off<&G::bucketFull>>, [](G& g) { g.bucketFull = kTrue; g.ropeFree = kTrue; showMessage(g, 121); }},
     {"vědro", "studnu", off<&G::wellCrankFitted>, [](G& g) { showMessage(g, 122); }},
     {"vědro", "studnu", both<on<&G::wellCrankFitted>, on<&G::bucketFull>>, [](G& g) { showMessage(g, 123); }},
-    // 12
+    // the pole: jammed in the device
     {"žerď", "zařízení", always, [](G& g) { showMessage(g, 131); g.deviceJammed = kTrue; g.exits[south] = kFalse; removeCarried(g, "žerď"); }},
-    // 13
+    // the key: in the door of (3,3)
     {"klíč", "dveře", both<inRow<3>, off<&G::door33Unlocked>>, [](G& g) { g.door33Unlocked = kTrue; showMessage(g, 133); }},
     {"klíč", "dveře", both<inRow<3>, on<&G::door33Unlocked>>, [](G& g) { showMessage(g, 134); }},
-    // 14
+    // the rope: tied to the window
     {"lano", "okno", always, [](G& g) { showMessage(g, 143); g.windowRopeTied = kTrue; g.exits[south] = kTrue; removeCarried(g, "lano"); }},
-    // 15
+    // the shield: against the captain
     {"štít", "kapitána", always, [](G& g) { g.captainShielded = kTrue; showMessage(g, 153); captainBeatenIf(g, &G::captainStruck); }},
-    // 16
+    // the sword: against the captain and the chandelier's rope
     {"meč", "kapitána", always, [](G& g) { g.captainStruck = kTrue; showMessage(g, 154); captainBeatenIf(g, &G::captainShielded); }},
     {"meč", "lano od lustru", on<&G::captainDefeated>, [](G& g) { showMessage(g, 156); g.chandelierCut = kTrue; }},
-    // 17
+    // the ornate key: in the door of (3,1)
     {"zdobený klíč", "dveře", both<inRow<1>, off<&G::door31Unlocked>>, [](G& g) { g.door31Unlocked = kTrue; showMessage(g, 160); }},
     {"zdobený klíč", "dveře", both<inRow<1>, on<&G::door31Unlocked>>, [](G& g) { showMessage(g, 134); }},
-    // 18
+    // the needle: in the stand
     {"jehlu", "stojan", always, [](G& g) { showMessage(g, 163); g.standNeedleSet = kTrue; removeCarried(g, "jehlu"); }},
-    // 19
+    // the nail: in the stand
     {"hřebík", "stojan", always, [](G& g) { showMessage(g, 164); g.standNailSet = kTrue; removeCarried(g, "hřebík"); }},
 });
 // clang-format on

@@ -5,10 +5,10 @@
 #include <string_view>
 
 #include "persistence/state_file.h"
+#include "platform/codepage.h"
 #include "shell/files.h"
 #include "shell/window.h"
 #include "text/carried_pane.h"
-#include "text/codepage.h"
 #include "text/lines.h"
 #include "world/room_handler.h"
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "persistence/save_commands.h"
+#include "platform/codepage.h"
 #include "test_support/test_game.h"
-#include "text/codepage.h"
 #include "text/lines.h"
 
 namespace kvelt {

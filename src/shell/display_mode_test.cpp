@@ -140,7 +140,7 @@ TEST_F(DisplayModeTest, EveryEndingRestoresTheStartSizeOnce) {
       closeWindow(game.game);
     } else {
       game.files.files.clear();
-      game.enter("");
+      EXPECT_FALSE(pressEnter(game.game, "").isOk());
     }
     EXPECT_TRUE(game.game.windowClosed) << ending;
     EXPECT_EQ(game.display.width, 1024u) << ending;

@@ -17,6 +17,14 @@ using Integer = std::int16_t;
 inline constexpr Integer kTrue = -1;
 inline constexpr Integer kFalse = 0;
 
+// The one way a flag is tested: exactly True, or exactly False.
+constexpr bool isTrue(Integer flag) {
+  return flag == kTrue;
+}
+constexpr bool isFalse(Integer flag) {
+  return flag == kFalse;
+}
+
 // itemMovedThisTurn after a take or a drop: the carry checks stay silent for the rest of it.
 inline constexpr Integer kItemMoved = 1000;
 

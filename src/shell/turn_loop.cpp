@@ -15,12 +15,6 @@
 namespace kvelt {
 namespace {
 
-bool isTrue(Integer flag) {
-  return flag == kTrue;
-}
-bool isFalse(Integer flag) {
-  return flag == kFalse;
-}
 bool at(const Game& game, Integer x, Integer y) {
   return game.posX == x && game.posY == y;
 }
@@ -48,7 +42,7 @@ struct Gate {
 // answers 98, not 91.
 const std::array<Gate, 9> kGatesBeforeMovement = {{
     {[](const Game& g) { return typed(g, {"j"}) && at(g, 3, 6) && isTrue(g.kveltTaken); },
-     {171, 172, 179, 177, 178, 179, 179, 179, 180},
+     {kEndingMessages.begin(), kEndingMessages.end()},
      true},
     {[](const Game& g) {
        return typed(g, {"j"}) && at(g, 3, 6) && isFalse(g.kveltTaken) && isTrue(g.chandelierCut);

@@ -65,7 +65,7 @@ TEST_F(TurnLoopTest, WinningBeatsTheAlarmAtTheGate) {
   t.game.chandelierCut = kTrue;
   t.enter("j");
   std::vector<std::string> expected;
-  for (int n : {171, 172, 179, 177, 178, 179, 179, 179, 180}) expected.push_back(messageText(n));
+  for (Integer n : testing::kExpectedEnding) expected.push_back(messageText(n));
   EXPECT_EQ(page(), expected);
   EXPECT_EQ(t.game.gameOver, kTrue);
 }

@@ -1,14 +1,15 @@
 // Carried-objects pane: showCarried and the gap-closing refresh inv.
 #include "text/carried_pane.h"
 
+#include "text/pane.h"
+
 namespace kvelt {
 
 void showCarried(Game& game, const std::string& word, Integer line) {
   if (line == 0) {
     game.Text3 = word;
   } else {
-    game.Text3 += "\r\n";
-    game.Text3 += word;
+    appendLine(game.Text3, word);
   }
 }
 
@@ -25,6 +26,8 @@ void closeGapsAndShow(Game& game, Integer last) {
   }
 }
 
-void inv(Game& game) { closeGapsAndShow(game, 9); }
+void inv(Game& game) {
+  closeGapsAndShow(game, 9);
+}
 
 }  // namespace kvelt

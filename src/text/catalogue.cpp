@@ -5,10 +5,11 @@
 #include <array>
 #include <string>
 
+#include "platform/codepage.h"
 #include "shell/fatal_error.h"
 #include "shell/files.h"
-#include "text/codepage.h"
 #include "text/lines.h"
+#include "text/pane.h"
 
 namespace kvelt {
 namespace {
@@ -40,8 +41,7 @@ void showMessage(Game& game, Integer number) {
   if (replacesPane(number)) {
     game.Text2 = std::move(line);
   } else {
-    game.Text2 += "\r\n";
-    game.Text2 += line;
+    appendLine(game.Text2, line);
   }
 }
 

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/codepage.h"
 #include "shell/fatal_error.h"
 #include "test_support/test_game.h"
-#include "text/codepage.h"
 
 namespace kvelt {
 namespace {

@@ -17,7 +17,8 @@ std::u32string decodeUtf8(std::string_view text) {
       out += lead;
       ++i;
       continue;
-    } else if ((lead & 0xE0) == 0xC0) {
+    }
+    if ((lead & 0xE0) == 0xC0) {
       length = 2, point = lead & 0x1F, least = 0x80;
     } else if ((lead & 0xF0) == 0xE0) {
       length = 3, point = lead & 0x0F, least = 0x800;

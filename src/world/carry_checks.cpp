@@ -1,6 +1,7 @@
 // Carry checks.
 #include "world/carry_checks.h"
 
+#include "text/pane.h"
 #include "world/sentence.h"
 
 namespace kvelt {
@@ -10,10 +11,10 @@ void kontrola(Game& game) {
   const std::string& lying = game.currentRoomObjects[game.loopIndex];
   if (lineIs(line, {"vezmi ", carried}) && !carried.empty() &&
       game.itemMovedThisTurn != kItemMoved) {
-    game.Text2 += "\r\n" + carried + kAlreadyCarried;
+    appendLine(game.Text2, carried + kAlreadyCarried);
   }
   if (lineIs(line, {"polož ", lying}) && !lying.empty() && game.itemMovedThisTurn != kItemMoved) {
-    game.Text2 += "\r\n" + lying + kNotCarried;
+    appendLine(game.Text2, lying + kNotCarried);
   }
 }
 

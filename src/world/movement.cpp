@@ -2,19 +2,19 @@
 #include "world/movement.h"
 
 #include "text/catalogue.h"
+#include "text/pane.h"
 
 namespace kvelt {
 
 void strany(Game& game) {
   game.k = 0;
-  game.Text2 += "\r\n";
-  game.Text2 += kWaysOutLead;
+  appendLine(game.Text2, kWaysOutLead);
   for (game.loopIndex = 0; game.loopIndex <= 3; ++game.loopIndex) {
-    if (game.exits[game.loopIndex] == kTrue) ++game.k;
+    if (isTrue(game.exits[game.loopIndex])) ++game.k;
   }
   game.g = 1;
   for (game.loopIndex = 0; game.loopIndex <= 3; ++game.loopIndex) {
-    if (game.exits[game.loopIndex] != kTrue) continue;
+    if (!isTrue(game.exits[game.loopIndex])) continue;
     const std::string& word = game.directions[game.loopIndex];
     if (game.g == game.k) {
       game.Text2 += " " + word;
@@ -30,28 +30,28 @@ void strany(Game& game) {
 void pohyb(Game& game) {
   const std::string line = game.Text1;
   if (line == "s") {
-    if (game.exits[north] == kTrue) --game.posY;
+    if (isTrue(game.exits[north])) --game.posY;
   } else if (line == "j") {
     // Down the rope from the window of room (2,2): it lands in the passage (3,4), and only
     // while the device holds the portcullis up; otherwise the fall is fatal.
-    if (game.windowRopeTied == kTrue && game.posY == 2 && game.posX == 2) {
-      if (game.deviceJammed == kTrue) {
+    if (isTrue(game.windowRopeTied) && game.posY == 2 && game.posX == 2) {
+      if (isTrue(game.deviceJammed)) {
         game.posX = 3;
         game.posY = 4;
         return;
       }
-      if (game.deviceJammed == kFalse) {
+      if (isFalse(game.deviceJammed)) {
         showMessage(game, 144);
         game.gameOver = kTrue;
         game.Text1.clear();
         return;
       }
     }
-    if (game.exits[south] == kTrue) ++game.posY;
+    if (isTrue(game.exits[south])) ++game.posY;
   } else if (line == "z") {
-    if (game.exits[west] == kTrue) --game.posX;
+    if (isTrue(game.exits[west])) --game.posX;
   } else if (line == "v") {
-    if (game.exits[east] == kTrue) ++game.posX;
+    if (isTrue(game.exits[east])) ++game.posX;
   }
   game.lastCommand.clear();
 }

@@ -1,6 +1,7 @@
 // Room object listing and command recognition.
 #include "world/object_listing.h"
 
+#include "text/pane.h"
 #include "world/sentence.h"
 
 namespace kvelt {
@@ -24,8 +25,7 @@ void listObjects(Game& game) {
       game.Text2 += kSeeHeader;
       headerShown = true;
     }
-    game.Text2 += "\r\n";
-    game.Text2 += word;
+    appendLine(game.Text2, word);
   }
 }
 
@@ -33,7 +33,7 @@ void recognise(Game& game) {
   const std::string& line = game.Text1;
   const auto& verb = game.verbs;
 
-  // 1. Verbs that act on what lies in the room. "polož" and "použij" never name a room object
+  // Verbs on what lies in the room come first. "polož" and "použij" never name a room object
   // here; an empty slot matches only the verb with a trailing blank and stores nothing.
   for (game.loopIndex = 0; game.loopIndex <= 5; ++game.loopIndex) {
     for (game.innerLoopIndex = 0; game.innerLoopIndex <= 10; ++game.innerLoopIndex) {
@@ -46,7 +46,7 @@ void recognise(Game& game) {
       break;
     }
   }
-  // 2. Carried objects; "vezmi" never names a carried object.
+  // Carried objects; "vezmi" never names a carried object.
   for (game.loopIndex = 0; game.loopIndex <= 5; ++game.loopIndex) {
     for (game.innerLoopIndex = 0; game.innerLoopIndex <= 10; ++game.innerLoopIndex) {
       const std::string& word = game.inventory[game.innerLoopIndex];
@@ -58,7 +58,7 @@ void recognise(Game& game) {
       break;
     }
   }
-  // 3. The uniform is put on and off from any carried slot.
+  // The uniform is put on and off from any carried slot.
   if (lineIs(line, {verb[kUse], " ", "uniformu"})) {
     for (game.loopIndex = 0; game.loopIndex <= 20; ++game.loopIndex) {
       if (game.inventory[game.loopIndex] == "uniformu") {
@@ -68,7 +68,7 @@ void recognise(Game& game) {
       }
     }
   }
-  // 4. A carried object used on a seen one; the last match wins.
+  // A carried object used on a seen one; the last match wins.
   for (game.loopIndex = 0; game.loopIndex <= 10; ++game.loopIndex) {
     for (game.innerLoopIndex = 0; game.innerLoopIndex < kRoomSlots; ++game.innerLoopIndex) {
       const std::string& object = game.inventory[game.loopIndex];
@@ -80,7 +80,7 @@ void recognise(Game& game) {
       }
     }
   }
-  // 5. A carried object used on a carried one; the last match wins.
+  // A carried object used on a carried one; the last match wins.
   for (game.loopIndex = 0; game.loopIndex <= 10; ++game.loopIndex) {
     for (game.innerLoopIndex = 0; game.innerLoopIndex <= 10; ++game.innerLoopIndex) {
       const std::string& object = game.inventory[game.loopIndex];

@@ -17,12 +17,8 @@ constexpr const char* kBurningTorch = "hořící pochodeň";
 using Ways = std::array<bool, 4>;  // north, south, west, east
 constexpr bool N = true, S = true, W = true, E = true, o = false;
 
-bool isTrue(Integer flag) {
-  return flag == kTrue;
-}
-
-// Step 1 of a visit: the description. Returns false when the visit ends there (the dark room,
-// the ending of the smithy).
+// A visit opens with the description. It returns false when the visit ends there (the dark
+// room, the ending of the smithy).
 using Describe = bool (*)(Game&);
 using WaysOf = Ways (*)(const Game&);
 using Hook = void (*)(Game&);
@@ -56,14 +52,14 @@ bool smithy(Game& game) {
 }
 
 bool passage34(Game& game) {
-  if (game.deviceJammed == kFalse) showMessage(game, 16);
-  if (game.deviceJammed == kTrue) showMessage(game, 145);
+  if (isFalse(game.deviceJammed)) showMessage(game, 16);
+  if (isTrue(game.deviceJammed)) showMessage(game, 145);
   return true;
 }
 
 bool moatGate35(Game& game) {
-  if (game.chandelierCut == kFalse) showMessage(game, 6);
-  if (game.chandelierCut == kTrue) showMessage(game, 168);
+  if (isFalse(game.chandelierCut)) showMessage(game, 6);
+  if (isTrue(game.chandelierCut)) showMessage(game, 168);
   // Once the alarm is raised the guard has left his post, for good.
   if (isTrue(game.chandelierCut)) {
     for (game.loopIndex = 0; game.loopIndex <= 10; ++game.loopIndex) {
@@ -79,14 +75,14 @@ void startRoomSouth(Game& game) {
 }
 
 void guardRoomRemarks(Game& game) {
-  if (game.guardKilled == kFalse) showMessage(game, 146);
+  if (isFalse(game.guardKilled)) showMessage(game, 146);
   if (isTrue(game.chandelierCut)) showMessage(game, 165);
 }
 void passageRemarks(Game& game) {
   if (isTrue(game.chandelierCut)) showMessage(game, 167);
 }
 void captainRemarks(Game& game) {
-  if (game.chandelierCut == kFalse && game.captainDefeated == kFalse) showMessage(game, 157);
+  if (isFalse(game.chandelierCut) && isFalse(game.captainDefeated)) showMessage(game, 157);
 }
 void hatchRemarks(Game& game) {
   if (isTrue(game.chandelierCut)) showMessage(game, 170);

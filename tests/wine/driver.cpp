@@ -9,10 +9,10 @@
 #include "check_report.h"
 #include "kvelt_process.h"
 #include "layout.h"
+#include "platform/utf16_win32.h"
 #include "platform_checks.h"
 #include "screenshot.h"
 #include "shell/files.h"
-#include "text/utf16_win32.h"
 
 namespace kvelt::wine {
 namespace {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "layout.h"
-#include "text/utf16_win32.h"
+#include "platform/utf16_win32.h"
 
 namespace kvelt::wine {
 namespace {

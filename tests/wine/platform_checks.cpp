@@ -3,12 +3,12 @@
 
 #include <windows.h>
 
-#include "save_folder.h"
+#include "common/game_dirs.h"
+#include "platform/codepage.h"
+#include "platform/program_dir.h"
+#include "platform/utf16_win32.h"
 #include "shell/display_mode.h"
 #include "shell/files.h"
-#include "shell/program_dir.h"
-#include "text/codepage.h"
-#include "text/utf16_win32.h"
 #include "user32_display.h"
 
 namespace kvelt::wine {
@@ -87,10 +87,10 @@ void checkFolders(CheckReport& report, const std::string& scratchDir) {
   report.check(!dir.empty() && exePath == dir + "\\driver.exe",
                "the program's folder is the folder of the exe", dir);
 
-  report.check(win32::saveFolder(scratchDir) == scratchDir,
+  report.check(gameDirs(scratchDir).saveDir == scratchDir,
                "a writable program folder keeps the saves");
   const std::string readOnly = "Z:\\proc\\kvelt-no-such-folder";
-  std::string elsewhere = win32::saveFolder(readOnly);
+  std::string elsewhere = gameDirs(readOnly).saveDir;
   DWORD attributes = ::GetFileAttributesW(toUtf16(elsewhere).c_str());
   report.check(elsewhere != readOnly && elsewhere.size() > 6 &&
                    elsewhere.substr(elsewhere.size() - 6) == "\\kvelt" &&

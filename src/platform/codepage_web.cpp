@@ -4,7 +4,7 @@
 #include <array>
 #include <map>
 
-#include "text/codepage.h"
+#include "platform/codepage.h"
 #include "text/utf8.h"
 
 namespace kvelt {

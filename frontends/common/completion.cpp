@@ -1,20 +1,13 @@
 // Completing the input line from the words the player has been shown.
-#include "shell/completion.h"
+#include "common/completion.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "text/lines.h"
 #include "text/utf8.h"
-#include "world/movement.h"
-#include "world/object_listing.h"
 
 namespace kvelt {
 namespace {
-
-// The one-letter directions and the joining word of a use sentence: always on offer, because
-// the player reads them in every room's ways out and needs them for every use.
-constexpr const char* kAlwaysOffered[] = {"s", "j", "z", "v", "na"};
 
 struct LetterFold {
   char32_t letter, plain;
@@ -40,13 +33,6 @@ bool startsWith(const std::u32string& text, const std::u32string& prefix) {
 void addOnce(std::vector<std::string>& words, std::string_view word) {
   if (word.empty()) return;
   if (std::find(words.begin(), words.end(), word) == words.end()) words.emplace_back(word);
-}
-
-bool isObjectNow(const Game& game, std::string_view line) {
-  auto names = [&](const auto& list) {
-    return std::find(list.begin(), list.end(), line) != list.end();
-  };
-  return names(game.currentRoomObjects) || names(game.inventory);
 }
 
 std::vector<std::string_view> splitAtBlanks(std::string_view line) {
@@ -112,6 +98,7 @@ std::vector<std::string> rewriteWords(const std::vector<std::string_view>& typed
 // candidates write it; where they write a letter differently, as it was typed.
 std::string commonPrefix(const std::vector<std::string>& candidates, const std::string& typed) {
   std::vector<std::u32string> exact;
+  exact.reserve(candidates.size());
   for (const std::string& word : candidates) exact.push_back(decodeUtf8(word));
   const std::u32string typedPoints = decodeUtf8(typed);
   const std::u32string& first = exact.front();
@@ -142,27 +129,6 @@ char32_t foldLetter(char32_t letter) {
     if (fold.letter == letter) return fold.plain;
   }
   return letter;
-}
-
-std::vector<std::string> visibleWords(const Game& game) {
-  std::vector<std::string> words;
-  for (const std::string& verb : game.verbs) addOnce(words, verb);
-  for (const char* word : kAlwaysOffered) addOnce(words, word);
-
-  const std::string_view seeHeader = kSeeHeader;
-  const std::string_view waysOut = kWaysOutLead;
-  bool inListing = false;
-  for (std::string_view line : splitLines(game.Text2)) {
-    if (line.ends_with(seeHeader)) {
-      inListing = true;
-    } else if (line.starts_with(waysOut)) {
-      inListing = false;
-    } else if (inListing && isObjectNow(game, line)) {
-      addOnce(words, line);
-    }
-  }
-  for (std::string_view line : splitLines(game.Text3)) addOnce(words, line);
-  return words;
 }
 
 Completion completeLine(std::string_view line, const std::vector<std::string>& words) {

@@ -3,8 +3,8 @@
 
 #include <array>
 
-#include "text/codepage.h"
-#include "text/utf16_win32.h"
+#include "platform/codepage.h"
+#include "platform/utf16_win32.h"
 
 namespace kvelt {
 namespace {

@@ -1,9 +1,9 @@
 // Parsing the front ends' shared command line.
-#include "shell/game_arguments.h"
+#include "common/game_arguments.h"
 
 #include <algorithm>
 
-#include "shell/program_dir.h"
+#include "platform/program_dir.h"
 
 namespace kvelt {
 

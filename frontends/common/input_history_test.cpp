@@ -1,5 +1,5 @@
 // Tests of recalling earlier lines with Up and Down.
-#include "shell/input_history.h"
+#include "common/input_history.h"
 
 #include <gtest/gtest.h>
 

@@ -1,15 +1,15 @@
-// Choosing the save folder on Windows.
-#include "save_folder.h"
-
+// The game's folders on Windows: the catalogue beside the program, the saves there too unless
+// that folder cannot be written.
 #include <windows.h>
 // After windows.h, which they build on.
 #include <knownfolders.h>
 #include <shlobj.h>
 
+#include "common/game_dirs.h"
+#include "platform/utf16_win32.h"
 #include "shell/files.h"
-#include "text/utf16_win32.h"
 
-namespace kvelt::win32 {
+namespace kvelt {
 namespace {
 
 constexpr char kSaveFolderName[] = "kvelt";
@@ -24,8 +24,7 @@ std::string localAppData() {
   return result;
 }
 
-}  // namespace
-
+// Whether a new file can be created in `dir` (tried with a temporary file that is removed).
 bool isWritableFolder(const std::string& dir) {
   std::wstring probe =
       toUtf16(joinPath(dir, "kvelt-write-test-" + std::to_string(::GetCurrentProcessId())));
@@ -38,6 +37,10 @@ bool isWritableFolder(const std::string& dir) {
   return true;
 }
 
+}  // namespace
+
+// The program's folder when a file can be created there; otherwise %LOCALAPPDATA%\kvelt, made
+// if missing (a game under Program Files cannot write beside itself).
 std::string saveFolder(const std::string& programDir) {
   if (isWritableFolder(programDir)) return programDir;
   std::string base = localAppData();
@@ -47,4 +50,12 @@ std::string saveFolder(const std::string& programDir) {
   return folder;
 }
 
-}  // namespace kvelt::win32
+GameDirs gameDirsFor(const std::string& programDir, const char*, const char*) {
+  return {programDir, saveFolder(programDir)};
+}
+
+GameDirs gameDirs(const std::string& programDir) {
+  return gameDirsFor(programDir, nullptr, nullptr);
+}
+
+}  // namespace kvelt

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "shell/program_dir.h"
-#include "text/utf16_win32.h"
+#include "platform/program_dir.h"
+#include "platform/utf16_win32.h"
 
 namespace kvelt {
 

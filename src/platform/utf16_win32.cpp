@@ -1,5 +1,5 @@
 // UTF-8 and UTF-16 through MultiByteToWideChar and WideCharToMultiByte.
-#include "text/utf16_win32.h"
+#include "platform/utf16_win32.h"
 
 #include <windows.h>
 

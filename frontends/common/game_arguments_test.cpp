@@ -1,5 +1,5 @@
 // Tests of the front ends' shared command line.
-#include "shell/game_arguments.h"
+#include "common/game_arguments.h"
 
 #include <gtest/gtest.h>
 

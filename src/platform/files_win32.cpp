@@ -3,8 +3,8 @@
 
 #include <string>
 
+#include "platform/utf16_win32.h"
 #include "shell/files.h"
-#include "text/utf16_win32.h"
 
 namespace kvelt {
 namespace {

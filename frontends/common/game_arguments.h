@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/game_dirs.h"
+#include "common/game_dirs.h"
 
 namespace kvelt {
 

@@ -1,5 +1,5 @@
 // The lines sent in this run, recalled with Up and Down in every front end's input line.
-#include "shell/input_history.h"
+#include "common/input_history.h"
 
 namespace kvelt {
 

@@ -2,7 +2,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "shell/program_dir.h"
+#include "platform/program_dir.h"
 
 namespace kvelt {
 

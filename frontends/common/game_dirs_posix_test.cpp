@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "shell/game_dirs.h"
+#include "common/game_dirs.h"
 
 namespace kvelt {
 namespace {

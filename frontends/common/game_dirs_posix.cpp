@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "shell/game_dirs.h"
+#include "common/game_dirs.h"
 
 namespace kvelt {
 namespace fs = std::filesystem;
