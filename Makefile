@@ -46,7 +46,7 @@ windows: deps
 
 # The browser edition in dist/web: the page, the engine as WebAssembly, the catalogue and pictures.
 web: deps
-	@cmake -S . -B $(WEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel -DKVELT_TESTS=OFF \
+	@cmake -S . -B $(WEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel -DKVELT_TESTS=OFF -DKVELT_WERROR=ON \
 		-DCMAKE_TOOLCHAIN_FILE=cmake/emscripten.cmake -DKVELT_WEB_SITE=$(CURDIR)/dist/web >/dev/null
 	@cmake --build $(WEB_BUILD) -j $(JOBS)
 

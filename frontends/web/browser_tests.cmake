@@ -9,23 +9,23 @@ if(KVELT_EMXX)
     SOURCE_DIR ${PROJECT_SOURCE_DIR}
     BINARY_DIR ${CMAKE_BINARY_DIR}/web
     CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/emscripten.cmake
-               -DCMAKE_BUILD_TYPE=MinSizeRel -DKVELT_TESTS=OFF -DKVELT_WEB_SITE=${kvelt_web_site}
+               -DCMAKE_BUILD_TYPE=MinSizeRel -DKVELT_TESTS=OFF -DKVELT_WERROR=${KVELT_WERROR}
+               -DKVELT_WEB_SITE=${kvelt_web_site}
     # The machine's cores are shared; the outer build runs beside this one.
     BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> -j 2
     INSTALL_COMMAND ""
     BUILD_ALWAYS TRUE
     USES_TERMINAL_BUILD TRUE)
 
-  find_package(Python3 REQUIRED COMPONENTS Interpreter)
   # Debian's selenium is installed for the system's own Python.
   add_test(NAME web_browser
     COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/browser_test.py
             ${kvelt_web_site} $<TARGET_FILE:kvelt-cli> ${KVELT_DATA_DIR}
             ${PROJECT_SOURCE_DIR}/tests/data/winning_sequence.txt ${CMAKE_BINARY_DIR}/artifacts)
   set_tests_properties(web_browser PROPERTIES
-    TIMEOUT 300 SKIP_RETURN_CODE 77 LABELS browser RESOURCE_LOCK chromium)
+    TIMEOUT 300 SKIP_RETURN_CODE 77 LABELS "display;browser" RESOURCE_LOCK chromium)
 else()
   add_test(NAME web_browser
     COMMAND sh -c "echo 'SKIPPED: emscripten (em++) is not installed'; exit 77")
-  set_tests_properties(web_browser PROPERTIES SKIP_RETURN_CODE 77 LABELS browser)
+  set_tests_properties(web_browser PROPERTIES SKIP_RETURN_CODE 77 LABELS "display;browser")
 endif()
