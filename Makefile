@@ -1,36 +1,42 @@
-# The two commands of the README: `make play` and `make test`. Both set up what they need.
+# The two commands of the README, `make play` and `make test`, and the packages. Each installs
+# the Debian packages it needs (tools/debian-packages.txt) and no more.
 BUILD ?= build
 JOBS ?= $(shell nproc)
-
 WINDOWS_BUILD ?= build-windows
 WEB_BUILD ?= build-web
 WEB_PORT ?= 8000
+VERSION := $(shell tools/version.sh)
 
-.PHONY: deps build play test lint sanitize windows web serve clean
+CONFIGURE = cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# Only the Linux programs: playing needs no tests, benchmarks, fuzzers or Windows build.
+PLAY_OPTIONS = -DKVELT_TESTS=OFF -DKVELT_WINDOWS=OFF -DKVELT_BENCHMARKS=OFF -DKVELT_FUZZ=OFF
+TEST_OPTIONS = -DKVELT_TESTS=ON -DKVELT_WINDOWS=ON
 
-deps:
-	@tools/install-deps.sh
+.PHONY: play test lint sanitize windows deb web serve clean
 
-build: deps
-	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+play:
+	@tools/install-deps.sh play
+	@$(CONFIGURE) $(PLAY_OPTIONS) >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
-
-play: build
 	@tools/play.sh $(BUILD)/bin
 
 # Deterministic tests run once; only the display tests may get a second try, printed as such.
-test: deps
-	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKVELT_WERROR=ON >/dev/null
+test:
+	@tools/install-deps.sh play test windows deb web
+	@$(CONFIGURE) $(TEST_OPTIONS) -DKVELT_WERROR=ON >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 	@JOBS=$(JOBS) tools/run-tests.sh $(BUILD)
 
 # clang-format and clang-tidy, both clean or the target fails.
-lint: build
+lint:
+	@tools/install-deps.sh play test
+	@$(CONFIGURE) $(TEST_OPTIONS) >/dev/null
 	@JOBS=$(JOBS) tools/lint.sh $(BUILD)
 
 # The engine, the line mode and the terminal built with AddressSanitizer and UndefinedBehaviorSanitizer, and
 # every test that runs without a screen, under them; any report fails.
-sanitize: deps
+sanitize:
+	@tools/install-deps.sh play test
 	@cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKVELT_SANITIZE=ON -DKVELT_WERROR=ON \
 	  -DKVELT_FLTK=OFF -DKVELT_WINDOWS=OFF >/dev/null
 	@cmake --build build-asan -j $(JOBS)
@@ -38,14 +44,22 @@ sanitize: deps
 	  ctest --test-dir build-asan --output-on-failure -j $(JOBS)
 
 # kvelt.exe for Windows, cross-built with MinGW-w64 and packed with its catalogue.
-windows: deps
+windows:
+	@tools/install-deps.sh play windows
 	@cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKVELT_TESTS=OFF \
 		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
 	@cmake --build $(WINDOWS_BUILD) -j $(JOBS)
-	@tools/pack-windows.sh $(WINDOWS_BUILD)/bin dist/kvelt-windows.zip
+	@tools/pack-windows.sh $(WINDOWS_BUILD)/bin dist/kvelt-$(VERSION)-windows.zip
+
+# dist/kvelt_VERSION_amd64.deb, built by Debian's own tooling from debian/ and checked by lintian.
+deb:
+	@tools/install-deps.sh play deb
+	@tools/build-deb.sh dist
+	@lintian --fail-on error,warning dist/kvelt_$(VERSION)_$(shell dpkg --print-architecture).deb
 
 # The browser edition in dist/web: the page, the engine as WebAssembly, the catalogue and pictures.
-web: deps
+web:
+	@tools/install-deps.sh play web
 	@cmake -S . -B $(WEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel -DKVELT_TESTS=OFF -DKVELT_WERROR=ON \
 		-DCMAKE_TOOLCHAIN_FILE=cmake/emscripten.cmake -DKVELT_WEB_SITE=$(CURDIR)/dist/web >/dev/null
 	@cmake --build $(WEB_BUILD) -j $(JOBS)
@@ -56,4 +70,4 @@ serve: web
 	@python3 -m http.server --bind 127.0.0.1 --directory dist/web $(WEB_PORT)
 
 clean:
-	rm -rf $(BUILD) build-asan build-bench $(WINDOWS_BUILD) $(WEB_BUILD) dist
+	rm -rf $(BUILD) build-asan build-bench build-deb $(WINDOWS_BUILD) $(WEB_BUILD) dist

@@ -76,9 +76,67 @@ class TranscriptTest(unittest.TestCase):
             self.assertIn("Můžeš jít na jih", out)
             self.assertNotIn("\r", out)
 
+    def test_status_answers_what_the_page_does_not(self):
+        not_understood = "Tomu nerozumím. Tab doplní slova, která vidíš na obrazovce."
+        turns = [  # line, status (None: the field is absent), notice
+            ("", None, None),
+            ("", None, None),
+            ("nesmysl", not_understood, None),
+            ("vezmi pochoden", not_understood, None),
+            ("s", "Tudy cesta nevede.", None),
+            ("j", None, None),
+            ("vezmi pochodeň", None, None),
+            ("použij pochodeň", "Nic se nestalo.", None),
+            ("save 3", "Hra je uložena do pozice 3.", None),
+            ("load 3", "Hra z pozice 3 je nahrána.", None),
+            ("load 9", None, "Hru z pozice 9 se nepodařilo nahrát."),
+            ("otevři dveře", None, None),
+            ("s", None, None),
+        ]
+        g = started(self, CLI)
+        self.assertNotIn("status", g.start)
+        for line, status, notice in turns:
+            turn = g.send(line)
+            self.assertEqual((turn.get("status"), turn.get("notice")), (status, notice), line)
+        self.assertEqual(g.send("exit"), {"event": "exit", "line": "exit"})
+
+    def test_plain_mode_and_transcript_file_give_the_status_in_parentheses(self):
+        with tempfile.TemporaryDirectory() as d:
+            with open(os.path.join(d, "scripts.tex"), "wb") as f:
+                f.write(numbered_catalogue())
+            path = os.path.join(d, "záznam.txt")
+            with open(path, "w", encoding="utf-8") as f:
+                f.write("earlier\n")
+            r = subprocess.run([CLI, "--dir", d, "--transcript", path],
+                               input="\n\nsave 2\nexit\n".encode(), capture_output=True)
+            self.assertEqual((r.returncode, r.stderr), (0, b""))
+            self.assertIn("\n(Hra je uložena do pozice 2.)\n", r.stdout.decode())
+            with open(path, encoding="utf-8", newline="") as f:
+                written = f.read()
+            self.assertTrue(written.startswith("earlier\n" + message(1) + "\n"))
+            self.assertIn("> \n" + message(174) + "\n\n", written)
+            self.assertIn("> save 2\n" + message(2) + " Vidíš\n", written)
+            self.assertIn("(Hra je uložena do pozice 2.)\n\n> exit\n\n", written)
+            self.assertNotIn("\r", written)
+
+    def test_a_transcript_that_cannot_be_written_is_told_once(self):
+        outputs = []
+        for extra in ([], ["--transcript", "/dev/full"], ["--transcript", "/nonexistent/t"]):
+            with tempfile.TemporaryDirectory() as d:
+                with open(os.path.join(d, "scripts.tex"), "wb") as f:
+                    f.write(numbered_catalogue())
+                r = subprocess.run([CLI, "--json", "--dir", d, *extra],
+                                   input=b"\n\ns\nj\n", capture_output=True)
+                self.assertEqual(r.returncode, 0)
+                outputs.append(r.stdout)
+                self.assertEqual(len(r.stderr.decode().splitlines()), 1 if extra else 0, extra)
+        self.assertEqual(outputs[1], outputs[0])
+        self.assertEqual(outputs[2], outputs[0])
+
     def test_unknown_argument_is_refused(self):
-        r = subprocess.run([CLI, "--bogus"], input=b"", capture_output=True)
-        self.assertEqual(r.returncode, 2)
+        for args in (["--bogus"], ["--transcript"]):
+            r = subprocess.run([CLI, *args], input=b"", capture_output=True)
+            self.assertEqual(r.returncode, 2, args)
 
 
 if __name__ == "__main__":

@@ -115,6 +115,7 @@ class ReadOnlyGameDirectoryTest(unittest.TestCase):
         g.send("")
         saved = g.send("save 1")
         self.assertIn("1", saved.get("notice", ""))
+        self.assertNotIn("status", saved)  # a failed save is not confirmed
         self.assertFalse(saved["gameOver"])
         self.assertEqual(page(saved)[0], message(2) + " Vidíš")
         loaded = g.send("load 1")

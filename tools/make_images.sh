@@ -2,6 +2,7 @@
 # Draws the game's two pictures from ImageMagick primitives:
 #   data/background.jpg  840 x 625, baseline JPEG, RGB: a castle at night
 #   data/kvelt.ico       32 x 32, 256-colour icon: the castle and the kvelt
+#   data/icons/NxN/kvelt.png  the same icon for desktops, at the hicolor theme's sizes
 #
 # The game window covers the picture's top 417 rows with the narration pane,
 # so what the player sees is the strip below it: the foot of the castle, the
@@ -138,8 +139,17 @@ mortar=$(awk 'BEGIN {
     -fill '#7fe3ff' -draw "polygon 128,150 160,190 128,240 96,190" \
     -fill '#d8f8ff' -draw "polygon 128,150 144,190 128,240 112,190" \
     -fill '#ffcc66' -draw "rectangle 48,110 62,130 rectangle 194,110 208,130 rectangle 120,80 136,100" \
-    -filter Lanczos -resize 32x32 \
+    "$tmp/icon-master.png"
+"$im" "$tmp/icon-master.png" -filter Lanczos -resize 32x32 \
     +dither -colors 256 -type Palette "BMP3:$tmp/icon.bmp"
 "$im" "$tmp/icon.bmp" -type Palette "ICO:$out/kvelt.ico"
 
-echo "make_images: wrote $out/background.jpg and $out/kvelt.ico"
+# Desktops pick the size they show; each is scaled from the master, without the
+# palette cut. -strip keeps dates out of the files, so a new run changes nothing.
+for size in 16 22 24 32 48 64 128 256; do
+  mkdir -p "$out/icons/${size}x${size}"
+  "$im" "$tmp/icon-master.png" -filter Lanczos -resize ${size}x${size} -strip \
+      "PNG32:$out/icons/${size}x${size}/kvelt.png"
+done
+
+echo "make_images: wrote $out/background.jpg, $out/kvelt.ico and $out/icons/"

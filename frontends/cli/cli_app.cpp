@@ -1,12 +1,14 @@
 // Line mode: the plain transcript for people and the JSON transcript that outside checks read.
 #include "cli_app.h"
 
-#include <istream>
-#include <nlohmann/json.hpp>
-#include <ostream>
+#include <optional>
 #include <string_view>
+#include <vector>
 
 #include "common/game_arguments.h"
+#include "common/transcript_file.h"
+#include "common/turn_status.h"
+#include "json_text.h"
 #include "shell/display_settings.h"
 #include "shell/files.h"
 #include "shell/session.h"
@@ -15,7 +17,7 @@
 namespace kvelt {
 namespace {
 
-constexpr const char* kUsage = "usage: kvelt-cli [--json] [--dir DIR]";
+constexpr const char* kUsage = "usage: kvelt-cli [--json] [--dir DIR] [--transcript FILE]";
 
 // The carried objects one per line, without the pane's empty slots, for a listener's sake.
 std::string carriedList(std::string_view pane) {
@@ -40,68 +42,131 @@ std::string withNewlines(std::string_view text) {
   return out;
 }
 
+void write(std::FILE* stream, std::string_view text) {
+  std::fwrite(text.data(), 1, text.size(), stream);
+}
+
 class Transcript {
  public:
-  Transcript(std::ostream& out, bool json) : out_(out), json_(json) {}
+  Transcript(std::FILE* out, bool json) : out_(out), json_(json) {}
 
-  void page(const Game& game, const char* event, const std::string* line, RecordingWindow& window) {
+  void page(const Game& game, const char* event, const std::string* line, RecordingWindow& window,
+            const std::optional<std::string>& status = std::nullopt) {
     if (json_) {
-      nlohmann::ordered_json object;
-      object["event"] = event;
-      if (line != nullptr) object["line"] = *line;
-      object["narration"] = game.Text2;
-      object["carried"] = game.Text3;
-      object["input"] = game.Text1;
-      object["posX"] = game.posX;
-      object["posY"] = game.posY;
-      object["gameOver"] = game.gameOver != kFalse;
-      if (!window.notices.empty()) object["notice"] = window.notices;
-      emit(object);
+      begin(event);
+      if (line != nullptr) field("line", *line);
+      field("narration", game.Text2);
+      field("carried", game.Text3);
+      field("input", game.Text1);
+      text_ += ",\"posX\":" + std::to_string(game.posX);
+      text_ += ",\"posY\":" + std::to_string(game.posY);
+      text_ += game.gameOver != kFalse ? ",\"gameOver\":true" : ",\"gameOver\":false";
+      if (!window.notices.empty()) field("notice", window.notices);
+      if (status) field("status", *status);
+      emit();
     } else {
-      out_ << withNewlines(game.Text2) << "\n\n";
-      if (!window.notices.empty()) out_ << "(" << window.notices << ")\n";
-      out_ << kCarriedCaption << "\n" << carriedList(game.Text3) << "\n> " << std::flush;
+      write(out_, withNewlines(game.Text2));
+      write(out_, "\n\n");
+      if (!window.notices.empty()) write(out_, "(" + window.notices + ")\n");
+      if (status) write(out_, "(" + *status + ")\n");
+      write(out_, kCarriedCaption);
+      write(out_, "\n");
+      write(out_, carriedList(game.Text3));
+      write(out_, "\n> ");
+      std::fflush(out_);
     }
     window.notices.clear();
   }
 
   void exit(const std::string& line) {
     if (json_) {
-      nlohmann::ordered_json object;
-      object["event"] = "exit";
-      object["line"] = line;
-      emit(object);
+      begin("exit");
+      field("line", line);
+      emit();
     } else {
-      out_ << "\n" << std::flush;
+      write(out_, "\n");
+      std::fflush(out_);
     }
   }
 
   void eof() {
     if (json_) {
-      emit(nlohmann::ordered_json{{"event", "eof"}});
+      begin("eof");
+      emit();
     } else {
-      out_ << "\n" << std::flush;
+      write(out_, "\n");
+      std::fflush(out_);
     }
   }
 
  private:
-  // One object per line, flushed at once: the checks that drive us read turn by turn. Bytes
-  // that are not UTF-8 (a hostile input line) are replaced rather than breaking the JSON.
-  void emit(const nlohmann::ordered_json& object) {
-    out_ << object.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n'
-         << std::flush;
+  // One object per line, keys in a fixed order, flushed at once: the checks that drive us read
+  // turn by turn. Written by hand into one kept string, since building a json object for every
+  // page cost more than the turn itself; the strings are escaped as nlohmann::json escapes them.
+  void begin(const char* event) {
+    text_.clear();
+    text_ += "{\"event\":";
+    appendJsonString(text_, event);
   }
-  std::ostream& out_;
+  void field(std::string_view key, std::string_view value) {
+    text_ += ",\"";
+    text_ += key;
+    text_ += "\":";
+    appendJsonString(text_, value);
+  }
+  void emit() {
+    text_ += '}';
+    text_ += '\n';
+    write(out_, text_);
+    std::fflush(out_);
+  }
+  std::FILE* out_;
   bool json_;
+  std::string text_;  // the object being written, its room kept from page to page
 };
+
+// --transcript FILE beside the standard output; a file that fails is reported once on stderr.
+class TranscriptCopy {
+ public:
+  TranscriptCopy(const std::optional<std::string>& path, std::FILE* err) : err_(err) {
+    if (path) file_.emplace(*path);
+  }
+  void write(const std::string* line, const Game& game, const RecordingWindow& window,
+             const std::optional<std::string>& status) {
+    if (!file_) return;
+    std::vector<std::string> remarks;
+    if (status) remarks.push_back(*status);
+    if (!window.notices.empty()) remarks.push_back(window.notices);
+    file_->write(transcriptEntry(line, game.windowClosed ? "" : game.Text2, remarks));
+    if (std::optional<std::string> notice = file_->takeNotice())
+      std::fprintf(err_, "kvelt-cli: %s\n", notice->c_str());
+  }
+
+ private:
+  std::optional<TranscriptFile> file_;
+  std::FILE* err_;
+};
+
+// One line of `in` without its LF, as std::getline reads it: a last line without an end still
+// counts, and bytes 0 stay in the line.
+bool readLine(std::FILE* in, std::string& line) {
+  line.clear();
+  int c;
+  while ((c = std::getc(in)) != EOF) {
+    if (c == '\n') return true;
+    line += char(c);
+  }
+  return !line.empty();
+}
 
 }  // namespace
 
-int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-           std::ostream& err) {
-  std::optional<GameArguments> arguments = parseGameArguments(args, {"--json"});
-  if (!arguments) {
-    err << kUsage << '\n';
+int runCli(const std::vector<std::string>& args, std::FILE* in, std::FILE* out, std::FILE* err) {
+  std::vector<std::string> rest = args;
+  const std::optional<std::string> transcriptPath = takeTranscriptOption(rest);
+  std::optional<GameArguments> arguments = parseGameArguments(rest, {"--json"});
+  if (!arguments || (transcriptPath && transcriptPath->empty())) {
+    std::fprintf(err, "%s\n", kUsage);
     return 2;
   }
   const GameDirs& dirs = arguments->dirs;
@@ -114,24 +179,28 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   Status status =
       startGame(game, Platform{&window, &display, &systemFiles(), dirs.catalogueDir, dirs.saveDir});
   if (!status.isOk()) {
-    err << "kvelt-cli: cannot read the catalogue " << status.message() << '\n';
+    std::fprintf(err, "kvelt-cli: cannot read the catalogue %s\n", status.message().c_str());
     return 1;
   }
+  TranscriptCopy copy(transcriptPath, err);
+  copy.write(nullptr, game, window, std::nullopt);
   transcript.page(game, "start", nullptr, window);
 
   std::string line;
-  while (std::getline(in, line)) {
+  while (readLine(in, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     status = pressEnter(game, line);
     if (!status.isOk()) {
-      err << "kvelt-cli: cannot read the catalogue " << status.message() << '\n';
+      std::fprintf(err, "kvelt-cli: cannot read the catalogue %s\n", status.message().c_str());
       return 1;
     }
+    const std::optional<std::string> answer = turnAnswer(game.turn, line);
+    copy.write(&line, game, window, answer);
     if (game.windowClosed) {
       transcript.exit(line);
       return 0;
     }
-    transcript.page(game, "turn", &line, window);
+    transcript.page(game, "turn", &line, window, answer);
   }
   closeWindow(game);
   transcript.eof();

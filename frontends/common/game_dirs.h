@@ -11,8 +11,9 @@ struct GameDirs {
 };
 
 // A game unpacked or built in a folder keeps everything beside the program. An installed game
-// (the program in a `bin` folder with `../share/kvelt/scripts.tex` beside it) reads from
-// share/kvelt and saves into the user's data folder, because bin/ is not the player's to write.
+// (the program in a `bin` folder with `../share/kvelt/scripts.tex`, or in a `games` folder with
+// `../share/games/kvelt/scripts.tex`) reads from there and saves into the user's data folder,
+// because the program's folder is not the player's to write.
 GameDirs gameDirs(const std::string& programDir);
 
 // The same decision with the environment given, for tests: `xdgDataHome` and `home` are the

@@ -1,4 +1,4 @@
-// The game's folders on Linux: beside the program, or share/kvelt and the XDG data folder.
+// The game's folders on Linux: beside the program, or the installed data and the XDG data folder.
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -10,13 +10,27 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kInstalledData = "../share/kvelt";
 constexpr const char* kCatalogueName = "scripts.tex";
 
-bool isInstalled(const fs::path& program) {
-  std::error_code error;
-  return program.filename() == "bin" &&
-         fs::is_regular_file(program / kInstalledData / kCatalogueName, error);
+// The installed layouts: a program folder and where its data lies from there. Debian puts
+// games in /usr/games and their data in /usr/share/games.
+struct InstalledLayout {
+  const char* programFolder;
+  const char* dataFromPrograms;
+};
+constexpr InstalledLayout kInstalledLayouts[] = {{"bin", "../share/kvelt"},
+                                                 {"games", "../share/games/kvelt"}};
+
+// The installed data folder for a program folder, or nothing when the game is not installed.
+fs::path installedData(const fs::path& program) {
+  for (const InstalledLayout& layout : kInstalledLayouts) {
+    std::error_code error;
+    if (program.filename() == layout.programFolder &&
+        fs::is_regular_file(program / layout.dataFromPrograms / kCatalogueName, error)) {
+      return (program / layout.dataFromPrograms).lexically_normal();
+    }
+  }
+  return {};
 }
 
 // The XDG base directory rules: a relative or empty $XDG_DATA_HOME is to be ignored.
@@ -31,13 +45,14 @@ fs::path userDataHome(const char* xdgDataHome, const char* home) {
 GameDirs gameDirsFor(const std::string& programDir, const char* xdgDataHome, const char* home) {
   fs::path program = fs::path(programDir).lexically_normal();
   if (!program.has_filename()) program = program.parent_path();
-  if (!isInstalled(program)) return {programDir, programDir};
+  const fs::path data = installedData(program);
+  if (data.empty()) return {programDir, programDir};
 
   GameDirs dirs;
-  dirs.catalogueDir = (program / kInstalledData).lexically_normal().string();
-  fs::path data = userDataHome(xdgDataHome, home);
+  dirs.catalogueDir = data.string();
+  const fs::path userData = userDataHome(xdgDataHome, home);
   // Without a home there is nowhere of the player's own; the save then fails with a notice.
-  dirs.saveDir = data.empty() ? programDir : (data / "kvelt").string();
+  dirs.saveDir = userData.empty() ? programDir : (userData / "kvelt").string();
   std::error_code error;
   fs::create_directories(dirs.saveDir, error);
   return dirs;

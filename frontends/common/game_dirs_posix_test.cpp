@@ -26,9 +26,9 @@ class GameDirsTest : public ::testing::Test {
     fs::create_directories(root_ / relative);
     return (root_ / relative).string();
   }
-  void installCatalogue(const fs::path& prefix) {
-    fs::create_directories(root_ / prefix / "share/kvelt");
-    std::ofstream(root_ / prefix / "share/kvelt/scripts.tex") << "M1\r\n";
+  void installCatalogue(const fs::path& data) {
+    fs::create_directories(root_ / data);
+    std::ofstream(root_ / data / "scripts.tex") << "M1\r\n";
   }
   fs::path root_;
 };
@@ -47,22 +47,38 @@ TEST_F(GameDirsTest, UnpackedGameKeepsEverythingBesideTheProgram) {
   EXPECT_EQ(bin, dirs.saveDir);
 }
 
-TEST_F(GameDirsTest, InstalledGameReadsShareAndSavesInXdgDataHome) {
-  installCatalogue("usr");
-  std::string bin = make("usr/bin");
-  std::string xdg = (root_ / "xdg").string();
-  GameDirs dirs = gameDirsFor(bin, xdg.c_str(), "/nonexistent-home");
-  EXPECT_EQ((root_ / "usr/share/kvelt").string(), dirs.catalogueDir);
-  EXPECT_EQ((root_ / "xdg/kvelt").string(), dirs.saveDir);
-  EXPECT_TRUE(fs::is_directory(dirs.saveDir));
+TEST_F(GameDirsTest, InstalledGameReadsItsDataAndSavesInXdgDataHome) {
+  struct Layout {
+    const char* programs;
+    const char* data;
+  };
+  // The usual prefix layout, and Debian's for games.
+  for (const Layout& layout :
+       {Layout{"usr/bin", "usr/share/kvelt"}, Layout{"usr/games", "usr/share/games/kvelt"}}) {
+    SCOPED_TRACE(layout.programs);
+    fs::remove_all(root_);
+    installCatalogue(layout.data);
+    std::string programs = make(layout.programs);
+    std::string xdg = (root_ / "xdg").string();
+    GameDirs dirs = gameDirsFor(programs, xdg.c_str(), "/nonexistent-home");
+    EXPECT_EQ((root_ / layout.data).string(), dirs.catalogueDir);
+    EXPECT_EQ((root_ / "xdg/kvelt").string(), dirs.saveDir);
+    EXPECT_TRUE(fs::is_directory(dirs.saveDir));
 
-  // A trailing separator on the program folder changes nothing.
-  dirs = gameDirsFor(bin + "/", xdg.c_str(), "/nonexistent-home");
-  EXPECT_EQ((root_ / "usr/share/kvelt").string(), dirs.catalogueDir);
+    // A trailing separator on the program folder changes nothing.
+    dirs = gameDirsFor(programs + "/", xdg.c_str(), "/nonexistent-home");
+    EXPECT_EQ((root_ / layout.data).string(), dirs.catalogueDir);
+  }
+
+  // Each folder goes with its own data only.
+  fs::remove_all(root_);
+  installCatalogue("usr/share/games/kvelt");
+  std::string bin = make("usr/bin");
+  EXPECT_EQ(bin, gameDirsFor(bin, "/nonexistent-xdg", "/nonexistent-home").catalogueDir);
 }
 
 TEST_F(GameDirsTest, InstalledGameFallsBackToHomeWhenXdgIsUnsetOrRelative) {
-  installCatalogue("opt");
+  installCatalogue("opt/share/kvelt");
   std::string bin = make("opt/bin");
   std::string home = make("home");
   const std::string expected = (root_ / "home/.local/share/kvelt").string();

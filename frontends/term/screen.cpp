@@ -97,7 +97,9 @@ void Screen::colourInputLine(Rgb background) {
   }
 }
 
-void Screen::draw(const Game& game, const InputLine& input, const std::string& status) {
+void Screen::draw(const Game& game, const std::string& narrationText,
+                  const std::string& carriedText, const InputLine& input,
+                  const std::string& status) {
   // The bold attribute brightens the basic colours that stand in for light yellow and white.
   auto coloured = [&](short pair, Rgb text, attr_t plain) -> attr_t {
     if (!colour_) return plain;
@@ -122,8 +124,9 @@ void Screen::draw(const Game& game, const InputLine& input, const std::string& s
   // The narration, one column in from each edge, scrolled by whole pages.
   const Rect& narration = layout.narration;
   fill(narration, paneAttr);
-  const std::vector<std::u32string> rows = wrapText(game.Text2, narration.width - 2);
+  const std::vector<std::u32string> rows = wrapText(narrationText, narration.width - 2);
   const int lastStart = std::max(0, static_cast<int>(rows.size()) - narration.height);
+  lastStart_ = lastStart;
   pageStep_ = std::max(1, narration.height - 1);
   scroll_ = std::clamp(scroll_, 0, lastStart);
   for (int row = 0; row < narration.height && scroll_ + row < static_cast<int>(rows.size());
@@ -140,7 +143,7 @@ void Screen::draw(const Game& game, const InputLine& input, const std::string& s
       clipToWidth(decodeUtf8(kCarriedCaption), layout.caption.width), captionAttr);
   fill(layout.carried, paneAttr);
   int carriedRow = layout.carried.top;
-  for (std::string_view line : splitLines(game.Text3)) {
+  for (std::string_view line : splitLines(carriedText)) {
     if (carriedRow == layout.carried.bottom()) break;
     std::u32string word = decodeUtf8(line);
     for (char32_t& letter : word) letter = printable(letter);

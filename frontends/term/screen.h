@@ -19,12 +19,17 @@ class Screen {
   Screen(const Screen&) = delete;
   Screen& operator=(const Screen&) = delete;
 
-  // Draws the window's panes from the game's texts, the input line and the status text
-  // (a notice or the choices of a completion).
-  void draw(const Game& game, const InputLine& input, const std::string& status);
+  // Draws the window's panes: the narration and the carried objects (the game's, or those of
+  // an earlier page), the input line's colour from the game, the input line and the status
+  // text (notices and answers, or the choices of a completion).
+  void draw(const Game& game, const std::string& narration, const std::string& carried,
+            const InputLine& input, const std::string& status);
   // Page Up (-1) or Page Down (+1) in the narration; a new page starts at its top.
   void page(int direction) { scroll_ += direction * pageStep_; }
   void toTop() { scroll_ = 0; }
+  // Whether the narration drawn last shows its first or its last row.
+  bool atTop() const { return scroll_ <= 0; }
+  bool atBottom() const { return scroll_ >= lastStart_; }
 
  private:
   void setUpColours();
@@ -36,6 +41,7 @@ class Screen {
   Rgb inputBackground_{};
   int scroll_ = 0;
   int pageStep_ = 1;
+  int lastStart_ = 0;
 };
 
 }  // namespace kvelt::term

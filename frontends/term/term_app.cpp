@@ -14,7 +14,9 @@
 #include "common/completion.h"
 #include "common/game_arguments.h"
 #include "common/input_history.h"
+#include "common/play_session.h"
 #include "common/tab_choices.h"
+#include "common/transcript_file.h"
 #include "input_line.h"
 #include "screen.h"
 #include "shell/display_settings.h"
@@ -26,9 +28,11 @@
 namespace kvelt::term {
 namespace {
 
-constexpr const char* kUsage = "usage: kvelt-term [--dir DIR]";
+constexpr const char* kUsage = "usage: kvelt-term [--dir DIR] [--transcript FILE]";
 constexpr const char* kCatalogueError = "kvelt-term: cannot read the catalogue ";
 constexpr wint_t kCtrlC = 3, kCtrlU = 21, kBackspace = 8, kDelete = 127;
+// Raw mode hands these over as keys: Ctrl+Z never suspends the game.
+constexpr wint_t kCtrlY = 25, kCtrlZ = 26, kEscape = 27;
 
 volatile std::sig_atomic_t endingSignal = 0;
 
@@ -56,25 +60,33 @@ enum class Outcome { playing, closed, failed, noTerminal };
 
 class TermApp {
  public:
-  TermApp(Game& game, RecordingWindow& window) : game_(game), window_(window) {}
+  explicit TermApp(PlaySession& session) : session_(session) {}
 
   // Runs until the game closes its window, a signal ends it, or the catalogue fails.
   Outcome run() {
     Screen screen;
     if (!screen.ready()) {
-      closeWindow(game_);
+      session_.close();
       return Outcome::noTerminal;
     }
     // Waiting for a key times out now and then to notice an ending signal; the screen is only
     // drawn again when something happened.
     bool changed = true;
     for (;;) {
-      if (changed) screen.draw(game_, input_, status());
+      if (changed) {
+        screen.draw(session_.game(), session_.narration(), session_.carried(), input_, status());
+      }
       wint_t key = 0;
       const int kind = get_wch(&key);
       if (endingSignal != 0) return closeBySignal();
       changed = kind != ERR;
       if (kind == ERR) continue;
+      if (kind != KEY_CODE_YES && key == kEscape) {
+        const Outcome outcome = onAltKey(screen);
+        if (outcome != Outcome::playing) return outcome;
+        continue;
+      }
+      if (!(kind == KEY_CODE_YES && key == KEY_RESIZE)) session_.dismiss();
       const Outcome outcome = kind == KEY_CODE_YES ? onKeyCode(key, screen) : onLetter(key, screen);
       if (outcome != Outcome::playing) return outcome;
     }
@@ -83,11 +95,72 @@ class TermApp {
   std::string error;
 
  private:
-  std::string status() const { return choices_.empty() ? window_.notices : choices_; }
+  // A completion's choices, or the turn's notices and the session's status.
+  std::string status() const {
+    if (!choices_.empty()) return choices_;
+    std::string text = session_.notices();
+    if (!text.empty() && !session_.status().empty()) text += ' ';
+    return text + session_.status();
+  }
 
   Outcome closeBySignal() {
-    closeWindow(game_);
+    session_.close();
     return Outcome::closed;
+  }
+
+  // Alt and a letter arrive as Escape and the letter.
+  Outcome onAltKey(Screen& screen) {
+    wint_t key = 0;
+    timeout(50);
+    const int kind = get_wch(&key);
+    timeout(200);
+    choices_.clear();
+    const bool letter = kind != ERR && kind != KEY_CODE_YES;
+    if (letter && (key == L'n' || key == L'N')) {
+      Status status = session_.newGameKey();
+      if (!status.isOk()) {
+        error = status.message();
+        return Outcome::failed;
+      }
+      screen.toTop();
+      return Outcome::playing;
+    }
+    session_.dismiss();
+    if (letter && (key == L'u' || key == L'U')) undo(screen);
+    return Outcome::playing;
+  }
+
+  void undo(Screen& screen) {
+    session_.undo();
+    screen.toTop();
+  }
+  void redo(Screen& screen) {
+    session_.redo();
+    screen.toTop();
+  }
+
+  // Page Up at the top of a page shows the page before it; Page Down at its end the next one.
+  void pageUp(Screen& screen) {
+    if (screen.atTop()) {
+      if (session_.pageBack()) screen.toTop();
+      return;
+    }
+    screen.page(-1);
+  }
+  void pageDown(Screen& screen) {
+    if (screen.atBottom() && session_.browsing()) {
+      session_.pageForward();
+      screen.toTop();
+      return;
+    }
+    screen.page(+1);
+  }
+
+  // Typing goes on the live page.
+  void backToLive(Screen& screen) {
+    if (!session_.browsing()) return;
+    session_.toLivePage();
+    screen.toTop();
   }
 
   Outcome onKeyCode(wint_t key, Screen& screen) {
@@ -102,10 +175,13 @@ class TermApp {
         if (auto line = history_.newer()) input_.set(*line);
         break;
       case KEY_PPAGE:
-        screen.page(-1);
+        pageUp(screen);
         break;
       case KEY_NPAGE:
-        screen.page(+1);
+        pageDown(screen);
+        break;
+      case KEY_F(2):
+        session_.showSavedSlots();
         break;
       case KEY_LEFT:
         input_.left();
@@ -120,9 +196,11 @@ class TermApp {
         input_.end();
         break;
       case KEY_BACKSPACE:
+        backToLive(screen);
         input_.backspace();
         break;
       case KEY_DC:
+        backToLive(screen);
         input_.deleteForward();
         break;
       default:
@@ -146,19 +224,30 @@ class TermApp {
       case kCtrlU:
         input_.clear();
         break;
+      case kCtrlZ:
+        // With text in the line Ctrl+Z would be the line's own undo; the turn is Alt+U's then.
+        if (input_.text().empty()) undo(screen);
+        break;
+      case kCtrlY:
+        redo(screen);
+        break;
       case kBackspace:
       case kDelete:
+        backToLive(screen);
         input_.backspace();
         break;
       default:
-        if (key >= 0x20) input_.insert(static_cast<char32_t>(key));
+        if (key >= 0x20) {
+          backToLive(screen);
+          input_.insert(static_cast<char32_t>(key));
+        }
         break;
     }
     return Outcome::playing;
   }
 
   void complete() {
-    Completion done = completeLine(input_.beforeCursor(), visibleWords(game_));
+    Completion done = completeLine(input_.beforeCursor(), visibleWords(session_.game()));
     input_.replaceBeforeCursor(done.line);
     choices_ = tabChoices(done.candidates);
   }
@@ -167,19 +256,18 @@ class TermApp {
     const std::string line = input_.text();
     history_.add(line);
     input_.clear();
-    window_.notices.clear();
-    Status status = pressEnter(game_, line);
+    session_.toLivePage();
+    Status status = session_.enter(line);
     if (!status.isOk()) {
       error = status.message();
       return Outcome::failed;
     }
-    if (game_.windowClosed) return Outcome::closed;
+    if (session_.ended()) return Outcome::closed;
     screen.toTop();
     return Outcome::playing;
   }
 
-  Game& game_;
-  RecordingWindow& window_;
+  PlaySession& session_;
   InputLine input_;
   InputHistory history_;
   std::string choices_;
@@ -188,8 +276,10 @@ class TermApp {
 }  // namespace
 
 int runTerm(const std::vector<std::string>& args, std::ostream& err) {
-  std::optional<GameArguments> arguments = parseGameArguments(args);
-  if (!arguments) {
+  std::vector<std::string> rest = args;
+  const std::optional<std::string> transcriptPath = takeTranscriptOption(rest);
+  std::optional<GameArguments> arguments = parseGameArguments(rest);
+  if (!arguments || (transcriptPath && transcriptPath->empty())) {
     err << kUsage << '\n';
     return 2;
   }
@@ -198,15 +288,15 @@ int runTerm(const std::vector<std::string>& args, std::ostream& err) {
 
   RecordingWindow window;
   NullDisplay display;
-  Game game;
-  Status status =
-      startGame(game, Platform{&window, &display, &systemFiles(), dirs.catalogueDir, dirs.saveDir});
+  PlaySession session(Platform{&window, &display, &systemFiles(), dirs.catalogueDir, dirs.saveDir});
+  if (transcriptPath) session.setTranscript(*transcriptPath);
+  Status status = session.start();
   if (!status.isOk()) {
     err << kCatalogueError << status.message() << '\n';
     return 1;
   }
   catchEndingSignals();
-  TermApp app(game, window);
+  TermApp app(session);
   const Outcome outcome = app.run();  // the terminal is back to normal once run() returns
   if (outcome == Outcome::noTerminal) {
     const char* type = std::getenv("TERM");

@@ -83,6 +83,11 @@ def input_row(rows, layout_rows=24):
     return rows[layout_rows - 8][:38].strip()
 
 
+def status_text(rows):
+    """The status lines under the input line, joined into one text."""
+    return " ".join(row[:40].strip() for row in rows[18:24] if row[:40].strip())
+
+
 def check(condition, message, rows):
     if not condition:
         raise Failure("%s; the screen reads:\n%s" % (message, "\n".join(rows)))
@@ -217,6 +222,65 @@ def play(tmux, program, workdir, gamedir):
               and CAPTION in rows[15])
 
     # "exit" leaves and gives the shell back as it was.
+    tmux.text("exit")
+    tmux.keys("Enter")
+    leaves_with(0)
+
+    # A death at the gate, taken back with Alt+U; the game goes on.
+    tmux.text(start)
+    tmux.keys("Enter")
+    rows = started()
+    check("Alt+U tah zpět" in status_text(rows), "the keys at start", rows)
+    sent.clear()
+    for line in ["", "vezmi pochodeň", "vezmi olej", "otevři dveře", "s", "vezmi kámen", "s"]:
+        tmux.text(line)
+        send(line)
+    before_death = expected_pages(cli, gamedir, sent)
+    tmux.text("s")
+    send("s")
+    tmux.wait_text("M91 žluťoučký kůň")
+    tmux.wait("the keys after the end", lambda rows: "Enter ukončí program" in status_text(rows)
+              and "Alt+U" in status_text(rows) and "Alt+N" in status_text(rows))
+    tmux.keys("M-u")
+    sent.pop()
+    if before_death is not None:
+        tmux.wait("the page before the death", lambda rows: shows_page(rows, before_death[-1])
+                  and not any("M91" in row for row in rows))
+    tmux.wait("the turn taken back", lambda rows: "Tah je vzat zpět." in status_text(rows))
+
+    # Page Up at the top of the page shows the one before, headed by its line; typing
+    # returns to the live page.
+    tmux.keys("PPage")
+    tmux.wait("the earlier page", lambda rows: rows[0].strip() == "> vezmi kámen")
+    tmux.text("j")
+    tmux.wait("the live page", lambda rows: rows[0].strip() != "> vezmi kámen"
+              and input_row(rows) == "j")
+    send("j")
+    tmux.wait_text("M5 žluťoučký kůň Vidíš")
+
+    # Ctrl+Z on the empty line takes the turn back without suspending the game; Ctrl+Y
+    # plays it again.
+    tmux.keys("C-z")
+    tmux.wait("Ctrl+Z", lambda rows: "Tah je vzat zpět." in status_text(rows)
+              and not any("M5 žluťoučký kůň Vidíš" in row for row in rows))
+    tmux.keys("C-y")
+    tmux.wait("Ctrl+Y", lambda rows: "Tah je znovu zahrán." in status_text(rows)
+              and any("M5 žluťoučký kůň Vidíš" in row for row in rows))
+
+    # The answers in the status line, the slots at a glance, and a new game asked for twice.
+    tmux.text("nesmysl")
+    tmux.keys("Enter")
+    tmux.wait("not understood", lambda rows: "Tomu nerozumím." in status_text(rows))
+    tmux.text("save 4")
+    tmux.keys("Enter")
+    tmux.wait("the save confirmed", lambda rows: "uložena do pozice 4" in status_text(rows))
+    tmux.keys("F2")
+    tmux.wait("the slots", lambda rows: "Uložené hry: 4 (" in status_text(rows))
+    tmux.keys("M-n")
+    tmux.wait("the question", lambda rows: "Začít novou hru?" in status_text(rows))
+    tmux.keys("M-n")
+    rows = started()
+    tmux.wait("a new game", lambda rows: "Nová hra." in status_text(rows))
     tmux.text("exit")
     tmux.keys("Enter")
     leaves_with(0)

@@ -1,9 +1,5 @@
-// One game in the page: start-up, Enter and what the page reads back.
+// One game in the page: start-up, Enter, the comforts and what the page reads back.
 #include "browser_session.h"
-
-#include <utility>
-
-#include "shell/session.h"
 
 namespace kvelt::web {
 namespace {
@@ -23,50 +19,58 @@ constexpr const char* kCatalogueFailed = "Hru nelze hrát: katalog textů nelze 
 
 }  // namespace
 
-BrowserSession::BrowserSession(std::string catalogueDir, std::string saveDir)
-    : catalogueDir_(std::move(catalogueDir)), saveDir_(std::move(saveDir)), files_(systemFiles()) {}
+BrowserSession::BrowserSession(const std::string& catalogueDir, const std::string& saveDir)
+    : files_(systemFiles()),
+      session_(Platform{&window_, &display_, &files_, catalogueDir, saveDir}) {}
 
-bool BrowserSession::start() {
-  game_ = Game{};
-  window_ = RecordingWindow{};
-  Status status = startGame(game_, Platform{&window_, &display_, &files_, catalogueDir_, saveDir_});
-  if (!status.isOk()) failure_ = kCatalogueFailed + status.message() + ").";
-  return status.isOk();
-}
-
-EnterResult BrowserSession::enter(const std::string& line) {
-  // The program of a closed window has ended: nothing more reaches the game until a new one.
-  if (game_.windowClosed) return EnterResult::closed;
-  history_.add(line);
-  Status status = pressEnter(game_, line);
+Played BrowserSession::outcome(const Status& status) {
+  // The session's own window only remembers; the page reads the notices of each turn.
+  window_.notices.clear();
   if (!status.isOk()) {
     failure_ = kCatalogueFailed + status.message() + ").";
-    return EnterResult::failed;
+    return Played::failed;
   }
-  return game_.windowClosed ? EnterResult::closed : EnterResult::played;
+  return session_.ended() ? Played::closed : Played::playing;
+}
+
+Played BrowserSession::start() {
+  return outcome(session_.start());
+}
+
+Played BrowserSession::enter(const std::string& line) {
+  // The program of a closed window has ended: nothing more reaches the game until a new one.
+  if (session_.ended()) return Played::closed;
+  history_.add(line);
+  session_.toLivePage();
+  return outcome(session_.enter(line));
+}
+
+Played BrowserSession::newGameKey() {
+  return outcome(session_.newGameKey());
+}
+
+Played BrowserSession::newGame() {
+  session_.dismiss();
+  (void)session_.newGameKey();
+  return outcome(session_.newGameKey());
 }
 
 std::string BrowserSession::narration() const {
-  return withNewlines(game_.Text2);
+  return withNewlines(session_.narration());
 }
 
 std::string BrowserSession::carried() const {
-  return withNewlines(game_.Text3);
+  return withNewlines(session_.carried());
 }
 
-std::string BrowserSession::takeNotices() {
-  std::string notices = std::move(window_.notices);
-  window_.notices.clear();
-  if (!failure_.empty()) {
-    if (!notices.empty()) notices += '\n';
-    notices += failure_;
-    failure_.clear();
-  }
-  return notices;
+std::string BrowserSession::status() const {
+  std::string text = session_.notices();
+  if (!text.empty() && !session_.status().empty()) text += ' ';
+  return text + session_.status();
 }
 
 Integer BrowserSession::takeSavedSlot() {
-  return files_.takeWritten() ? game_.saveSlot : Integer(0);
+  return files_.takeWritten() ? game().saveSlot : Integer(0);
 }
 
 }  // namespace kvelt::web

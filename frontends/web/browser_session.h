@@ -1,10 +1,11 @@
-// One game in the page: the engine, its window and the files it saves into, as the page's
-// script sees them.
+// One game in the page: the engine with the comforts of every window, its window and the
+// files it saves into, as the page's script sees them.
 #pragma once
 
 #include <string>
 
 #include "common/input_history.h"
+#include "common/play_session.h"
 #include "shell/display_settings.h"
 #include "shell/game.h"
 #include "shell/window.h"
@@ -12,41 +13,45 @@
 
 namespace kvelt::web {
 
-// How an Enter ended, as the page's script reads it.
-enum class EnterResult : int { played = 0, closed = 1, failed = 2 };
+// How a key that plays ended, as the page's script reads it.
+enum class Played : int { playing = 0, closed = 1, failed = 2 };
 
 class BrowserSession {
  public:
-  BrowserSession(std::string catalogueDir, std::string saveDir);
+  BrowserSession(const std::string& catalogueDir, const std::string& saveDir);
 
-  // A new game from its opening page; false when the catalogue cannot be read.
-  bool start();
-  EnterResult enter(const std::string& line);
+  // The opening page.
+  Played start();
+  Played enter(const std::string& line);
+  // The new-game key: the first press asks, the second starts.
+  Played newGameKey();
+  // The closing screen's button: the player has already chosen, so nothing is asked.
+  Played newGame();
+  PlaySession& play() { return session_; }
 
   // The panes as the page shows them: line ends "\n".
   std::string narration() const;
   std::string carried() const;
-  const std::string& input() const { return game_.Text1; }
+  // The turn's notices, then the session's status line.
+  std::string status() const;
   Rgb inputColour() const { return window_.background; }
-  bool gameOver() const { return game_.gameOver != kFalse; }
+  // Why the game cannot go on, after a failed start or key.
+  const std::string& failure() const { return failure_; }
 
-  // What the player should read outside the narration since the last call: failed saves and
-  // loads, a catalogue that cannot be read.
-  std::string takeNotices();
   // The slot whose files the last Enter wrote, 0 when it wrote none; the page then copies the
   // files into the browser's lasting storage.
   Integer takeSavedSlot();
 
   InputHistory& history() { return history_; }
-  const Game& game() const { return game_; }
+  const Game& game() const { return session_.game(); }
 
  private:
-  std::string catalogueDir_;
-  std::string saveDir_;
+  Played outcome(const Status& status);
+
   RecordingWindow window_;
   NullDisplay display_;
   SyncedFiles files_;
-  Game game_;
+  PlaySession session_;
   InputHistory history_;
   std::string failure_;
 };

@@ -72,11 +72,16 @@ class BrowserTest(unittest.TestCase):
         self.assertEqual(got["carried"], pane(expected["carried"]), context)
 
     def play(self, lines, directory=None):
-        """Plays `lines` in the page and checks each page against kvelt-cli's."""
+        """Plays `lines` in the page and checks each page, and the answer in the status line,
+        against kvelt-cli's."""
         expected = cli_pages(lines, directory)
         for line, page in zip(lines, expected[1:]):
             self.browser.send(line)
             self.assertPageIs(page, f"after {line!r}")
+            answer = self.browser.status()
+            if page["gameOver"]:  # the keys that still work follow the answer
+                answer = answer[:len(page.get("status", ""))]
+            self.assertEqual(answer, page.get("status", ""), f"the answer to {line!r}")
         return expected
 
     def test_opening_page(self):
@@ -124,6 +129,43 @@ class BrowserTest(unittest.TestCase):
         self.assertEqual(box.get_attribute("value"), "prozkoumej dýku")
         box.send_keys(Keys.DOWN, Keys.DOWN)
         self.assertEqual(box.get_attribute("value"), "rozepsan")
+
+    def test_comforts(self):
+        b = self.browser
+        self.assertTrue(b.status().startswith("Klávesy: Alt+U tah zpět"), b.status())
+        lines = ["", "", "vezmi pochodeň", "vezmi olej"]
+        expected = self.play(lines)
+        box = b.element("input")
+
+        # Undo and redo: the page of the line before, then the last one again.
+        box.send_keys(Keys.ALT, "u")
+        b.wait(lambda: b.status() == "Tah je vzat zpět.", "the undo")
+        self.assertPageIs(expected[3], "after Alt+U")
+        box.send_keys(Keys.CONTROL, "y")
+        b.wait(lambda: b.status() == "Tah je znovu zahrán.", "the redo")
+        self.assertPageIs(expected[4], "after Ctrl+Y")
+
+        # Earlier pages: Page Up at the top shows the page before under its line; typing
+        # returns to the game.
+        box.send_keys(Keys.PAGE_UP)
+        self.assertEqual(b.page()["narration"],
+                         "> vezmi pochodeň\n" + pane(expected[3]["narration"]))
+        self.assertTrue(b.status().startswith("Dřívější stránka:"), b.status())
+        box.send_keys("v")
+        self.assertPageIs(expected[4], "typing after Page Up")
+        box.send_keys(Keys.BACKSPACE)
+
+        # Slots at a glance, with the slot just saved among them.
+        b.send("save 4")
+        box.send_keys(Keys.F2)
+        b.wait(lambda: "4 (" in b.status(), "the slots at a glance")
+
+        # A new game takes two presses, the first one asks.
+        box.send_keys(Keys.ALT, "n")
+        b.wait(lambda: b.status().startswith("Začít novou hru?"), "the question")
+        box.send_keys(Keys.ALT, "n")
+        b.wait(lambda: b.status() == "Nová hra.", "the new game")
+        self.assertPageIs(cli_pages([])[0], "after Alt+N twice")
 
     def test_whole_winning_game(self):
         b = self.browser

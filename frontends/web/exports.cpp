@@ -40,6 +40,10 @@ std::string& offered() {
   return words;
 }
 
+int played(kvelt::web::Played outcome) {
+  return static_cast<int>(outcome);
+}
+
 }  // namespace
 
 extern "C" {
@@ -66,14 +70,60 @@ EMSCRIPTEN_KEEPALIVE const char* kvelt_save_failed_notice(int slot) {
   return handOver(kvelt::saveFailedNotice(kvelt::Integer(slot)));
 }
 
-// 1 when the opening page is shown, 0 when the catalogue cannot be read.
+// The keys that play return 0 when the game goes on, 1 when it closed its window, 2 when the
+// catalogue cannot be read (kvelt_failure says why).
 EMSCRIPTEN_KEEPALIVE int kvelt_start() {
-  return session().start() ? 1 : 0;
+  return played(session().start());
 }
 
-// 0: the turn was played; 1: the game closed its window; 2: the catalogue cannot be read.
 EMSCRIPTEN_KEEPALIVE int kvelt_enter(const char* line) {
-  return static_cast<int>(session().enter(line));
+  return played(session().enter(line));
+}
+
+EMSCRIPTEN_KEEPALIVE int kvelt_new_game_key() {
+  return played(session().newGameKey());
+}
+
+EMSCRIPTEN_KEEPALIVE int kvelt_new_game() {
+  return played(session().newGame());
+}
+
+EMSCRIPTEN_KEEPALIVE const char* kvelt_failure() {
+  return session().failure().c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE void kvelt_undo() {
+  session().play().undo();
+}
+
+EMSCRIPTEN_KEEPALIVE void kvelt_redo() {
+  session().play().redo();
+}
+
+EMSCRIPTEN_KEEPALIVE void kvelt_saved_slots() {
+  session().play().showSavedSlots();
+}
+
+// Any other key withdraws the new-game question.
+EMSCRIPTEN_KEEPALIVE void kvelt_dismiss() {
+  session().play().dismiss();
+}
+
+// Earlier pages: 1 when the panes now show another page.
+EMSCRIPTEN_KEEPALIVE int kvelt_page_back() {
+  return session().play().pageBack() ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE int kvelt_page_forward() {
+  return session().play().pageForward() ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE int kvelt_browsing() {
+  return session().play().browsing() ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE void kvelt_to_live_page() {
+  session().play().toLivePage();
 }
 
 EMSCRIPTEN_KEEPALIVE const char* kvelt_narration() {
@@ -84,22 +134,18 @@ EMSCRIPTEN_KEEPALIVE const char* kvelt_carried() {
   return handOver(session().carried());
 }
 
+EMSCRIPTEN_KEEPALIVE const char* kvelt_status() {
+  return handOver(session().status());
+}
+
 EMSCRIPTEN_KEEPALIVE const char* kvelt_input() {
-  return session().input().c_str();
+  return session().game().Text1.c_str();
 }
 
 // The input line's background as 0xRRGGBB.
 EMSCRIPTEN_KEEPALIVE int kvelt_input_colour() {
   kvelt::Rgb colour = session().inputColour();
   return colour.red << 16 | colour.green << 8 | colour.blue;
-}
-
-EMSCRIPTEN_KEEPALIVE int kvelt_game_over() {
-  return session().gameOver() ? 1 : 0;
-}
-
-EMSCRIPTEN_KEEPALIVE const char* kvelt_take_notices() {
-  return handOver(session().takeNotices());
 }
 
 EMSCRIPTEN_KEEPALIVE int kvelt_take_saved_slot() {

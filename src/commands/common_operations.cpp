@@ -8,6 +8,7 @@
 namespace kvelt {
 
 void appendReply(Game& game, const std::string& text) {
+  ++game.turn.printed;
   appendLine(game.Text2, text);
 }
 

@@ -5,29 +5,43 @@
 
 #include "persistence/save_files.h"
 #include "shell/files.h"
+#include "world/sentence.h"
 
 namespace kvelt {
 
 void scanSaveCommands(Game& game) {
   const std::string& line = game.Text1;
-  for (game.loopIndex = 1; game.loopIndex <= 10; ++game.loopIndex) {
+  for (game.loopIndex = 1; game.loopIndex <= kSlotCount; ++game.loopIndex) {
     const std::string number = std::to_string(game.loopIndex);
-    if (line == "save " + number) {
+    // Compared piece by piece: this runs on every Enter, and joining the sentences cost more
+    // than the rest of the scan.
+    if (lineIs(line, {"save ", number})) {
       game.commandVerb = "save";
       game.saveSlot = game.loopIndex;
+      game.turn.slotCommand = SlotCommand::save;
+      game.turn.slot = game.loopIndex;
       ulozit(game);
-    } else if (line == "load " + number) {
+    } else if (lineIs(line, {"load ", number})) {
       game.commandVerb = "load";
       game.saveSlot = game.loopIndex;
+      game.turn.slotCommand = SlotCommand::load;
+      game.turn.slot = game.loopIndex;
       ulozit(game);
     }
   }
 }
 
+std::string slotListFileName(int slot) {
+  return "save" + std::to_string(slot) + ".s";
+}
+
+std::string slotStateFileName(int slot) {
+  return "savex" + std::to_string(slot) + ".s";
+}
+
 void ulozit(Game& game) {
-  const std::string number = std::to_string(game.saveSlot);
-  game.saveListPath = joinPath(game.platform.saveDir, "save" + number + ".s");
-  game.saveStatePath = joinPath(game.platform.saveDir, "savex" + number + ".s");
+  game.saveListPath = joinPath(game.platform.saveDir, slotListFileName(game.saveSlot));
+  game.saveStatePath = joinPath(game.platform.saveDir, slotStateFileName(game.saveSlot));
   if (game.commandVerb == "save") save(game);
   if (game.commandVerb == "load") load(game);
 }

@@ -96,7 +96,9 @@ void save(Game& game) {
   if (!files.replace(game.saveStatePath, stateBytes).isOk()) {
     if (hadList) (void)files.replace(game.saveListPath, previousList);
     game.platform.window->notice(failed);
+    return;
   }
+  game.turn.slotDone = true;
 }
 
 void load(Game& game) {
@@ -114,6 +116,7 @@ void load(Game& game) {
   restoreObjectLists(game, listBytes);
   closeGapsAndShow(game, 10);  // the eleven lines of a loaded pane
   decodeState(game, stateBytes);
+  game.turn.slotDone = true;
   popisy(game);
 }
 

@@ -1,6 +1,7 @@
 // File access on Windows: wide paths, so that any folder name works whatever the code page.
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 
 #include "platform/utf16_win32.h"
@@ -50,17 +51,26 @@ class Win32Files : public Files {
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) return Status::error(describe(path, ::GetLastError()));
-    std::string data;
-    char buffer[65536];
+    // Straight into `content`, whose room is kept from the last call (the catalogue is read for
+    // every message); the size is only a first guess, reading goes on to the end of the file.
+    LARGE_INTEGER size{};
+    const std::size_t expected =
+        ::GetFileSizeEx(file.get(), &size) && size.QuadPart > 0 ? std::size_t(size.QuadPart) : 0;
+    content.resize(std::max<std::size_t>(expected + 1, 4096));
+    std::size_t total = 0;
     for (;;) {
+      if (total == content.size()) content.resize(content.size() * 2);
+      const DWORD want = DWORD(std::min<std::size_t>(content.size() - total, 1u << 30));
       DWORD got = 0;
-      if (!::ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr)) {
-        return Status::error(describe(path, ::GetLastError()));
+      if (!::ReadFile(file.get(), content.data() + total, want, &got, nullptr)) {
+        const DWORD error = ::GetLastError();
+        content.clear();
+        return Status::error(describe(path, error));
       }
       if (got == 0) break;
-      data.append(buffer, got);
+      total += got;
     }
-    content = std::move(data);
+    content.resize(total);
     return Status::ok();
   }
 

@@ -11,7 +11,8 @@ namespace kvelt {
 class Files {
  public:
   virtual ~Files() = default;
-  // The whole content of a file.
+  // The whole content of a file. The string's room is reused: reading into the same string
+  // again allocates nothing. After a failure its bytes mean nothing.
   virtual Status read(const std::string& path, std::string& content) = 0;
   // Replaces the file with exactly `content`, or leaves the old file untouched: the bytes go to
   // a temporary file beside it first, which is then moved over the old one.

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "shell/turn_report.h"
+
 namespace kvelt {
 
 class Window;
@@ -141,6 +143,8 @@ struct Game {
   // Not part of the original record: whether the screen size has been put back, so that every
   // way of ending restores it exactly once.
   bool displayRestored = false;
+  // Not part of the original record either: what the last Enter did, for the front ends.
+  TurnReport turn;
 };
 
 // The 23 room lists in their fixed order; saved games store them in this order too.

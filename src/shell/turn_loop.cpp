@@ -104,20 +104,20 @@ bool passGates(Game& game, const std::array<Gate, N>& gates) {
   return false;
 }
 
-}  // namespace
+bool isDirection(const std::string& line) {
+  return line == "s" || line == "j" || line == "z" || line == "v";
+}
 
-void Text1_KeyPress(Game& game, Integer& keyAscii) {
-  if (keyAscii != kEnterKey) return;
-
-  if (game.Text1 == "exit" || isTrue(game.gameOver)) {
-    exitRequest(game);
-    return;
-  }
+// Everything after the exit check.
+void playTurn(Game& game) {
   game.lastCommand = game.Text1;
+  game.turn.direction = isDirection(game.lastCommand);
   scanSaveCommands(game);
 
   if (passGates(game, kGatesBeforeMovement)) return;
+  const Integer fromX = game.posX, fromY = game.posY;
   if (!(isTrue(game.startSouthBlocked) && game.lastCommand == "j" && game.posY == 7)) pohyb(game);
+  game.turn.moved = game.posX != fromX || game.posY != fromY;
   if (passGates(game, kGatesAfterMovement)) return;
 
   if (isTrue(game.firstTurnPending)) game.firstTurnPending = kFalse;
@@ -125,11 +125,27 @@ void Text1_KeyPress(Game& game, Integer& keyAscii) {
     showMessage(game, 174);
     game.firstTurnPending = kTrue;
     game.firstTurnShown = kTrue;
+    game.turn.firstTurn = true;
   }
   if (isFalse(game.gameOver) && isFalse(game.firstTurnPending)) popisy(game);
 
   game.itemMovedThisTurn = 0;
   game.Text1.clear();
+}
+
+}  // namespace
+
+void Text1_KeyPress(Game& game, Integer& keyAscii) {
+  if (keyAscii != kEnterKey) return;
+
+  game.turn = TurnReport{};
+  if (game.Text1 == "exit" || isTrue(game.gameOver)) {
+    game.turn.exitRequested = true;
+    exitRequest(game);
+    return;
+  }
+  playTurn(game);
+  game.turn.gameEnded = isTrue(game.gameOver);
 }
 
 }  // namespace kvelt

@@ -28,16 +28,18 @@ bool replacesPane(Integer number) {
 }
 
 void showMessage(Game& game, Integer number) {
-  std::string path = joinPath(game.platform.programDir, kCatalogueFileName);
-  std::string content;
-  Status status = game.platform.files->read(path, content);
-  if (!status.isOk()) throw FatalError{status.message()};
   // The whole file is read on every call, so an edited catalogue shows at once; only the wanted
-  // line is looked for and converted.
+  // line is looked for and converted. The bytes go into one buffer kept for all calls (the game
+  // has one thread), so that a message costs little more than the read itself.
+  static std::string content;
+  Status status =
+      game.platform.files->read(joinPath(game.platform.programDir, kCatalogueFileName), content);
+  if (!status.isOk()) throw FatalError{status.message()};
   if (number < 1) return;
   std::optional<std::string_view> found = nthLine(content, static_cast<std::size_t>(number));
   if (!found) return;
   std::string line = cp1250ToUtf8(*found);
+  ++game.turn.printed;
   if (replacesPane(number)) {
     game.Text2 = std::move(line);
   } else {

@@ -12,9 +12,11 @@ void kontrola(Game& game) {
   if (lineIs(line, {"vezmi ", carried}) && !carried.empty() &&
       game.itemMovedThisTurn != kItemMoved) {
     appendLine(game.Text2, carried + kAlreadyCarried);
+    ++game.turn.printed;
   }
   if (lineIs(line, {"polož ", lying}) && !lying.empty() && game.itemMovedThisTurn != kItemMoved) {
     appendLine(game.Text2, lying + kNotCarried);
+    ++game.turn.printed;
   }
 }
 

@@ -157,17 +157,23 @@ void popisy(Game& game) {
   for (int way = 0; way < 4; ++way) game.exits[way] = ways[way] ? kTrue : kFalse;
   strany(game);
 
+  // What is printed from here to the closing remarks, and by the carry checks, answers the
+  // line; the closing remarks stand on the page whatever was typed.
+  const int beforeAnswer = game.turn.printed;
   if (room->afterWays != nullptr) room->afterWays(game);
   if (room->doorCode != 0) game.doorRoomCode = room->doorCode;
   prikazy(game);
+  game.turn.answers += game.turn.printed - beforeAnswer;
   if (room->afterCommand != nullptr) room->afterCommand(game);
 
   // The carry checks read the slot just stored back from loopIndex, and speak for slots 0 to
   // 10 only, in slot order.
+  const int beforeChecks = game.turn.printed;
   for (game.loopIndex = 0; game.loopIndex < kRoomSlots; ++game.loopIndex) {
     objects[game.loopIndex] = game.currentRoomObjects[game.loopIndex];
     if (game.loopIndex <= 10) kontrola(game);
   }
+  game.turn.answers += game.turn.printed - beforeChecks;
 }
 
 }  // namespace kvelt

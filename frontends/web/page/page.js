@@ -38,6 +38,9 @@
     return pointer ? Module.UTF8ToString(pointer) : null;
   };
 
+  // Tab's choices stand in the status line until the next key.
+  let choices = "";
+
   function setStatus(message) {
     status.textContent = message;
   }
@@ -46,14 +49,17 @@
     status.textContent = status.textContent ? `${status.textContent}\n${message}` : message;
   }
 
+  function drawStatus() {
+    setStatus(choices || text("kvelt_status"));
+  }
+
   function draw() {
     narration.textContent = text("kvelt_narration");
     // Every page starts at its top, as a text box does when its whole text is set.
     narration.scrollTop = 0;
     carried.textContent = text("kvelt_carried");
-    input.value = text("kvelt_input");
     input.style.backgroundColor = "#" + number("kvelt_input_colour").toString(16).padStart(6, "0");
-    setStatus(text("kvelt_take_notices"));
+    drawStatus();
   }
 
   // Copies the save folder to IndexedDB (or back, at start); a failure is reported by the caller.
@@ -63,8 +69,13 @@
     });
   }
 
+  // The slot is only saved once it is in IndexedDB; if it cannot get there, the status line
+  // says so instead of what the turn answered. True when it got there.
   function keepSlot(n) {
-    return sync(false).catch(() => addStatus(text("kvelt_save_failed_notice", n)));
+    return sync(false).then(
+      () => true,
+      () => (setStatus(text("kvelt_save_failed_notice", n)), false),
+    );
   }
 
   function countTurn() {
@@ -80,50 +91,59 @@
     $("new-game").focus();
   }
 
-  function newGame() {
-    closed.hidden = true;
-    input.disabled = false;
-    if (!number("kvelt_start")) {
-      showClosed(text("kvelt_take_notices"));
-      return;
+  // What a key that plays left behind: 0 the game goes on, 1 it closed, 2 it cannot go on.
+  function after(result) {
+    if (result === 1) {
+      showClosed("Hra skončila. Okno prohlížeče můžete zavřít.");
+    } else if (result === 2) {
+      showClosed(text("kvelt_failure"));
+    } else {
+      draw();
     }
-    draw();
-    input.focus();
   }
 
-  // The lines typed wait for the slots of earlier visits to be back from IndexedDB; after the
-  // first moments of the page that wait is over before the key is.
+  // A game from its opening page: at start and from the closing screen's button.
+  function opened(result) {
+    closed.hidden = true;
+    input.disabled = false;
+    choices = "";
+    after(result);
+    if (closed.hidden) input.focus();
+  }
+
+  // The keys wait for the slots of earlier visits to be back from IndexedDB, and for the keys
+  // before them; after the first moments of the page that wait is over before the key is.
   let restored = Promise.resolve();
+
+  function act(action) {
+    handled = handled
+      .then(() => restored)
+      .then(action)
+      .catch((error) => addStatus(String(error)));
+    return handled;
+  }
 
   function play(line) {
     // An Enter that was on its way when the game closed has no game left to go to.
     if (!closed.hidden) return null;
-    const started = performance.now();
-    const result = number("kvelt_enter", line);
+    const begun = performance.now();
+    after(number("kvelt_enter", line));
+    input.value = text("kvelt_input");
     const saved = number("kvelt_take_saved_slot");
-    if (result === 1) {
-      showClosed("Hra skončila. Okno prohlížeče můžete zavřít.");
-    } else if (result === 2) {
-      showClosed(text("kvelt_take_notices"));
-    } else {
-      draw();
-    }
-    timings.turns.push(performance.now() - started);
+    timings.turns.push(performance.now() - begun);
     return saved ? keepSlot(saved) : null;
   }
 
   function send() {
     const line = input.value;
-    handled = handled
-      .then(() => restored)
-      .then(() => play(line))
-      .catch((error) => addStatus(String(error)))
-      .then(countTurn);
+    choices = "";
+    act(() => play(line)).then(countTurn);
   }
 
   function complete() {
     input.value = text("kvelt_complete", input.value);
-    setStatus(text("kvelt_offered"));
+    choices = text("kvelt_offered");
+    drawStatus();
   }
 
   function recall(line) {
@@ -132,7 +152,52 @@
     input.setSelectionRange(line.length, line.length);
   }
 
+  // Page Up at the top of a page shows the page before it; Page Down at its end the next one.
+  function page(direction) {
+    const top = narration.scrollTop <= 0;
+    const bottom = narration.scrollTop + narration.clientHeight >= narration.scrollHeight - 1;
+    if (direction < 0 && top) {
+      if (number("kvelt_page_back")) draw();
+    } else if (direction > 0 && bottom && number("kvelt_browsing")) {
+      number("kvelt_page_forward");
+      draw();
+    } else {
+      narration.scrollBy(0, direction * (narration.clientHeight - 24));
+    }
+  }
+
+  // The comforts' keys, as the status line names them.
+  function comfort(event) {
+    const key = event.code;
+    if (event.altKey && !event.ctrlKey && key === "KeyN") {
+      act(() => after(number("kvelt_new_game_key")));
+    } else if (event.altKey && !event.ctrlKey && key === "KeyU") {
+      act(() => (number("kvelt_undo"), draw()));
+    } else if (event.ctrlKey && !event.altKey && key === "KeyY") {
+      act(() => (number("kvelt_redo"), draw()));
+    } else if (event.ctrlKey && !event.altKey && key === "KeyZ" && input.value === "") {
+      // With text in the line Ctrl+Z is the line's own undo; the turn is Alt+U's then.
+      act(() => (number("kvelt_undo"), draw()));
+    } else if (event.key === "F2") {
+      act(() => (number("kvelt_saved_slots"), drawStatus()));
+    } else {
+      return false;
+    }
+    return true;
+  }
+
+  const modifiers = ["Alt", "AltGraph", "Control", "Shift", "Meta"];
+
   input.addEventListener("keydown", (event) => {
+    // A modifier on its own is no key yet: Alt before the second N must not withdraw the
+    // question of the first.
+    if (modifiers.includes(event.key)) return;
+    if (event.key !== "PageUp" && event.key !== "PageDown" && event.key !== "Tab") choices = "";
+    if (!(event.altKey && event.code === "KeyN")) number("kvelt_dismiss");
+    if (comfort(event)) {
+      event.preventDefault();
+      return;
+    }
     switch (event.key) {
       case "Enter":
         send();
@@ -149,15 +214,23 @@
         recall(text("kvelt_history_newer"));
         break;
       case "PageUp":
-      case "PageDown": {
-        const page = narration.clientHeight - 24;
-        narration.scrollBy(0, event.key === "PageUp" ? -page : page);
+        page(-1);
         break;
-      }
+      case "PageDown":
+        page(+1);
+        break;
       default:
+        drawStatus();
         return;
     }
     event.preventDefault();
+  });
+
+  // Typing goes on the live page.
+  input.addEventListener("input", () => {
+    if (!number("kvelt_browsing")) return;
+    number("kvelt_to_live_page");
+    draw();
   });
 
   // Commands are read only from the input line: a letter typed while a pane has the focus goes
@@ -211,9 +284,7 @@
     const [listBytes, stateBytes] = await Promise.all([list.arrayBuffer(), state.arrayBuffer()]);
     Module.FS.writeFile(`${saveDir}/save${n}.s`, new Uint8Array(listBytes));
     Module.FS.writeFile(`${saveDir}/savex${n}.s`, new Uint8Array(stateBytes));
-    setStatus("");
-    await keepSlot(Number(n));
-    addStatus(`Pozice ${n} je nahraná: napište load ${n}.`);
+    if (await keepSlot(Number(n))) setStatus(`Pozice ${n} je nahraná: napište load ${n}.`);
   }
 
   $("export").addEventListener("click", exportSlot);
@@ -226,7 +297,7 @@
       .then(() => importSlot(files))
       .catch((error) => addStatus(String(error)));
   });
-  $("new-game").addEventListener("click", newGame);
+  $("new-game").addEventListener("click", () => act(() => opened(number("kvelt_new_game"))));
 
   // The catalogue is fetched while the engine loads; the game starts when both are there.
   const catalogue = fetch("scripts.tex").then((response) => {
@@ -254,7 +325,7 @@
     }
     FS.mkdirTree(catalogueDir);
     FS.writeFile(`${catalogueDir}/scripts.tex`, new Uint8Array(bytes));
-    newGame();
+    opened(number("kvelt_start"));
     timings.firstPage = performance.now();
     document.body.dataset.ready = "1";
   }

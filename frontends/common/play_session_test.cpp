@@ -1,0 +1,164 @@
+// Tests of a game as the interactive front ends play it: statuses, undo, new game, pages.
+#include "common/play_session.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "test_support/test_game.h"
+
+namespace kvelt {
+namespace {
+
+using testing::messageText;
+
+class PlaySessionTest : public ::testing::Test {
+ protected:
+  PlaySessionTest()
+      : session(Platform{&t.window, &t.display, &t.files, testing::TestGame::kDir,
+                         testing::TestGame::kDir}) {}
+  void SetUp() override { ASSERT_TRUE(session.start().isOk()); }
+  void play(std::initializer_list<const char*> lines) {
+    for (const char* line : lines) ASSERT_TRUE(session.enter(line).isOk());
+  }
+  void dieAtTheGate() { play({"", "", "otevři dveře", "s", "vezmi kámen", "s", "s"}); }
+  bool statusSays(const std::string& text) const {
+    return session.status().find(text) != std::string::npos;
+  }
+  testing::TestGame t;  // only its fake services
+  PlaySession session;
+};
+
+TEST_F(PlaySessionTest, TheStatusLineShowsTheKeysAtStartThenTheAnswers) {
+  EXPECT_TRUE(statusSays("Alt+U tah zpět"));
+  const struct {
+    const char* line;
+    std::string status;
+  } turns[] = {{"", ""},
+               {"", ""},
+               {"nesmysl", kNotUnderstood},
+               {"s", kNoWayThere},
+               {"save 1", "Hra je uložena do pozice 1."},
+               {"vezmi pochodeň", ""}};
+  for (const auto& turn : turns) {
+    ASSERT_TRUE(session.enter(turn.line).isOk());
+    EXPECT_EQ(session.status(), turn.status) << turn.line;
+  }
+}
+
+TEST_F(PlaySessionTest, ADeathIsTakenBackWithItsPageAndPlayedAgain) {
+  dieAtTheGate();
+  EXPECT_EQ(session.game().Text2, messageText(91));
+  EXPECT_TRUE(statusSays("Enter ukončí program"));
+  EXPECT_TRUE(statusSays("Alt+U"));
+  EXPECT_TRUE(statusSays("Alt+N"));
+
+  session.undo();
+  EXPECT_EQ(session.game().gameOver, kFalse);
+  EXPECT_EQ(session.status(), kTakenBack);
+  EXPECT_EQ(session.game().posY, 5);
+  ASSERT_TRUE(session.pageBack());
+  EXPECT_EQ(testing::paneLines(session.narration()).front(), "> vezmi kámen");
+  session.toLivePage();
+
+  session.redo();
+  EXPECT_EQ(session.game().Text2, messageText(91));
+  EXPECT_TRUE(statusSays("Enter ukončí program"));
+  session.undo();
+  play({"j"});  // the way back south instead
+  EXPECT_FALSE(session.ended());
+  EXPECT_EQ(session.game().posY, 6);
+  session.redo();
+  EXPECT_EQ(session.status(), kNothingToRedo);
+}
+
+TEST_F(PlaySessionTest, EarlierPagesComeWithTheirLines) {
+  play({"", "", "vezmi pochodeň"});
+  const std::string live = session.narration();
+  // The start room and the first turn, both after an empty line, then the opening.
+  for (const std::string& first : {std::string("> "), std::string("> "), messageText(1)}) {
+    ASSERT_TRUE(session.pageBack());
+    EXPECT_EQ(testing::paneLines(session.narration()).front(), first);
+  }
+  EXPECT_EQ(session.carried(), "dýku");
+  EXPECT_FALSE(session.pageBack());
+  EXPECT_TRUE(statusSays("PgDn"));
+  while (session.pageForward()) {
+  }
+  EXPECT_EQ(session.narration(), live);
+}
+
+TEST_F(PlaySessionTest, ANewGameIsAskedForThenStartsAsTheProgramDoes) {
+  play({"", "", "vezmi pochodeň"});
+  ASSERT_TRUE(session.newGameKey().isOk());
+  EXPECT_TRUE(statusSays("Alt+N"));
+  session.dismiss();
+  EXPECT_EQ(session.game().posY, 7);
+  EXPECT_EQ(session.game().inventory[1], "pochodeň");
+
+  ASSERT_TRUE(session.newGameKey().isOk());
+  ASSERT_TRUE(session.newGameKey().isOk());
+  EXPECT_EQ(session.status(), kNewGameStarted);
+  EXPECT_EQ(session.game().inventory[1], "");
+  EXPECT_EQ(session.game().Text3, "dýku");
+  EXPECT_EQ(session.game().firstTurnShown, kFalse);
+  EXPECT_FALSE(session.undoStack().canUndo());
+  EXPECT_EQ(session.pages().size(), 1u);
+
+  // The screen size put back at the end is still the one found at program start.
+  play({"exit"});
+  EXPECT_TRUE(session.ended());
+  EXPECT_EQ(t.display.width, 1024u);
+  EXPECT_EQ(t.display.height, 768u);
+}
+
+TEST_F(PlaySessionTest, NoticesReachTheWindowAndTheSession) {
+  play({"", "", "load 9"});
+  EXPECT_EQ(session.notices(), "Hru z pozice 9 se nepodařilo nahrát.");
+  EXPECT_EQ(t.window.notices, "Hru z pozice 9 se nepodařilo nahrát.");
+  EXPECT_EQ(session.status(), "");
+  play({""});
+  EXPECT_EQ(session.notices(), "");
+}
+
+TEST(PlaySessionTranscriptTest, EveryTurnIsAppendedWithItsStatus) {
+  const auto path = std::filesystem::temp_directory_path() /
+                    ("kvelt-session-" + std::to_string(std::random_device{}()) + ".txt");
+  testing::TestGame t;
+  {
+    PlaySession session(Platform{&t.window, &t.display, &t.files, t.kDir, t.kDir});
+    session.setTranscript(path.string());
+    ASSERT_TRUE(session.start().isOk());
+    for (const char* line : {"", "", "nesmysl"}) ASSERT_TRUE(session.enter(line).isOk());
+    session.undo();
+    ASSERT_TRUE(session.enter("exit").isOk());
+  }
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  std::filesystem::remove(path);
+  const std::string m2 = messageText(2);
+  const std::string expected = messageText(1) + "\n" + messageText(33) + "\n" + messageText(35) +
+                               "\n" + messageText(37) + "\n\n" + "> \n" + messageText(174) + "\n\n";
+  EXPECT_EQ(text.str().substr(0, expected.size()), expected);
+  EXPECT_NE(text.str().find("> nesmysl\n" + m2), std::string::npos);
+  EXPECT_NE(text.str().find(std::string("(") + kNotUnderstood + ")\n\n" + m2), std::string::npos);
+  EXPECT_NE(text.str().find(std::string("(") + kTakenBack + ")\n\n> exit\n\n"), std::string::npos);
+}
+
+TEST(PlaySessionTranscriptTest, ATranscriptThatCannotBeWrittenIsToldOnceAndTheGameGoesOn) {
+  testing::TestGame t;
+  PlaySession session(Platform{&t.window, &t.display, &t.files, t.kDir, t.kDir});
+  session.setTranscript("/nonexistent-folder/t.txt");
+  ASSERT_TRUE(session.start().isOk());
+  EXPECT_NE(session.status().find("/nonexistent-folder/t.txt"), std::string::npos);
+  ASSERT_TRUE(session.enter("").isOk());
+  EXPECT_EQ(session.status(), "");
+  EXPECT_EQ(session.game().Text2, messageText(174));
+}
+
+}  // namespace
+}  // namespace kvelt

@@ -1,0 +1,74 @@
+// Slots at a glance, from the modification times of the slot files.
+#include "common/saved_slots.h"
+
+#include <chrono>
+#include <filesystem>
+#include <system_error>
+
+#include "persistence/save_commands.h"
+#include "shell/files.h"
+
+namespace kvelt {
+namespace {
+
+std::optional<std::filesystem::file_time_type> writtenAt(const std::string& dir,
+                                                         const std::string& name) {
+  const std::string joined = joinPath(dir, name);
+  std::error_code error;
+  const auto time =
+      std::filesystem::last_write_time(std::u8string(joined.begin(), joined.end()), error);
+  if (error) return std::nullopt;
+  return time;
+}
+
+// The file clock's time on the wall clock. file_clock::to_sys would say it exactly, but the
+// C++ library of the browser build has no such member; the two clocks' distance now is as good
+// to the minute that the status line shows.
+std::chrono::system_clock::time_point onSystemClock(std::filesystem::file_time_type time) {
+  return std::chrono::time_point_cast<std::chrono::system_clock::duration>(
+      time - std::filesystem::file_time_type::clock::now() + std::chrono::system_clock::now());
+}
+
+std::string twoDigits(int number) {
+  std::string digits(1, static_cast<char>('0' + number / 10 % 10));
+  digits += static_cast<char>('0' + number % 10);
+  return digits;
+}
+
+}  // namespace
+
+std::vector<SlotState> readSavedSlots(const std::string& saveDir) {
+  std::vector<SlotState> slots;
+  for (int slot = 1; slot <= kSlotCount; ++slot) {
+    SlotState state{slot, std::nullopt};
+    const auto list = writtenAt(saveDir, slotListFileName(slot));
+    const auto stateFile = writtenAt(saveDir, slotStateFileName(slot));
+    if (list && stateFile) {
+      const auto latest = std::max(*list, *stateFile);
+      const std::time_t seconds = std::chrono::system_clock::to_time_t(onSystemClock(latest));
+      if (const std::tm* local = std::localtime(&seconds)) state.savedAt = *local;
+    }
+    slots.push_back(state);
+  }
+  return slots;
+}
+
+std::string savedSlotsStatus(const std::vector<SlotState>& slots, int thisYear) {
+  std::string used;
+  std::size_t count = 0;
+  for (const SlotState& state : slots) {
+    if (!state.savedAt) continue;
+    ++count;
+    const std::tm& at = *state.savedAt;
+    if (!used.empty()) used += ", ";
+    used += std::to_string(state.slot) + " (" + std::to_string(at.tm_mday) + ". " +
+            std::to_string(at.tm_mon + 1) + ". ";
+    if (at.tm_year + 1900 != thisYear) used += std::to_string(at.tm_year + 1900) + " ";
+    used += std::to_string(at.tm_hour) + ":" + twoDigits(at.tm_min) + ")";
+  }
+  if (used.empty()) return "Žádná pozice zatím nemá uloženou hru.";
+  used = "Uložené hry: " + used + ".";
+  return count < slots.size() ? used + " Ostatní pozice jsou volné." : used;
+}
+
+}  // namespace kvelt

@@ -1,0 +1,40 @@
+// --transcript FILE: the lines typed and the pages they produced, appended as plain text.
+#pragma once
+
+#include <fstream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kvelt {
+
+// Takes "--transcript FILE" out of a front end's arguments, so that the rest goes to the
+// shared parser as before. Nothing when the option is not given; an empty path when FILE is
+// missing, which the caller reports as a usage error.
+std::optional<std::string> takeTranscriptOption(std::vector<std::string>& args);
+
+// One entry: "> " and the line (when a line was typed), the page with plain line ends, and
+// each remark (a status, a notice) in parentheses on a line of its own; a blank line after.
+std::string transcriptEntry(const std::string* line, std::string_view page,
+                            const std::vector<std::string>& remarks);
+
+// A transcript that cannot be written says so once and is then left alone: the game goes on.
+class TranscriptFile {
+ public:
+  explicit TranscriptFile(std::string path);
+  // Appends and flushes, so that the file is complete after every turn.
+  void write(std::string_view entry);
+  // The one notice about a transcript that failed, given once; nothing otherwise.
+  std::optional<std::string> takeNotice();
+  bool failed() const { return failed_; }
+
+ private:
+  void fail();
+  std::string path_;
+  std::ofstream out_;
+  bool failed_ = false;
+  bool told_ = false;
+};
+
+}  // namespace kvelt
