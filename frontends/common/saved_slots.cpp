@@ -21,12 +21,12 @@ std::optional<std::filesystem::file_time_type> writtenAt(const std::string& dir,
   return time;
 }
 
-// The file clock's time on the wall clock. file_clock::to_sys would say it exactly, but the
-// C++ library of the browser build has no such member; the two clocks' distance now is as good
-// to the minute that the status line shows.
+// The file clock's time on the wall clock, to the second. file_clock::to_sys would say it
+// exactly, but the C++ library of the browser build has no such member; the two clocks' distance
+// now is off by the microseconds between the two readings, which the rounding takes away.
 std::chrono::system_clock::time_point onSystemClock(std::filesystem::file_time_type time) {
-  return std::chrono::time_point_cast<std::chrono::system_clock::duration>(
-      time - std::filesystem::file_time_type::clock::now() + std::chrono::system_clock::now());
+  const auto distance = std::filesystem::file_time_type::clock::now() - time;
+  return std::chrono::round<std::chrono::seconds>(std::chrono::system_clock::now() - distance);
 }
 
 std::string twoDigits(int number) {
