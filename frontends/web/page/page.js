@@ -313,9 +313,11 @@
     $("label2").textContent = text("kvelt_credit");
     FS.mkdirTree(saveDir);
     FS.mount(FS.filesystems.IDBFS, {}, saveDir);
-    restored = sync(true).catch(() =>
-      addStatus("Tento prohlížeč neuchová uložené hry po zavření stránky."),
+    const kept = sync(true).then(
+      () => true,
+      () => false,
     );
+    restored = kept;
     let bytes;
     try {
       bytes = await catalogue;
@@ -328,6 +330,8 @@
     opened(number("kvelt_start"));
     timings.firstPage = performance.now();
     document.body.dataset.ready = "1";
+    // Said after the first page, so that its status line does not hide it.
+    if (!(await kept)) addStatus("Tento prohlížeč neuchová uložené hry po zavření stránky.");
   }
 
   window.Module = { onRuntimeInitialized: boot };
