@@ -214,6 +214,27 @@ class BrowserTest(unittest.TestCase):
         b.element("export").click()
         self.assertEqual(b.status(), "Pozice 9 je prázdná.")
 
+    def test_two_tabs_keep_each_others_slots(self):
+        # Both tabs are open before either saves: neither has seen the other's slot.
+        b = self.browser
+        first = b.driver.current_window_handle
+        b.driver.switch_to.new_window("tab")
+        second = b.driver.current_window_handle
+        b.open()
+        b.driver.switch_to.window(first)
+        b.send("")
+        b.send("save 6")
+        b.driver.switch_to.window(second)
+        b.send("")
+        b.send("save 8")
+        b.driver.close()
+        b.driver.switch_to.window(first)
+        b.open()
+        b.send("")
+        for slot in (6, 8):
+            b.send(f"load {slot}")
+            self.assertNotIn("nepodařilo", b.status(), f"load {slot}")
+
     def test_import_of_cli_files(self):
         b = self.browser
         directory = self.folder()

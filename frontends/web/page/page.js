@@ -69,14 +69,38 @@
     });
   }
 
+  // Other tabs of the game keep the same slots. Copying this tab's folder to IndexedDB alone
+  // would delete there what another tab saved since this one looked, so the folder is first
+  // brought up to date, under a lock that the other tabs respect, and the slot just written is
+  // put back on top.
+  function withSlots(action) {
+    return navigator.locks ? navigator.locks.request("kvelt-slots", action) : action();
+  }
+
+  function refreshSlots() {
+    return withSlots(() => sync(true));
+  }
+
+  const slotNames = (n) => [`save${n}.s`, `savex${n}.s`];
+
   // The slot is only saved once it is in IndexedDB; if it cannot get there, the status line
   // says so instead of what the turn answered. True when it got there.
   function keepSlot(n) {
-    return sync(false).then(
+    return withSlots(async () => {
+      const written = slotNames(n).map((name) => [name, Module.FS.readFile(`${saveDir}/${name}`)]);
+      await sync(true);
+      for (const [name, bytes] of written) Module.FS.writeFile(`${saveDir}/${name}`, bytes);
+      await sync(false);
+    }).then(
       () => true,
       () => (setStatus(text("kvelt_save_failed_notice", n)), false),
     );
   }
+
+  // Back in this tab, the slots that another one saved meanwhile can be loaded here.
+  document.addEventListener("visibilitychange", () => {
+    if (document.visibilityState === "visible") act(() => refreshSlots().catch(() => {}));
+  });
 
   function countTurn() {
     narration.dataset.turn = String(++turn);
@@ -179,7 +203,7 @@
       // With text in the line Ctrl+Z is the line's own undo; the turn is Alt+U's then.
       act(() => (number("kvelt_undo"), draw()));
     } else if (event.key === "F2") {
-      act(() => (number("kvelt_saved_slots"), drawStatus()));
+      act(() => refreshSlots().catch(() => {})).then(() => (number("kvelt_saved_slots"), drawStatus()));
     } else {
       return false;
     }
@@ -258,6 +282,7 @@
   // The two files of a slot, byte for byte as the desktop programs keep them.
   async function exportSlot() {
     await restored;
+    await refreshSlots().catch(() => {});
     const n = slot.value;
     let list, state;
     try {
@@ -313,7 +338,7 @@
     $("label2").textContent = text("kvelt_credit");
     FS.mkdirTree(saveDir);
     FS.mount(FS.filesystems.IDBFS, {}, saveDir);
-    const kept = sync(true).then(
+    const kept = refreshSlots().then(
       () => true,
       () => false,
     );
