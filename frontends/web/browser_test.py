@@ -243,6 +243,15 @@ class BrowserTest(unittest.TestCase):
         b.element("import").send_keys(
             os.path.join(directory, "savex5.s") + "\n" + os.path.join(directory, "save5.s"))
         b.wait(lambda: "nahraná" in b.status(), "the import")
+        # Files that are not a slot's: a wrong pair, and one far too large to be one.
+        huge = os.path.join(directory, "savex9.s")
+        with open(huge, "wb") as f:
+            f.truncate(2 * 1024 * 1024)
+        rows = [([os.path.join(directory, "save5.s")], "Vyberte oba soubory"),
+                ([os.path.join(directory, "save5.s"), huge], "příliš velké")]
+        for paths, answer in rows:
+            b.element("import").send_keys("\n".join(paths))
+            b.wait(lambda: answer in b.status(), answer)
         # Kept in the browser: after a reload, slot 7 loads as slot 5 does in the line mode.
         b.open()
         expected = cli_pages(["", "load 5"], directory)

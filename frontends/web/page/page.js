@@ -296,6 +296,8 @@
     download(`savex${n}.s`, state);
   }
 
+  const largestSlotFile = 1024 * 1024;
+
   // The player picks a slot's two files; the one whose name starts with "savex" is the state
   // file, whatever number the names carry.
   async function importSlot(files) {
@@ -304,6 +306,12 @@
     const list = files.find((file) => file !== state && /^save/i.test(file.name));
     if (files.length !== 2 || !state || !list) {
       setStatus("Vyberte oba soubory pozice: saveN.s a savexN.s.");
+      return;
+    }
+    // A slot's files are a few kilobytes; anything far larger is not one, and reading it whole
+    // could take the tab's memory.
+    if (files.some((file) => file.size > largestSlotFile)) {
+      setStatus("Tyto soubory nejsou uložená hra: jsou příliš velké.");
       return;
     }
     const [listBytes, stateBytes] = await Promise.all([list.arrayBuffer(), state.arrayBuffer()]);
