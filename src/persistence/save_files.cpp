@@ -76,13 +76,17 @@ void restoreObjectLists(Game& game, std::string_view bytes) {
 
 }  // namespace
 
+std::string saveFailedNotice(Integer slot) {
+  return kSaveFailedBefore + std::to_string(slot) + ".";
+}
+
 void save(Game& game) {
   const std::string listBytes = objectListBytes(game);
   const std::string stateBytes = encodeState(game);
   // Both files change together or not at all: a slot never mixes two games.
   const SlotNames slot(game.platform.saveDir, game.saveSlot);
   if (!commitSlot(*game.platform.files, slot, listBytes, stateBytes).isOk()) {
-    game.platform.window->notice(kSaveFailedBefore + std::to_string(game.saveSlot) + ".");
+    game.platform.window->notice(saveFailedNotice(game.saveSlot));
     return;
   }
   game.turn.slotDone = true;
