@@ -3,6 +3,8 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 WINDOWS_BUILD ?= build-windows
+WEB_BUILD ?= build-web
+WEB_PORT ?= 8000
 VERSION := $(shell tools/version.sh)
 
 CONFIGURE = cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -10,7 +12,7 @@ CONFIGURE = cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 PLAY_OPTIONS = -DKVELT_TESTS=OFF -DKVELT_WINDOWS=OFF -DKVELT_BENCHMARKS=OFF -DKVELT_FUZZ=OFF
 TEST_OPTIONS = -DKVELT_TESTS=ON -DKVELT_WINDOWS=ON
 
-.PHONY: play test lint sanitize windows deb clean
+.PHONY: play test lint sanitize windows deb web serve clean
 
 play:
 	@tools/install-deps.sh play
@@ -20,7 +22,7 @@ play:
 
 # Deterministic tests run once; only the display tests may get a second try, printed as such.
 test:
-	@tools/install-deps.sh play test windows deb
+	@tools/install-deps.sh play test windows deb web
 	@$(CONFIGURE) $(TEST_OPTIONS) -DKVELT_WERROR=ON >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 	@JOBS=$(JOBS) tools/run-tests.sh $(BUILD)
@@ -38,7 +40,7 @@ sanitize:
 	@cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKVELT_SANITIZE=ON -DKVELT_WERROR=ON \
 	  -DKVELT_FLTK=OFF -DKVELT_WINDOWS=OFF >/dev/null
 	@cmake --build build-asan -j $(JOBS)
-	@ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	@ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	  ctest --test-dir build-asan --output-on-failure -j $(JOBS)
 
 # kvelt.exe for Windows, cross-built with MinGW-w64 and packed with its catalogue.
@@ -55,5 +57,17 @@ deb:
 	@tools/build-deb.sh dist
 	@lintian --fail-on error,warning dist/kvelt_$(VERSION)_$(shell dpkg --print-architecture).deb
 
+# The browser edition in dist/web: the page, the engine as WebAssembly, the catalogue and pictures.
+web:
+	@tools/install-deps.sh play web
+	@cmake -S . -B $(WEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel -DKVELT_TESTS=OFF -DKVELT_WERROR=ON \
+		-DCMAKE_TOOLCHAIN_FILE=cmake/emscripten.cmake -DKVELT_WEB_SITE=$(CURDIR)/dist/web >/dev/null
+	@cmake --build $(WEB_BUILD) -j $(JOBS)
+
+# Any static server will do; this one is Python's, on this machine only.
+serve: web
+	@echo "kvelt in a browser: http://127.0.0.1:$(WEB_PORT)/ (Ctrl-C stops the server)"
+	@python3 -m http.server --bind 127.0.0.1 --directory dist/web $(WEB_PORT)
+
 clean:
-	rm -rf $(BUILD) build-asan build-bench build-deb $(WINDOWS_BUILD) dist
+	rm -rf $(BUILD) build-asan build-bench build-deb $(WINDOWS_BUILD) $(WEB_BUILD) dist

@@ -6,6 +6,7 @@
 
 #include "test_support/test_game.h"
 #include "text/lines.h"
+#include "world/room_handler.h"
 
 namespace {
 
@@ -36,6 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const char* line : {"load 3", "save 4", "vezmi pochodeň", "s", "j", "load 4", "save 5"}) {
     t.enter(line);
     if (t.game.windowClosed) break;
+    // Whatever the files held, a load leaves the player in a room of the map.
+    if (kvelt::roomObjects(t.game, t.game.posX, t.game.posY) == nullptr) __builtin_trap();
   }
   checkSlot(t, "4");
   checkSlot(t, "5");

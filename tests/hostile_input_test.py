@@ -93,6 +93,60 @@ class OddCataloguesTest(unittest.TestCase):
             self.assertEqual(len(err.decode().strip().splitlines()), 1)
 
 
+def make_hostile(path, kind):
+    """Puts something that is not a plain file of sensible size at path."""
+    if kind == "fifo":
+        os.mkfifo(path)
+    elif kind == "device":
+        os.symlink("/dev/zero", path)
+    elif kind == "folder":
+        os.mkdir(path)
+    elif kind == "huge":
+        with open(path, "wb") as f:
+            f.truncate(17 * 1024 * 1024)
+
+
+HOSTILE_KINDS = ("fifo", "device", "folder", "huge")
+
+
+class HostileFilesTest(unittest.TestCase):
+    """FIFOs, devices, folders and huge files where the game's files belong: never a hang."""
+
+    def test_catalogue_that_is_not_a_plain_file_ends_the_run_with_one_line(self):
+        for kind in HOSTILE_KINDS:
+            with self.subTest(kind), tempfile.TemporaryDirectory() as d:
+                make_hostile(os.path.join(d, "scripts.tex"), kind)
+                result = run_cli(d, b"", timeout=30)
+                self.assertEqual(result.returncode, 1)
+                self.assertEqual(result.stdout, b"")
+                self.assertEqual(len(result.stderr.decode().strip().splitlines()), 1)
+
+    def test_slot_file_that_is_not_a_plain_file_gives_a_notice(self):
+        for kind in HOSTILE_KINDS:
+            for name in ("save3.s", "savex3.s"):
+                with self.subTest(kind=kind, name=name), game_dir() as d:
+                    g = started(self, CLI, directory=d)
+                    g.send("save 3")
+                    os.remove(os.path.join(d, name))
+                    make_hostile(os.path.join(d, name), kind)
+                    loaded = g.send("load 3")
+                    self.assertEqual(loaded["notice"], "Hru z pozice 3 se nepodařilo nahrát.")
+                    self.assertEqual((loaded["posX"], loaded["posY"]), (3, 7))
+                    g.close()
+
+
+class FullStandardOutputTest(unittest.TestCase):
+    def test_transcript_that_cannot_be_written_ends_with_status_1(self):
+        for mode in ("--json", None):
+            with self.subTest(mode), game_dir() as d, open("/dev/full", "wb") as full:
+                args = [CLI, "--dir", d] + ([mode] if mode else [])
+                result = subprocess.run(args, input=b"s\n" * 1000, stdout=full,
+                                        stderr=subprocess.PIPE, timeout=60)
+                self.assertEqual(result.returncode, 1)
+                self.assertEqual(result.stderr.decode().strip().splitlines(),
+                                 ["kvelt-cli: cannot write to standard output"])
+
+
 class ReadOnlyGameDirectoryTest(unittest.TestCase):
     """A game directory the game cannot write: it plays on, and saves say they failed."""
 

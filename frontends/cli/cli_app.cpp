@@ -25,6 +25,7 @@ const ProgramDescription kProgram{
     "The game in line mode: a line of standard input for every Enter.",
     {{"json", "", "jedna událost za řádek v JSON / one JSON object per event"},
      {"transcript", "FILE", "záznam hry do souboru / a transcript of the game into FILE"}}};
+constexpr const char* kCannotWrite = "kvelt-cli: cannot write to standard output\n";
 
 // The carried objects one per line, without the pane's empty slots, for a listener's sake.
 std::string carriedList(std::string_view pane) {
@@ -186,7 +187,15 @@ int runCli(const std::vector<std::string>& args, std::FILE* in, std::FILE* out, 
   }
   TranscriptCopy copy(transcriptPath, err);
   copy.write(nullptr, game, window, std::nullopt);
+  // A transcript cut short (a full disk, a closed pipe) must not pass for a whole one: every
+  // event is flushed, and the first that does not arrive ends the run.
+  auto cutShort = [&] {
+    if (std::ferror(out) == 0) return false;
+    std::fputs(kCannotWrite, err);
+    return true;
+  };
   transcript.page(game, "start", nullptr, window);
+  if (cutShort()) return 1;
 
   while (std::optional<std::string> next = lines->next()) {
     const std::string& line = *next;
@@ -199,13 +208,14 @@ int runCli(const std::vector<std::string>& args, std::FILE* in, std::FILE* out, 
     copy.write(&line, game, window, answer);
     if (game.windowClosed) {
       transcript.exit(line);
-      return 0;
+      return cutShort() ? 1 : 0;
     }
     transcript.page(game, "turn", &line, window, answer);
+    if (cutShort()) return 1;
   }
   closeWindow(game);
   transcript.eof();
-  return 0;
+  return cutShort() ? 1 : 0;
 }
 
 }  // namespace kvelt

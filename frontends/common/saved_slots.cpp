@@ -21,6 +21,14 @@ std::optional<std::filesystem::file_time_type> writtenAt(const std::string& dir,
   return time;
 }
 
+// The file clock's time on the wall clock, to the second. file_clock::to_sys would say it
+// exactly, but the C++ library of the browser build has no such member; the two clocks' distance
+// now is off by the microseconds between the two readings, which the rounding takes away.
+std::chrono::system_clock::time_point onSystemClock(std::filesystem::file_time_type time) {
+  const auto distance = std::filesystem::file_time_type::clock::now() - time;
+  return std::chrono::round<std::chrono::seconds>(std::chrono::system_clock::now() - distance);
+}
+
 std::string twoDigits(int number) {
   std::string digits(1, static_cast<char>('0' + number / 10 % 10));
   digits += static_cast<char>('0' + number % 10);
@@ -37,8 +45,7 @@ std::vector<SlotState> readSavedSlots(const std::string& saveDir) {
     const auto stateFile = writtenAt(saveDir, slotStateFileName(slot));
     if (list && stateFile) {
       const auto latest = std::max(*list, *stateFile);
-      const std::time_t seconds =
-          std::chrono::system_clock::to_time_t(std::chrono::file_clock::to_sys(latest));
+      const std::time_t seconds = std::chrono::system_clock::to_time_t(onSystemClock(latest));
       if (const std::tm* local = std::localtime(&seconds)) state.savedAt = *local;
     }
     slots.push_back(state);

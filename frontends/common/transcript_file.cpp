@@ -1,6 +1,7 @@
 // The transcript file: appended per turn, flushed at once, failing once and quietly after.
 #include "common/transcript_file.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace kvelt {
@@ -12,6 +13,17 @@ std::filesystem::path utf8Path(const std::string& path) {
 }
 
 }  // namespace
+
+std::optional<std::string> takeTranscriptOption(std::vector<std::string>& args) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] != "--transcript") continue;
+    std::string path = i + 1 < args.size() ? args[i + 1] : std::string();
+    args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
+               args.begin() + static_cast<std::ptrdiff_t>(std::min(i + 2, args.size())));
+    return path;
+  }
+  return std::nullopt;
+}
 
 std::string transcriptEntry(const std::string* line, std::string_view page,
                             const std::vector<std::string>& remarks) {

@@ -9,6 +9,11 @@
 
 namespace kvelt {
 
+// Takes "--transcript FILE" out of kvelt.exe's arguments, which leaves the others alone as it
+// always did (the Linux programs read it with readCommandLine). Nothing when the option is not
+// given; an empty path when FILE is missing, which the caller reports as a usage error.
+std::optional<std::string> takeTranscriptOption(std::vector<std::string>& args);
+
 // One entry: "> " and the line (when a line was typed), the page with plain line ends, and
 // each remark (a status, a notice) in parentheses on a line of its own; a blank line after.
 std::string transcriptEntry(const std::string* line, std::string_view page,

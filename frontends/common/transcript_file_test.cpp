@@ -38,6 +38,21 @@ TEST(TranscriptFileTest, AnEntryIsTheLineThePageAndTheRemarksInPlainText) {
     EXPECT_EQ(transcriptEntry(row.line, row.page, row.remarks), row.entry);
 }
 
+TEST(TranscriptFileTest, TheOptionIsTakenOutOfTheArguments) {
+  const struct {
+    std::vector<std::string> args, rest;
+    std::optional<std::string> path;
+  } rows[] = {
+      {{"--json", "--transcript", "t.txt", "--dir", "d"}, {"--json", "--dir", "d"}, "t.txt"},
+      {{"--dir", "d"}, {"--dir", "d"}, std::nullopt},
+      {{"--transcript"}, {}, ""},
+  };
+  for (auto row : rows) {
+    EXPECT_EQ(takeTranscriptOption(row.args), row.path);
+    EXPECT_EQ(row.args, row.rest);
+  }
+}
+
 TEST(TranscriptFileTest, EntriesAreAppendedAndOnTheDiskAtOnce) {
   const auto path = std::filesystem::temp_directory_path() /
                     ("kvelt-transcript-" + std::to_string(std::random_device{}()) + ".txt");

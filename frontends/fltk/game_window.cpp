@@ -17,6 +17,7 @@
 #include "common/tab_choices.h"
 #include "common/window_scale.h"
 #include "failure_report.h"
+#include "key_chord.h"
 #include "layout.h"
 #include "scale_setting.h"
 #include "shell/files.h"
@@ -82,7 +83,8 @@ void place(Fl_Widget& widget, const Box& box, int percent) {
 }
 
 // A letter, or one of the keys the input line gives a meaning to.
-bool isForInputLine() {
+bool isForInputLine(bool lineEmpty) {
+  if (comfortOf(eventChord(), lineEmpty) != Comfort::none) return true;
   switch (Fl::event_key()) {
     case FL_Enter:
     case FL_KP_Enter:
@@ -124,6 +126,7 @@ GameWindow::GameWindow(int font, const GameDirs& dirs, int scale, int defaultSca
   color(colour(layout::kWindowBackground));
   // Desktops tie the window to kvelt.desktop by its WM_CLASS.
   xclass(kTitle);
+  const Rgb inputBackground = Game{}.text1Background;
   picture_ = loadImage<Fl_JPEG_Image>(dirs_.catalogueDir, kPictureName);
   if (auto icon = loadImage<Fl_PNG_Image>(dirs_.catalogueDir, kIconName)) this->icon(icon.get());
 
@@ -131,23 +134,23 @@ GameWindow::GameWindow(int font, const GameDirs& dirs, int scale, int defaultSca
   text2_ = makePane(text2Buffer_, font);
   text1_ = new InputLine(0, 0, 1, 1);
   text1_->box(FL_DOWN_BOX);
-  text1_->color(colour(game_.text1Background));
+  text1_->color(colour(inputBackground));
   text1_->textcolor(colour(layout::kInputText));
   text1_->cursor_color(colour(layout::kInputText));
   text1_->textfont(font);
   text1_->onEnter = [this](const std::string& line) { sendLine(line); };
   text1_->onComplete = [this](const std::string& line) { return complete(line); };
-  text1_->onPage = [this](int direction) { text2_->page(direction); };
+  text1_->onPage = [this](int direction) { onPage(direction); };
+  text1_->onComfort = [this](Comfort comfort) { onComfort(comfort); };
+  text1_->onKey = [this] {
+    choices_.clear();
+    session_->dismiss();
+    showStatus();
+  };
+  text1_->onEdited = [this] { backToLivePage(); };
+  text2_->onWheelPastEnd = [this](int direction) { onWheelPastEnd(direction); };
   text1_->onZoom = [this](int direction) { zoom(direction); };
   text1_->onCopy = [this] { copySelection(); };
-  // The choices of a Tab belong to the line they were offered for.
-  text1_->when(FL_WHEN_CHANGED);
-  text1_->callback(
-      [](Fl_Widget*, void* window) {
-        auto* self = static_cast<GameWindow*>(window);
-        if (self->statusIsChoices_) self->setStatusLine("");
-      },
-      this);
   text3_ = makePane(text3Buffer_, font);
   label1_ = makeLabel(kCarriedCaption, layout::kLabel1Text, font);
   label2_ = makeLabel(kCredit, layout::kLabel2Text, font);
@@ -218,10 +221,13 @@ void GameWindow::copySelection() {
   if (!copySelected(text2Buffer_)) copySelected(text3Buffer_);
 }
 
-Status GameWindow::start(DisplaySettings& display, Files& files) {
-  Status status =
-      startGame(game_, Platform{this, &display, &files, dirs_.catalogueDir, dirs_.saveDir});
-  if (status.isOk()) refresh();
+Status GameWindow::start(DisplaySettings& display, Files& files,
+                         const std::optional<std::string>& transcript) {
+  session_ = std::make_unique<PlaySession>(
+      Platform{this, &display, &files, dirs_.catalogueDir, dirs_.saveDir});
+  if (transcript) session_->setTranscript(*transcript);
+  Status status = session_->start();
+  if (status.isOk()) showInputLine();
   return status;
 }
 
@@ -240,9 +246,8 @@ void GameWindow::close() {
   hide();
 }
 
-void GameWindow::notice(std::string_view text) {
-  if (!pendingNotice_.empty()) pendingNotice_ += '\n';
-  pendingNotice_ += text;
+void GameWindow::notice(std::string_view) {
+  // The session keeps the turn's notices for the status line.
 }
 
 void GameWindow::draw() {
@@ -262,7 +267,7 @@ int GameWindow::handle(int event) {
   // Commands are read only from the input line. A key that a pane has no use for, typed while
   // the pane has the focus (after a click to select some narration, or when the desktop gave
   // the window its focus), is not lost: the input line takes it, and the focus with it.
-  if (event == FL_SHORTCUT && Fl::focus() != text1_ && isForInputLine()) {
+  if (event == FL_SHORTCUT && Fl::focus() != text1_ && isForInputLine(text1_->size() == 0)) {
     text1_->take_focus();
     return text1_->handle(FL_KEYBOARD);
   }
@@ -276,36 +281,46 @@ int GameWindow::handle(int event) {
 }
 
 void GameWindow::sendLine(const std::string& line) {
-  Status status = pressEnter(game_, line);
+  session_->toLivePage();
+  Status status = session_->enter(line);
   if (!status.isOk()) return fail(status);
-  if (game_.windowClosed) return hide();
-  refresh();
+  if (session_->ended()) return hide();
+  showInputLine();
 }
 
 void GameWindow::closedByPlayer() {
-  closeWindow(game_);
+  session_->close();
   hide();
 }
 
 void GameWindow::refresh() {
-  setPane(text2Buffer_, *text2_, game_.Text2);
-  setPane(text3Buffer_, *text3_, carriedPaneText(game_.Text3));
-  if (text1_->value() != game_.Text1) text1_->value(game_.Text1.c_str());
-  setStatusLine(pendingNotice_);
-  pendingNotice_.clear();
+  setPane(text2Buffer_, *text2_, session_->narration());
+  setPane(text3Buffer_, *text3_, carriedPaneText(session_->carried()));
+  showStatus();
+}
+
+void GameWindow::showInputLine() {
+  refresh();
+  const std::string& line = session_->game().Text1;
+  if (text1_->value() != line) text1_->value(line.c_str());
 }
 
 std::string GameWindow::complete(const std::string& line) {
-  Completion completion = completeLine(line, visibleWords(game_));
+  Completion completion = completeLine(line, visibleWords(session_->game()));
   // Several words fit: they are offered below the input line, not in the narration.
-  const std::string offered = tabChoices(completion.candidates);
-  setStatusLine(offered);
-  statusIsChoices_ = !offered.empty();
+  choices_ = tabChoices(completion.candidates);
+  showStatus();
   return completion.line;
 }
 
+void GameWindow::showStatus() {
+  if (!choices_.empty()) return setStatusLine(choices_);
+  std::string text = session_->notices();
+  if (!text.empty() && !session_->status().empty()) text += '\n';
+  setStatusLine(text + session_->status());
+}
+
 void GameWindow::setStatusLine(const std::string& text) {
-  statusIsChoices_ = false;
   if (text == statusText_) return;
   statusText_ = text;
   statusLine_->copy_label(statusText_.c_str());

@@ -9,12 +9,14 @@
 #undef Status
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "common/comfort_keys.h"
 #include "common/game_dirs.h"
+#include "common/play_session.h"
 #include "input_line.h"
-#include "shell/game.h"
 #include "shell/status.h"
 #include "shell/window.h"
 #include "text_pane.h"
@@ -31,8 +33,10 @@ class GameWindow : public Fl_Double_Window, public kvelt::Window {
   GameWindow(int font, const GameDirs& dirs, int scale, int defaultScale);
   ~GameWindow() override;
 
-  // Form_Load on the given services; the window is not shown yet.
-  Status start(DisplaySettings& display, Files& files);
+  // Form_Load on the given services; the window is not shown yet. With `transcript`, every
+  // turn is appended to that file.
+  Status start(DisplaySettings& display, Files& files,
+               const std::optional<std::string>& transcript = std::nullopt);
   // Shows the window with the input line focused.
   void open();
   // The program's exit status once the window has gone: 0, or 1 after a catalogue failure.
@@ -57,13 +61,22 @@ class GameWindow : public Fl_Double_Window, public kvelt::Window {
   void copySelection();
   void sendLine(const std::string& line);
   void closedByPlayer();
+  // The panes from the session (the live page or one read back), and the status line.
   void refresh();
+  // The same, and the input line as the game has left it (after Enter, at the start).
+  void showInputLine();
+  // The comfort keys, and the earlier pages read back with Page Up, Page Down and the wheel.
+  void onComfort(Comfort comfort);
+  void onPage(int direction);
+  void onWheelPastEnd(int direction);
+  void backToLivePage();
+  void showStatus();
   std::string complete(const std::string& line);
   void setStatusLine(const std::string& text);
   void fail(const Status& status);
 
   GameDirs dirs_;
-  Game game_;
+  std::unique_ptr<PlaySession> session_;
   std::unique_ptr<Fl_RGB_Image> picture_;    // at its own size
   std::unique_ptr<Fl_Image> scaledPicture_;  // at the window's scale, when that is not 100 %
   Fl_Text_Buffer text2Buffer_, text3Buffer_;
@@ -72,12 +85,12 @@ class GameWindow : public Fl_Double_Window, public kvelt::Window {
   TextPane* text3_;
   Fl_Box* label1_;
   Fl_Box* label2_;
-  Fl_Box* statusLine_;  // save and load problems, and the words Tab could not choose between
+  // The session's answers, save and load problems, and the words Tab could not choose between.
+  Fl_Box* statusLine_;
   std::string statusText_;
-  bool statusIsChoices_ = false;  // the choices go as soon as the line changes; notices stay
+  std::string choices_;
   int scale_;
   int defaultScale_;
-  std::string pendingNotice_;
   int exitStatus_ = 0;
 };
 

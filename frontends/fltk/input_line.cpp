@@ -3,6 +3,10 @@
 
 #include <FL/Fl.H>
 
+#include <string>
+
+#include "key_chord.h"
+
 namespace kvelt::fltk {
 
 InputLine::InputLine(int x, int y, int w, int h) : Fl_Input(x, y, w, h) {}
@@ -33,8 +37,15 @@ bool InputLine::controlKey() {
 int InputLine::handle(int event) {
   // Tab arrives as a shortcut when FLTK would move the focus; the line keeps it instead.
   if ((event == FL_KEYBOARD || event == FL_SHORTCUT) && Fl::focus() == this) {
+    const Comfort comfort = comfortOf(eventChord(), size() == 0);
+    if (comfort != Comfort::none && onComfort) {
+      onComfort(comfort);
+      return 1;
+    }
     if (controlKey()) return 1;
-    switch (Fl::event_key()) {
+    const int key = Fl::event_key();
+    if (onKey && key != FL_Page_Up && key != FL_Page_Down && !isModifierEvent()) onKey();
+    switch (key) {
       case FL_Enter:
       case FL_KP_Enter: {
         std::string line = value();
@@ -59,7 +70,10 @@ int InputLine::handle(int event) {
         break;
     }
   }
-  return Fl_Input::handle(event);
+  const std::string before = value();
+  const int handled = Fl_Input::handle(event);
+  if (onEdited && before != value()) onEdited();
+  return handled;
 }
 
 }  // namespace kvelt::fltk

@@ -1,6 +1,7 @@
 // The input line Text1: Enter sends the line, Up and Down walk the history, Tab completes,
-// Page Up and Page Down scroll the narration; Ctrl+plus, Ctrl+minus and Ctrl+0 scale the window
-// and Ctrl+C copies the narration's selection when the line has none.
+// Page Up and Page Down scroll the narration, and the comfort keys (undo, a new game...) go to
+// the window; Ctrl+plus, Ctrl+minus and Ctrl+0 scale the window and Ctrl+C copies the
+// narration's selection when the line has none.
 #pragma once
 
 #include <FL/Fl_Input.H>
@@ -8,6 +9,7 @@
 #include <functional>
 #include <string>
 
+#include "common/comfort_keys.h"
 #include "common/input_history.h"
 
 namespace kvelt::fltk {
@@ -21,6 +23,12 @@ class InputLine : public Fl_Input {
   std::function<std::string(const std::string&)> onComplete;
   // Called with -1 for Page Up and +1 for Page Down.
   std::function<void(int)> onPage;
+  // A comfort key was pressed; it does not reach the line.
+  std::function<void(Comfort)> onComfort;
+  // Before any other key but Page Up and Page Down (modifiers alone do not count).
+  std::function<void()> onKey;
+  // The player changed the text of the line (typing, deleting, pasting).
+  std::function<void()> onEdited;
   // Called with +1 for Ctrl+plus, -1 for Ctrl+minus and 0 for Ctrl+0.
   std::function<void(int)> onZoom;
   // Ctrl+C while nothing is selected in the line.

@@ -18,10 +18,11 @@
 namespace kvelt::fltk {
 namespace {
 
-const ProgramDescription kProgram{"kvelt",
-                                  "Okno hry pro linuxové pracovní plochy.\n"
-                                  "The game's window for Linux desktops.",
-                                  {}};
+const ProgramDescription kProgram{
+    "kvelt",
+    "Okno hry pro linuxové pracovní plochy.\n"
+    "The game's window for Linux desktops.",
+    {{"transcript", "FILE", "záznam hry do souboru / a transcript of the game into FILE"}}};
 constexpr const char* kNoDisplay =
     "kvelt: cannot open the display; in a terminal, play with kvelt-term or kvelt-cli";
 
@@ -33,6 +34,8 @@ int runWindowApp(const std::vector<std::string>& args) {
   std::cerr << commandLine.error;
   if (!commandLine.game) return commandLine.exitStatus;
   const GameDirs& dirs = commandLine.game->dirs;
+  std::optional<std::string> transcript;
+  if (commandLine.game->has("transcript")) transcript = commandLine.game->options["transcript"];
 
   if (!openDisplay()) {
     std::cerr << kNoDisplay << '\n';
@@ -51,7 +54,7 @@ int runWindowApp(const std::vector<std::string>& args) {
   Fl::screen_work_area(workX, workY, workWidth, workHeight, 0);
   const int defaultScale = layout::defaultScale(desktopDotsPerInch(), workWidth, workHeight);
   GameWindow window(chooseFont(), dirs, rememberedScale().value_or(defaultScale), defaultScale);
-  Status status = window.start(screen, systemFiles());
+  Status status = window.start(screen, systemFiles(), transcript);
   if (!status.isOk()) {
     reportCatalogueFailure(status);
     return 1;

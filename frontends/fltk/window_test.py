@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""kvelt's window under Xvfb: typed turns, Tab, saves, "exit", the whole game, a missing
-catalogue, and screenshots kept for a person to look at.
+"""kvelt's window under Xvfb: typed turns, Tab, undo and redo, saves, earlier pages, the
+transcript, "exit", the whole game, a missing catalogue, and screenshots kept for a person to
+look at.
 
 Usage: window_test.py KVELT_BINARY ARTIFACTS_DIR DATA_DIR [WINNING_LINES]
 Exits 77 (skipped) when Xvfb or the X tools are not installed.
@@ -183,6 +184,16 @@ def count(pixels, wanted):
     return sum(1 for row in pixels for pixel in row if close(pixel))
 
 
+def wait_for(condition, timeout=5):
+    """Polls until the condition holds; False when it never did."""
+    deadline = time.time() + timeout
+    while not condition():
+        if time.time() > deadline:
+            return False
+        time.sleep(0.1)
+    return True
+
+
 def wait_exit(process, timeout=10):
     try:
         return process.wait(timeout=timeout)
@@ -193,8 +204,9 @@ def wait_exit(process, timeout=10):
 
 
 def play(kvelt, env, game_dir, artifacts):
-    process = subprocess.Popen([kvelt, "--dir", game_dir], env=env, stdout=subprocess.PIPE,
-                               stderr=subprocess.PIPE, text=True)
+    transcript = os.path.join(game_dir, "transcript.txt")
+    process = subprocess.Popen([kvelt, "--dir", game_dir, "--transcript", transcript], env=env,
+                               stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
     try:
         window = find_window(env, "^kvelt$")
         check(window is not None, "the window titled kvelt opens")
@@ -242,7 +254,22 @@ def play(kvelt, env, game_dir, artifacts):
         check(carried_now("fltk-window-dropped.png") == carried_at_start,
               "\"polož pochodeň\" typed with its Czech letters drops the torch again")
         type_line(env, window, "vezmi pochodeň")
+        carried_taken = carried_now("fltk-window-taken.png")
+        run(["xdotool", "key", "--window", window, "alt+u"], env)
+        check(wait_for(lambda: carried_now("fltk-window-undone.png") == carried_at_start),
+              "Alt+U takes the take back: the torch is no longer carried")
+        run(["xdotool", "key", "--window", window, "ctrl+y"], env)
+        check(wait_for(lambda: carried_now("fltk-window-redone.png") == carried_taken),
+              "Ctrl+Y plays it again: the torch is carried")
+
+        def status_line(name):
+            return region(screenshot(env, window, os.path.join(artifacts, name)), STATUS_LINE)
+
+        redone_status = status_line("fltk-window-redone.png")
         type_line(env, window, "save 1")
+        check(wait_for(lambda: status_line("fltk-window-saved.png") != redone_status and
+                       count(status_line("fltk-window-saved.png"), LIGHT_YELLOW) > 30),
+              "\"save 1\" is confirmed in the status line")
         check(process.poll() is None, "the game is still running after six turns")
         shot = screenshot(env, window, os.path.join(artifacts, "fltk-window.png"))
         check(len(shot) == WINDOW[1] and len(shot[0]) == WINDOW[0],
@@ -288,6 +315,19 @@ def play(kvelt, env, game_dir, artifacts):
         check(region(refused, NARRATION) == region(shot, NARRATION),
               "a save that fails leaves the narration as it was")
 
+        # At the top of the page, Page Up shows the one before it under its line; typing
+        # returns to the live page.
+        def narration(name):
+            return region(screenshot(env, window, os.path.join(artifacts, name)), NARRATION)
+
+        run(["xdotool", "key", "--window", window, "Prior"], env)
+        check(wait_for(lambda: narration("fltk-window-earlier.png") != region(refused, NARRATION)),
+              "Page Up at the top of the page shows the page before it")
+        type_text(env, window, "x")
+        check(wait_for(lambda: narration("fltk-window-live.png") == region(refused, NARRATION)),
+              "typing returns to the live page")
+        run(["xdotool", "key", "--window", window, "BackSpace"], env)
+
         # Up brings back the last sent line, Down the empty line that was being typed.
         run(["xdotool", "key", "--window", window, "Up"], env)
         time.sleep(0.3)
@@ -302,6 +342,12 @@ def play(kvelt, env, game_dir, artifacts):
         time.sleep(0.3)
         check(process.poll() is None, "Escape does not close the game")
 
+        # Alt+N asks in the status line; pressed again it starts over with only the dagger.
+        for _ in range(2):
+            run(["xdotool", "key", "--window", window, "alt+n"], env)
+        check(wait_for(lambda: carried_now("fltk-window-new-game.png") == carried_at_start),
+              "Alt+N pressed twice starts a new game")
+
         # A click into the narration takes the focus; what is typed next still reaches the game.
         run(["xdotool", "mousemove", "--window", window, "400", "200", "click", "1"], env)
         time.sleep(0.2)
@@ -309,6 +355,11 @@ def play(kvelt, env, game_dir, artifacts):
         status = wait_exit(process)
         check(status == 0, "\"exit\" typed after a click into the narration ends the program "
               "with status 0 (got %s)" % status)
+        with open(transcript, encoding="utf-8") as written:
+            text = written.read()
+        for part in ("> vezmi pochodeň\n", "(Tah je vzat zpět.)\n", "(Tah je znovu zahrán.)\n",
+                     "> save 1\n", "(Hra je uložena do pozice 1.)\n", "> exit\n"):
+            check(part in text, "the transcript holds %r" % part)
     finally:
         if process.poll() is None:
             process.kill()
@@ -342,6 +393,17 @@ def whole_game(kvelt, env, game_dir, artifacts, winning):
         # Counted by the "M" that starts each message: no accent above it joins two lines.
         ending = text_lines(region(won, (5, 0, 9, 417)), LIGHT_YELLOW)
         check(ending == 9, "the ending shows its nine messages (%d lines)" % ending)
+
+        def narration():
+            return region(screenshot(env, window, os.path.join(artifacts, "fltk-window-won-undone.png")),
+                          NARRATION)
+
+        # The last turn can still be taken back, and played again, before the Enter that leaves.
+        run(["xdotool", "key", "--window", window, "alt+u"], env)
+        check(wait_for(lambda: narration() != region(won, NARRATION)),
+              "Alt+U takes the winning turn back")
+        run(["xdotool", "key", "--window", window, "ctrl+y"], env)
+        check(wait_for(lambda: narration() == region(won, NARRATION)), "Ctrl+Y plays it again")
         type_line(env, window, "dál")
         status = wait_exit(process)
         check(status == 0, "Enter after the end ends the program with status 0 (got %s)" % status)

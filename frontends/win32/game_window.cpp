@@ -49,12 +49,14 @@ GameWindow::~GameWindow() {
   if (inputBrush_ != nullptr) ::DeleteObject(inputBrush_);
 }
 
-int GameWindow::run() {
+int GameWindow::run(const std::optional<std::string>& transcript) {
   if (!create()) return 1;
 
   const GameDirs dirs = gameDirs(programDir());
-  Status status =
-      startGame(game_, Platform{this, &display_, &systemFiles(), dirs.catalogueDir, dirs.saveDir});
+  session_ = std::make_unique<PlaySession>(
+      Platform{this, &display_, &systemFiles(), dirs.catalogueDir, dirs.saveDir});
+  if (transcript) session_->setTranscript(*transcript);
+  Status status = session_->start();
   if (!status.isOk()) {
     fatalError(status);
     return exitStatus_;
@@ -98,8 +100,8 @@ bool GameWindow::create() {
 }
 
 HWND GameWindow::createControl(const wchar_t* kind, DWORD style, int id, const wchar_t* text) {
-  const ControlPlace* places[] = {&kText2Place, &kText1Place, &kText3Place, &kLabel1Place,
-                                  &kLabel2Place};
+  const ControlPlace* places[] = {&kText2Place,  &kText1Place,  &kText3Place,
+                                  &kLabel1Place, &kLabel2Place, &kStatusLinePlace};
   const ControlPlace* place = nullptr;
   for (const ControlPlace* candidate : places) {
     if (candidate->id == id) place = candidate;
@@ -130,6 +132,8 @@ void GameWindow::createControls() {
   label1_ =
       createControl(L"STATIC", SS_LEFT | SS_NOPREFIX, kLabel1, toUtf16(kCarriedCaption).c_str());
   label2_ = createControl(L"STATIC", SS_LEFT | SS_NOPREFIX, kLabel2, toUtf16(kCredit).c_str());
+  statusLine_ = createControl(L"STATIC", SS_LEFT | SS_NOPREFIX, kStatusLine, L"");
+  ::ShowWindow(statusLine_, SW_HIDE);
 
   screenReader_.name(text1_, kInputLineName);
   screenReader_.name(text2_, kNarrationName);
@@ -139,6 +143,9 @@ void GameWindow::createControls() {
   ::SetWindowLongPtrW(text1_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   editProc_ = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
       text1_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&GameWindow::inputLineProc)));
+  ::SetWindowLongPtrW(text2_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  narrationProc_ = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
+      text2_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&GameWindow::narrationProc)));
 }
 
 LRESULT CALLBACK GameWindow::windowProc(HWND window, UINT message, WPARAM w, LPARAM l) {
@@ -169,17 +176,22 @@ LRESULT GameWindow::handle(UINT message, WPARAM w, LPARAM l) {
       // Typing always goes to the input line, whatever was clicked last.
       if (LOWORD(w) != WA_INACTIVE) ::SetFocus(text1_);
       return 0;
+    case WM_COMMAND:
+      if (HIWORD(w) == EN_CHANGE && reinterpret_cast<HWND>(l) == text1_ && !settingInputLine_) {
+        backToLivePage();
+      }
+      return 0;
     case kExitMessage:
       ::DestroyWindow(window_);
       return 0;
     case WM_CLOSE:
       // The close box, Alt+F4 or the task bar: the screen size goes back as with "exit".
-      closeWindow(game_);
+      session_->close();
       ::DestroyWindow(window_);
       return 0;
     case WM_ENDSESSION:
       // Windows ends the process after this message without destroying the window.
-      if (w) closeWindow(game_);
+      if (w) session_->close();
       return 0;
     case WM_DESTROY:
       ::PostQuitMessage(exitStatus_);
@@ -212,7 +224,7 @@ HBRUSH GameWindow::colourControl(HWND control, HDC dc) {
     ::SetBkColor(dc, inputBackground_);
     return inputBrush_;
   }
-  if (control == text2_ || control == text3_) {
+  if (control == text2_ || control == text3_ || control == statusLine_) {
     // Read-only edit controls ask with WM_CTLCOLORSTATIC, like labels.
     ::SetTextColor(dc, kPaneText);
     ::SetBkColor(dc, kPaneBackground);
@@ -231,24 +243,31 @@ void GameWindow::setInputBackground(Rgb colour) {
   if (text1_ != nullptr) ::InvalidateRect(text1_, nullptr, TRUE);
 }
 
-void GameWindow::notice(std::string_view text) {
-  ::MessageBoxW(window_, toUtf16(text).c_str(), kWindowTitle, MB_OK | MB_ICONWARNING);
+void GameWindow::notice(std::string_view) {
+  // The session keeps the turn's notices: they show in the status line, not in a box to close.
 }
 
 void GameWindow::showTexts() {
-  const std::wstring page = toUtf16(game_.Text2);
+  showPanes();
+  setInputLine(toUtf16(session_->game().Text1));
+}
+
+void GameWindow::showPanes() {
+  const std::wstring page = toUtf16(session_->narration());
   ::SetWindowTextW(text2_, page.c_str());
-  ::SetWindowTextW(text3_, toUtf16(carriedPaneText(game_.Text3)).c_str());
-  setInputLine(toUtf16(game_.Text1));
+  ::SetWindowTextW(text3_, toUtf16(carriedPaneText(session_->carried())).c_str());
   // Every new page is shown from its top, as in the other front ends: a page is read from its
   // description down, and Page Down reaches the rest.
   ::SendMessageW(text2_, WM_VSCROLL, SB_TOP, 0);
+  showStatus();
   // The focus stays in the input line, so the screen reader is told the page is new.
   screenReader_.announce(page);
 }
 
 void GameWindow::setInputLine(const std::wstring& text) {
+  settingInputLine_ = true;
   ::SetWindowTextW(text1_, text.c_str());
+  settingInputLine_ = false;
   int end = ::GetWindowTextLengthW(text1_);
   ::SendMessageW(text1_, EM_SETSEL, WPARAM(end), LPARAM(end));
 }
@@ -256,12 +275,13 @@ void GameWindow::setInputLine(const std::wstring& text) {
 void GameWindow::sendLine() {
   std::wstring line = windowText(text1_);
   history_.add(toUtf8(line));
-  Status status = pressEnter(game_, toUtf8(line));
+  session_->toLivePage();
+  Status status = session_->enter(toUtf8(line));
   if (!status.isOk()) {
     fatalError(status);
     return;
   }
-  if (game_.windowClosed) {
+  if (session_->ended()) {
     ::PostMessageW(window_, kExitMessage, 0, 0);
     return;
   }
@@ -270,7 +290,7 @@ void GameWindow::sendLine() {
 
 void GameWindow::completeLine() {
   std::wstring typed = windowText(text1_);
-  Completion completion = kvelt::completeLine(toUtf8(typed), visibleWords(game_));
+  Completion completion = kvelt::completeLine(toUtf8(typed), visibleWords(session_->game()));
   std::wstring completed = toUtf16(completion.line);
   // Nothing to add: no word fits, or several fit and share nothing more.
   if (completed == typed) {
@@ -309,6 +329,7 @@ LRESULT CALLBACK GameWindow::inputLineProc(HWND edit, UINT message, WPARAM w, LP
 }
 
 LRESULT GameWindow::handleInputLine(UINT message, WPARAM w, LPARAM l) {
+  if (comfortKey(message, w, l)) return 0;
   switch (message) {
     case WM_CHAR:
       // A single-line edit control beeps at Enter and Tab; the game takes both.
@@ -329,7 +350,7 @@ LRESULT GameWindow::handleInputLine(UINT message, WPARAM w, LPARAM l) {
       }
       if (w == VK_PRIOR || w == VK_NEXT) {
         // The narration scrolls from the input line, so typing never has to stop for it.
-        ::SendMessageW(text2_, WM_VSCROLL, w == VK_PRIOR ? SB_PAGEUP : SB_PAGEDOWN, 0);
+        pageNarration(w == VK_PRIOR ? -1 : 1);
         return 0;
       }
       if (w == VK_TAB) {
@@ -337,6 +358,9 @@ LRESULT GameWindow::handleInputLine(UINT message, WPARAM w, LPARAM l) {
         return 0;
       }
       break;
+    case WM_MOUSEWHEEL:
+      // The wheel reads the narration wherever the focus is.
+      return ::SendMessageW(text2_, message, w, l);
     default:
       break;
   }

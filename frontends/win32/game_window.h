@@ -3,12 +3,15 @@
 
 #include <windows.h>
 
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "common/comfort_keys.h"
 #include "common/input_history.h"
+#include "common/play_session.h"
 #include "screen_reader.h"
-#include "shell/game.h"
 #include "shell/status.h"
 #include "shell/window.h"
 #include "user32_display.h"
@@ -23,8 +26,9 @@ class GameWindow : public Window {
   GameWindow& operator=(const GameWindow&) = delete;
 
   // Creates the window, starts the game and runs until the window is gone. Returns the exit
-  // status of the program: 0, or 1 when the catalogue could not be read.
-  int run();
+  // status of the program: 0, or 1 when the catalogue could not be read. With `transcript`,
+  // every turn is appended to that file.
+  int run(const std::optional<std::string>& transcript = std::nullopt);
 
   void setInputBackground(Rgb colour) override;
   void close() override {}
@@ -35,6 +39,8 @@ class GameWindow : public Window {
   static LRESULT CALLBACK inputLineProc(HWND edit, UINT message, WPARAM w, LPARAM l);
   LRESULT handle(UINT message, WPARAM w, LPARAM l);
   LRESULT handleInputLine(UINT message, WPARAM w, LPARAM l);
+  static LRESULT CALLBACK narrationProc(HWND edit, UINT message, WPARAM w, LPARAM l);
+  LRESULT handleNarration(UINT message, WPARAM w, LPARAM l);
 
   bool create();
   void createControls();
@@ -42,8 +48,21 @@ class GameWindow : public Window {
   void paintBackground(HDC dc);
   HBRUSH colourControl(HWND control, HDC dc);
 
-  // Copies the game's three texts into the text boxes; the narration shows its end.
+  // Copies the game's three texts into the text boxes; each page is shown from its top.
   void showTexts();
+  // The same without the input line: the live page or one read back, and the status line.
+  void showPanes();
+  void showStatus();
+
+  // The comfort keys among the input line's messages; true when `message` was one of them.
+  bool comfortKey(UINT message, WPARAM w, LPARAM l);
+  void onComfort(Comfort comfort);
+  // Page Up and Page Down (-1, +1) scroll the narration; past its top or end they turn to the
+  // page before or after it, as does the wheel.
+  void pageNarration(int direction);
+  void wheelNarration(UINT message, WPARAM w, LPARAM l);
+  void turnPage(int direction);
+  void backToLivePage();
   void sendLine();
   void completeLine();
   // Tab order between the three text boxes; true when `message` was that key.
@@ -56,7 +75,11 @@ class GameWindow : public Window {
   HWND window_ = nullptr;
   HWND text1_ = nullptr, text2_ = nullptr, text3_ = nullptr;
   HWND label1_ = nullptr, label2_ = nullptr;
+  HWND statusLine_ = nullptr;
   WNDPROC editProc_ = nullptr;
+  WNDPROC narrationProc_ = nullptr;
+  // The window sets the input line's text itself: that is not the player typing.
+  bool settingInputLine_ = false;
   HFONT font_ = nullptr;
   HBITMAP picture_ = nullptr;
   HBRUSH paneBrush_ = nullptr;
@@ -64,7 +87,7 @@ class GameWindow : public Window {
   COLORREF inputBackground_;
   User32Display display_;
   ScreenReader screenReader_;
-  Game game_;
+  std::unique_ptr<PlaySession> session_;
   kvelt::InputHistory history_;
   int exitStatus_ = 0;
 };

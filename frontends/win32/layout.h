@@ -15,7 +15,14 @@ inline constexpr int kPictureHeight = layout::kPictureHeight;
 inline constexpr wchar_t kWindowClass[] = L"KveltWindow";
 inline constexpr wchar_t kWindowTitle[] = L"kvelt";
 
-enum ControlId : int { kText2 = 102, kText1 = 101, kText3 = 103, kLabel1 = 104, kLabel2 = 105 };
+enum ControlId : int {
+  kText2 = 102,
+  kText1 = 101,
+  kText3 = 103,
+  kLabel1 = 104,
+  kLabel2 = 105,
+  kStatusLine = 106
+};
 
 struct ControlPlace {
   ControlId id;
@@ -32,6 +39,10 @@ inline constexpr ControlPlace kText1Place = place(kText1, layout::kText1);
 inline constexpr ControlPlace kText3Place = place(kText3, layout::kText3);
 inline constexpr ControlPlace kLabel1Place = place(kLabel1, layout::kLabel1);
 inline constexpr ControlPlace kLabel2Place = place(kLabel2, layout::kLabel2);
+// Not one of the game's controls: the status line below the input line, where the Linux window
+// has it, for the answers to the lines and for a save or load that failed. It is only as large
+// as its text, up to this room.
+inline constexpr ControlPlace kStatusLinePlace = place(kStatusLine, layout::kStatusLine);
 
 constexpr COLORREF colourRef(Rgb colour) {
   return RGB(colour.red, colour.green, colour.blue);

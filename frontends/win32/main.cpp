@@ -1,16 +1,48 @@
 // kvelt.exe: the game in its own window on Windows.
 #include <objbase.h>
 #include <windows.h>
+// After windows.h, which it builds on.
+#include <shellapi.h>
 
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/transcript_file.h"
 #include "game_window.h"
+#include "layout.h"
+#include "platform/utf16_win32.h"
+
+namespace {
+
+constexpr wchar_t kUsage[] = L"usage: kvelt.exe [--transcript FILE]";
+
+// The program's arguments in UTF-8, without its own name.
+std::vector<std::string> arguments() {
+  int count = 0;
+  wchar_t** words = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+  std::vector<std::string> args;
+  for (int i = 1; words != nullptr && i < count; ++i) args.push_back(kvelt::toUtf8(words[i]));
+  ::LocalFree(words);
+  return args;
+}
+
+}  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  std::vector<std::string> args = arguments();
+  // Other arguments are left alone, as they always were.
+  const std::optional<std::string> transcript = kvelt::takeTranscriptOption(args);
+  if (transcript && transcript->empty()) {
+    ::MessageBoxW(nullptr, kUsage, kvelt::win32::kWindowTitle, MB_OK | MB_ICONERROR);
+    return 2;
+  }
   // The picture decoder is a COM component.
   ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   int status = 0;
   {
     kvelt::win32::GameWindow window(instance);
-    status = window.run();
+    status = window.run(transcript);
   }
   ::CoUninitialize();
   return status;

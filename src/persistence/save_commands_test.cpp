@@ -86,7 +86,8 @@ TEST_F(SaveCommandsTest, LoadAfterTheEndLeavesTheProgram) {
   EXPECT_EQ(t.game.posX, 6);
 }
 
-TEST_F(SaveCommandsTest, LoadIntoAPlaceOffTheMapPrintsNothing) {
+// Such a game could not go on: every later line would answer with the same stale page.
+TEST_F(SaveCommandsTest, LoadIntoAPlaceOffTheMapIsRefused) {
   t.startPlaying();
   t.game.posX = 2;
   t.game.posY = 3;  // inside the grid, but no room
@@ -96,8 +97,10 @@ TEST_F(SaveCommandsTest, LoadIntoAPlaceOffTheMapPrintsNothing) {
   t.enter("");
   const std::string page = t.game.Text2;
   t.enter("load 3");
-  EXPECT_EQ(t.game.posX, 2);
-  EXPECT_EQ(t.game.Text2, page);
+  EXPECT_EQ(t.window.notices, "Hru z pozice 3 se nepodařilo nahrát.");
+  EXPECT_EQ(t.game.posX, 3);
+  EXPECT_EQ(t.game.posY, 7);
+  EXPECT_EQ(t.game.Text2, page) << "the turn goes on in the room the player stands in";
 }
 
 TEST_F(SaveCommandsTest, NeverSavedSlotGivesANoticeAndTheTurnGoesOn) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "persistence/slot_commit.h"
 #include "persistence/state_file.h"
 #include "platform/codepage.h"
 #include "shell/files.h"
@@ -75,36 +76,32 @@ void restoreObjectLists(Game& game, std::string_view bytes) {
 
 }  // namespace
 
+std::string saveFailedNotice(Integer slot) {
+  return kSaveFailedBefore + std::to_string(slot) + ".";
+}
+
 void save(Game& game) {
   const std::string listBytes = objectListBytes(game);
   const std::string stateBytes = encodeState(game);
-  Files& files = *game.platform.files;
-  const std::string failed = kSaveFailedBefore + std::to_string(game.saveSlot) + ".";
-
-  // Each file is replaced whole or not at all. Should the second fail, the first gets its old
-  // bytes back, so that the slot does not mix two games.
-  std::string previousList;
-  const bool hadList = files.read(game.saveListPath, previousList).isOk();
-  if (!files.replace(game.saveListPath, listBytes).isOk()) {
-    game.platform.window->notice(failed);
-    return;
-  }
-  if (!files.replace(game.saveStatePath, stateBytes).isOk()) {
-    if (hadList) (void)files.replace(game.saveListPath, previousList);
-    game.platform.window->notice(failed);
+  // Both files change together or not at all: a slot never mixes two games.
+  const SlotNames slot(game.platform.saveDir, game.saveSlot);
+  if (!commitSlot(*game.platform.files, slot, listBytes, stateBytes).isOk()) {
+    game.platform.window->notice(saveFailedNotice(game.saveSlot));
     return;
   }
   game.turn.slotDone = true;
 }
 
 void load(Game& game) {
-  // Both files are read whole before anything changes: a slot that was never saved, or that
-  // cannot be read, leaves the game exactly as it was.
+  // Both files are read whole, and the position checked, before anything changes: a slot that
+  // was never saved, that cannot be read, or that would put the player off the map leaves the
+  // game exactly as it was.
   Files& files = *game.platform.files;
+  const SlotNames slot(game.platform.saveDir, game.saveSlot);
   std::string listBytes;
   std::string stateBytes;
-  if (!files.read(game.saveListPath, listBytes).isOk() ||
-      !files.read(game.saveStatePath, stateBytes).isOk()) {
+  if (!recoverSlot(files, slot).isOk() || !files.read(game.saveListPath, listBytes).isOk() ||
+      !files.read(game.saveStatePath, stateBytes).isOk() || !leavesPlayableGame(game, stateBytes)) {
     game.platform.window->notice(kLoadFailedBefore + std::to_string(game.saveSlot) +
                                  kLoadFailedAfter);
     return;

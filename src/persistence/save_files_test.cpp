@@ -276,22 +276,55 @@ TEST_F(SaveFilesTest, SaveThatCannotWriteTellsThePlayerAndKeepsTheOldSlot) {
 // between the two would.
 class StateFileRefused : public MemoryFiles {
  public:
-  Status replace(const std::string& path, const std::string& content) override {
+  Status create(const std::string& path, const std::string& content) override {
     if (path.find("savex") != std::string::npos) return Status::error(path + ": full");
-    return MemoryFiles::replace(path, content);
+    return MemoryFiles::create(path, content);
   }
 };
 
-TEST_F(SaveFilesTest, SecondFileFailingPutsTheFirstBack) {
+TEST_F(SaveFilesTest, SecondFileFailingKeepsTheOldSlotWhole) {
   StateFileRefused files;
   files.files = t.files.files;
   t.game.platform.files = &files;
   files.files[kList] = "stará\r\n";
   files.files[kState] = "stav";
+  auto before = files.files;
   run("save");
   EXPECT_EQ(t.window.notices, "Hru se nepodařilo uložit do pozice 3.");
-  EXPECT_EQ(files.files[kList], "stará\r\n");
-  EXPECT_EQ(files.files[kState], "stav");
+  EXPECT_EQ(files.files, before) << "no temporary file or record is left either";
+}
+
+TEST_F(SaveFilesTest, OffTheMapPositionOrDoorCodeIsRefused) {
+  run("save");
+  const std::string good = stateBytes();
+  struct Case {
+    std::size_t offset;
+    Integer value;
+  };
+  // (4,7) and (3,0) are outside the map; (3,8) is below it; -32768 is what "j" wrapped to.
+  // startSouthBlocked (offset 22) other than true would let "j" walk off the map from (3,7).
+  for (Case c : {Case{0, 4}, Case{2, 0}, Case{2, 8}, Case{2, -32768}, Case{0, 7}, Case{4, 6},
+                 Case{4, -1}, Case{22, 0}, Case{22, 257}}) {
+    SCOPED_TRACE(std::to_string(c.offset) + "=" + std::to_string(c.value));
+    stateBytes() = good;
+    stateBytes()[c.offset] = static_cast<char>(c.value & 0xFF);
+    stateBytes()[c.offset + 1] = static_cast<char>((c.value >> 8) & 0xFF);
+    t.window.notices.clear();
+    Game before = t.game;
+    t.game.inventory[0] = "";
+    before.inventory[0] = "";
+    run("load");
+    EXPECT_EQ(t.window.notices, "Hru z pozice 3 se nepodařilo nahrát.");
+    EXPECT_EQ(t.game.inventory, before.inventory);
+    EXPECT_EQ(t.game.posX, before.posX);
+    EXPECT_EQ(t.game.posY, before.posY);
+    EXPECT_EQ(t.game.doorRoomCode, before.doorRoomCode);
+    EXPECT_EQ(t.game.Text2, before.Text2);
+  }
+  stateBytes() = good.substr(0, 1);  // a file too short to hold the position keeps the old one
+  t.window.notices.clear();
+  run("load");
+  EXPECT_EQ(t.window.notices, "");
 }
 
 TEST_F(SaveFilesTest, LoaderSurvivesAnyBytes) {
@@ -317,6 +350,7 @@ TEST_F(SaveFilesTest, LoaderSurvivesAnyBytes) {
     EXPECT_EQ(splitLines(t.files.files.at(kList)).size(), 630u);
   }
   t.files.files[kList] = "\x81\r\n";
+  t.files.files[kState] = "";
   run("load");
   EXPECT_EQ(t.game.inventory[0], "\xEF\xBF\xBD");
 }

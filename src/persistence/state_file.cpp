@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 
+#include "world/room_handler.h"
+
 namespace kvelt {
 namespace {
 
@@ -52,6 +54,18 @@ constexpr std::array<Integer Game::*, kStateFields> kStateOrder = {
     &Game::standNailSet,       // 80
 };
 
+// Field i of the file, or what the game holds when the file ends before it.
+Integer fieldOrCurrent(const Game& game, std::string_view bytes, std::size_t i) {
+  if (2 * i + 1 >= bytes.size()) return game.*kStateOrder[i];
+  auto low = static_cast<std::uint8_t>(bytes[2 * i]);
+  auto high = static_cast<std::uint8_t>(bytes[2 * i + 1]);
+  return static_cast<Integer>(static_cast<std::uint16_t>(low | (high << 8)));
+}
+
+constexpr Integer kLastDoorCode = 5;
+constexpr std::size_t kStartSouthBlockedField = 11;  // byte offset 22
+static_assert(kStateOrder[kStartSouthBlockedField] == &Game::startSouthBlocked);
+
 }  // namespace
 
 std::string encodeState(const Game& game) {
@@ -67,10 +81,18 @@ std::string encodeState(const Game& game) {
 
 void decodeState(Game& game, std::string_view bytes) {
   for (std::size_t i = 0; i < kStateFields && 2 * i + 1 < bytes.size(); ++i) {
-    auto low = static_cast<std::uint8_t>(bytes[2 * i]);
-    auto high = static_cast<std::uint8_t>(bytes[2 * i + 1]);
-    game.*kStateOrder[i] = static_cast<Integer>(static_cast<std::uint16_t>(low | (high << 8)));
+    game.*kStateOrder[i] = fieldOrCurrent(game, bytes, i);
   }
+}
+
+bool leavesPlayableGame(Game& game, std::string_view bytes) {
+  const Integer doorCode = fieldOrCurrent(game, bytes, 2);
+  // Nothing in play ever clears startSouthBlocked; without it "j" in the start room walks off
+  // the map, where no line is answered any more.
+  return roomObjects(game, fieldOrCurrent(game, bytes, 0), fieldOrCurrent(game, bytes, 1)) !=
+             nullptr &&
+         doorCode >= 0 && doorCode <= kLastDoorCode &&
+         fieldOrCurrent(game, bytes, kStartSouthBlockedField) == kTrue;
 }
 
 }  // namespace kvelt

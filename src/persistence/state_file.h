@@ -18,4 +18,9 @@ std::string encodeState(const Game& game);
 // their values, and bytes past the last field are ignored.
 void decodeState(Game& game, std::string_view bytes);
 
+// Whether the game that decodeState would leave can be played on: the player stands in a room
+// of the map, the door code is one of 0 to 5 and the way south from the start stays barred.
+// A save of this game never holds anything else.
+bool leavesPlayableGame(Game& game, std::string_view bytes);
+
 }  // namespace kvelt

@@ -2,7 +2,9 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/utf16_win32.h"
 #include "shell/files.h"
@@ -46,16 +48,19 @@ class Handle {
 
 class Win32Files : public Files {
  public:
-  Status read(const std::string& path, std::string& content) override {
+  Status read(const std::string& path, std::string& content, std::size_t limit) override {
     Handle file(::CreateFileW(toUtf16(path).c_str(), GENERIC_READ,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) return Status::error(describe(path, ::GetLastError()));
     // Straight into `content`, whose room is kept from the last call (the catalogue is read for
     // every message); the size is only a first guess, reading goes on to the end of the file.
+    // A device or a pipe given a file's name never ends; only a file on a disk is read.
+    if (::GetFileType(file.get()) != FILE_TYPE_DISK) return Status::error(path + ": not a file");
     LARGE_INTEGER size{};
-    const std::size_t expected =
-        ::GetFileSizeEx(file.get(), &size) && size.QuadPart > 0 ? std::size_t(size.QuadPart) : 0;
+    if (!::GetFileSizeEx(file.get(), &size)) return Status::error(describe(path, ::GetLastError()));
+    if (std::uint64_t(size.QuadPart) > limit) return Status::error(path + ": too large");
+    const std::size_t expected = size.QuadPart > 0 ? std::size_t(size.QuadPart) : 0;
     content.resize(std::max<std::size_t>(expected + 1, 4096));
     std::size_t total = 0;
     for (;;) {
@@ -69,6 +74,7 @@ class Win32Files : public Files {
       }
       if (got == 0) break;
       total += got;
+      if (total > limit) return Status::error(path + ": too large");
     }
     content.resize(total);
     return Status::ok();
@@ -98,6 +104,64 @@ class Win32Files : public Files {
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
       return abandon(file, temporary, path);
     }
+    return Status::ok();
+  }
+
+  Status create(const std::string& path, const std::string& content) override {
+    Handle file(::CreateFileW(toUtf16(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) return Status::error(describe(path, ::GetLastError()));
+    const char* next = content.data();
+    std::size_t left = content.size();
+    while (left > 0) {
+      DWORD chunk = left > (1u << 30) ? (1u << 30) : DWORD(left);
+      DWORD put = 0;
+      if (!::WriteFile(file.get(), next, chunk, &put, nullptr)) {
+        return Status::error(describe(path, ::GetLastError()));
+      }
+      next += put;
+      left -= put;
+    }
+    if (!::FlushFileBuffers(file.get()) || !file.close()) {
+      return Status::error(describe(path, ::GetLastError()));
+    }
+    return Status::ok();
+  }
+
+  Status rename(const std::string& from, const std::string& to) override {
+    if (!::MoveFileExW(toUtf16(from).c_str(), toUtf16(to).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      return Status::error(describe(to, ::GetLastError()));
+    }
+    return Status::ok();
+  }
+
+  Status remove(const std::string& path) override {
+    if (!::DeleteFileW(toUtf16(path).c_str())) {
+      DWORD error = ::GetLastError();
+      if (error != ERROR_FILE_NOT_FOUND) return Status::error(describe(path, error));
+    }
+    return Status::ok();
+  }
+
+  // A folder cannot be flushed on Windows; MOVEFILE_WRITE_THROUGH has already waited for each
+  // move to reach the disk.
+  Status syncDir(const std::string&) override { return Status::ok(); }
+
+  Status list(const std::string& dir, std::vector<DirEntry>& entries) override {
+    WIN32_FIND_DATAW found{};
+    HANDLE search =
+        ::FindFirstFileW(toUtf16(joinPath(dir.empty() ? "." : dir, "*")).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return Status::error(describe(dir, ::GetLastError()));
+    entries.clear();
+    do {
+      const std::wstring name = found.cFileName;
+      if (name == L"." || name == L"..") continue;
+      entries.push_back({toUtf8(name), (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+    } while (::FindNextFileW(search, &found));
+    DWORD error = ::GetLastError();
+    ::FindClose(search);
+    if (error != ERROR_NO_MORE_FILES) return Status::error(describe(dir, error));
     return Status::ok();
   }
 

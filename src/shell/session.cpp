@@ -1,6 +1,7 @@
 // The front ends' way into the game: start-up, Enter and closing, with failures as values.
 #include "shell/session.h"
 
+#include "persistence/slot_commit.h"
 #include "shell/fatal_error.h"
 #include "shell/startup.h"
 #include "shell/turn_loop.h"
@@ -26,6 +27,8 @@ Status guarded(Game& game, Action action) {
 
 Status startGame(Game& game, Platform platform) {
   game.platform = std::move(platform);
+  // A save cut short by a crash is finished or undone before the game can look at its slot.
+  recoverSlots(*game.platform.files, game.platform.saveDir);
   return guarded(game, [&] { Form_Load(game); });
 }
 

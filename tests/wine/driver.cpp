@@ -22,6 +22,7 @@ namespace {
 
 using win32::kLabel1;
 using win32::kLabel2;
+using win32::kStatusLine;
 using win32::kText1;
 using win32::kText2;
 using win32::kText3;
@@ -124,15 +125,27 @@ void checkWindow(CheckReport& report, KveltProcess& game) {
                "the two captions");
 }
 
-// The first game: the opening, the first turns, completion, history, a take, a save, a failed
-// load, and "exit".
+// The text file a program wrote, or nothing.
+std::string fileText(const std::string& path) {
+  std::string text;
+  (void)systemFiles().read(path, text);
+  return text;
+}
+
+// The first game: the opening, the first turns, completion, history, a take taken back and
+// played again, a save, a failed load, the transcript, and "exit".
 void playToExit(CheckReport& report, const Options& options) {
   report.note("first run: played to \"exit\"");
   std::wstring exe = gameFolder(options, "hra Jiří", true);
   std::string dir = toUtf8(exe.substr(0, exe.rfind(L'\\')));
+  const std::string transcript = joinPath(dir, "záznam.txt");
   KveltProcess game;
   // Started from another folder: the game still finds its catalogue beside itself.
-  if (!report.check(game.start(exe, options.workDir), "kvelt.exe starts")) return;
+  if (!report.check(
+          game.start(exe, options.workDir, L"--transcript \"" + toUtf16(transcript) + L"\""),
+          "kvelt.exe starts")) {
+    return;
+  }
   if (!report.check(game.waitForWindow(kStartTimeout), "its window appears")) return;
   ::Sleep(500);
 
@@ -191,6 +204,15 @@ void playToExit(CheckReport& report, const Options& options) {
   report.check(game.text(kText3) == "dýku\r\npochodeň" && carriedLines == 2,
                "the carried pane holds exactly \"dýku\" and \"pochodeň\"",
                game.text(kText3) + " (" + std::to_string(carriedLines) + " lines)");
+  // Alt+U (a system character with the Alt bit) takes it back, Ctrl+Y plays it again.
+  ::SendMessageW(game.control(kText1), WM_SYSCHAR, L'u', 1 | (1 << 29));
+  report.check(game.text(kText3).find("pochodeň") == std::string::npos &&
+                   game.text(kStatusLine) == "Tah je vzat zpět.",
+               "Alt+U takes the take back", game.text(kText3) + " | " + game.text(kStatusLine));
+  ::SendMessageW(game.control(kText1), WM_CHAR, 'Y' - '@', 1);
+  report.check(game.text(kText3).find("pochodeň") != std::string::npos &&
+                   game.text(kStatusLine) == "Tah je znovu zahrán.",
+               "Ctrl+Y plays it again", game.text(kText3) + " | " + game.text(kStatusLine));
 
   report.check(Screenshot::ofScreen(800, 600).saveBmp(options.screenshot),
                "a screenshot of the window is saved");
@@ -205,16 +227,24 @@ void playToExit(CheckReport& report, const Options& options) {
   game.sendLine(kText1, "save 1");
   report.check(fileExists(joinPath(dir, "save1.s")) && fileExists(joinPath(dir, "savex1.s")),
                "\"save 1\" writes save1.s and savex1.s beside the program");
+  report.check(game.text(kStatusLine) == "Hra je uložena do pozice 1." &&
+                   ::IsWindowVisible(game.control(kStatusLine)) != FALSE,
+               "and the status line confirms it", game.text(kStatusLine));
 
-  // A slot never saved: the game says so in a message box and the turn goes on.
+  // A slot never saved: the notice shows in the status line, no box waits to be closed, and
+  // the turn goes on.
   game.postLine(kText1, "load 5");
-  HWND box = game.waitForDialog(kExitTimeout);
-  std::string text = box != nullptr ? dialogText(box) : "";
-  report.check(text.find("Hru z pozice 5 se nepodařilo nahrát.") != std::string::npos,
-               "a failed load shows its notice in a message box", text);
-  if (box != nullptr) ::PostMessageW(box, WM_COMMAND, IDOK, 0);
-  ::Sleep(1000);
+  report.check(game.waitForText(kStatusLine, "Hru z pozice 5 se nepodařilo nahrát.", kExitTimeout),
+               "a failed load shows its notice in the status line", game.text(kStatusLine));
   report.check(game.text(kText1).empty(), "and the turn then ends as usual", game.text(kText1));
+
+  // Alt+N asks first; pressed again it starts over with only the dagger.
+  for (int press = 0; press < 2; ++press) {
+    ::SendMessageW(game.control(kText1), WM_SYSCHAR, L'n', 1 | (1 << 29));
+  }
+  report.check(game.text(kText3) == "dýku" && game.text(kStatusLine) == "Nová hra.",
+               "Alt+N pressed twice starts a new game",
+               game.text(kText3) + " | " + game.text(kStatusLine));
 
   game.sendLine(kText1, "exit");
   DWORD code = 1234;
@@ -222,6 +252,12 @@ void playToExit(CheckReport& report, const Options& options) {
                "\"exit\" ends the program with status 0", std::to_string(code));
   mode = screenMode();
   report.check(mode.is(1024, 768), "the screen is 1024 x 768 again", mode.describe());
+  const std::string written = fileText(transcript);
+  report.check(written.find("> vezmi pochodeň\n") != std::string::npos &&
+                   written.find("(Tah je vzat zpět.)\n") != std::string::npos &&
+                   written.find("(Hra je uložena do pozice 1.)\n") != std::string::npos &&
+                   written.find("> exit\n") != std::string::npos,
+               "--transcript wrote the turns, the undo and the save", written);
 }
 
 enum class Ending { closeMessage, altF4, sessionEnd };

@@ -58,8 +58,10 @@ KveltProcess::~KveltProcess() {
   }
 }
 
-bool KveltProcess::start(const std::wstring& exe, const std::wstring& workingDir) {
+bool KveltProcess::start(const std::wstring& exe, const std::wstring& workingDir,
+                         const std::wstring& arguments) {
   std::wstring commandLine = L"\"" + exe + L"\"";
+  if (!arguments.empty()) commandLine += L" " + arguments;
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   return ::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
@@ -91,6 +93,14 @@ void KveltProcess::kill() {
 
 std::string KveltProcess::text(int id) const {
   return windowTextOf(control(id));
+}
+
+bool KveltProcess::waitForText(int id, const std::string& part, DWORD milliseconds) const {
+  for (DWORD waited = 0;; waited += 100) {
+    if (text(id).find(part) != std::string::npos) return true;
+    if (waited >= milliseconds) return false;
+    ::Sleep(100);
+  }
 }
 
 void KveltProcess::setText(int id, const std::string& text) {

@@ -14,8 +14,10 @@ class KveltProcess {
   KveltProcess(const KveltProcess&) = delete;
   KveltProcess& operator=(const KveltProcess&) = delete;
 
-  // Starts `exe` with `workingDir` as its current folder (not the folder it lives in).
-  bool start(const std::wstring& exe, const std::wstring& workingDir);
+  // Starts `exe` with `workingDir` as its current folder (not the folder it lives in) and
+  // `arguments` after its name on the command line.
+  bool start(const std::wstring& exe, const std::wstring& workingDir,
+             const std::wstring& arguments = L"");
   // Waits for the game window of this process; false after `milliseconds`.
   bool waitForWindow(DWORD milliseconds);
   // Waits for a top-level dialog (a message box) of this process.
@@ -32,6 +34,8 @@ class KveltProcess {
   void sendLine(int inputId, const std::string& line);
   // The same, but returns at once: for a turn that opens a message box.
   void postLine(int inputId, const std::string& line);
+  // Polls a control until its text holds `part`; false after `milliseconds`.
+  bool waitForText(int id, const std::string& part, DWORD milliseconds) const;
   // Sets the text of a control without pressing anything.
   void setText(int id, const std::string& text);
   // A key press (WM_KEYDOWN) in a control, handled before this returns.

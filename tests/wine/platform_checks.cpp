@@ -3,6 +3,9 @@
 
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
 #include "common/game_dirs.h"
 #include "platform/codepage.h"
 #include "platform/program_dir.h"
@@ -77,6 +80,22 @@ void checkFiles(CheckReport& report, const std::string& scratchDir) {
                "a missing file's error names its full path", missing.message());
   report.check(!files.replace(joinPath(dir, "no such folder\\x.s"), "x").isOk(),
                "writing into a missing folder fails");
+
+  // What a save's commit is made of: create, list, rename over an old file, remove.
+  const std::string temporary = path + ".tmp";
+  report.check(files.create(temporary, "third").isOk() && !files.create(temporary, "x").isOk(),
+               "a new file is created once, and not over a file that exists");
+  std::vector<DirEntry> names;
+  report.check(files.list(dir, names).isOk() && names.size() == 2, "the folder lists two names",
+               std::to_string(names.size()));
+  report.check(
+      files.rename(temporary, path).isOk() && files.read(path, back).isOk() && back == "third",
+      "a rename replaces the old file");
+  report.check(files.remove(path).isOk() && files.remove(path).isOk() &&
+                   files.list(dir, names).isOk() && names.empty(),
+               "a removed name is gone, and removing it again is no error");
+  report.check(!files.read(dir, back).isOk(), "a folder is not read as a file");
+  report.check(!files.read("NUL", back).isOk(), "a device is not read as a file");
 }
 
 void checkFolders(CheckReport& report, const std::string& scratchDir) {

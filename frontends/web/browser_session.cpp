@@ -1,0 +1,76 @@
+// One game in the page: start-up, Enter, the comforts and what the page reads back.
+#include "browser_session.h"
+
+namespace kvelt::web {
+namespace {
+
+// The game keeps CR LF between the lines of its panes, as the text boxes it was written for.
+std::string withNewlines(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    out += text[i];
+  }
+  return out;
+}
+
+constexpr const char* kCatalogueFailed = "Hru nelze hrát: katalog textů nelze přečíst (";
+
+}  // namespace
+
+BrowserSession::BrowserSession(const std::string& catalogueDir, const std::string& saveDir)
+    : files_(systemFiles()),
+      session_(Platform{&window_, &display_, &files_, catalogueDir, saveDir}) {}
+
+Played BrowserSession::outcome(const Status& status) {
+  // The session's own window only remembers; the page reads the notices of each turn.
+  window_.notices.clear();
+  if (!status.isOk()) {
+    failure_ = kCatalogueFailed + status.message() + ").";
+    return Played::failed;
+  }
+  return session_.ended() ? Played::closed : Played::playing;
+}
+
+Played BrowserSession::start() {
+  return outcome(session_.start());
+}
+
+Played BrowserSession::enter(const std::string& line) {
+  // The program of a closed window has ended: nothing more reaches the game until a new one.
+  if (session_.ended()) return Played::closed;
+  history_.add(line);
+  session_.toLivePage();
+  return outcome(session_.enter(line));
+}
+
+Played BrowserSession::newGameKey() {
+  return outcome(session_.newGameKey());
+}
+
+Played BrowserSession::newGame() {
+  session_.dismiss();
+  (void)session_.newGameKey();
+  return outcome(session_.newGameKey());
+}
+
+std::string BrowserSession::narration() const {
+  return withNewlines(session_.narration());
+}
+
+std::string BrowserSession::carried() const {
+  return withNewlines(session_.carried());
+}
+
+std::string BrowserSession::status() const {
+  std::string text = session_.notices();
+  if (!text.empty() && !session_.status().empty()) text += ' ';
+  return text + session_.status();
+}
+
+Integer BrowserSession::takeSavedSlot() {
+  return files_.takeWritten() ? game().saveSlot : Integer(0);
+}
+
+}  // namespace kvelt::web

@@ -1,0 +1,59 @@
+// One game in the page: the engine with the comforts of every window, its window and the
+// files it saves into, as the page's script sees them.
+#pragma once
+
+#include <string>
+
+#include "common/input_history.h"
+#include "common/play_session.h"
+#include "shell/display_settings.h"
+#include "shell/game.h"
+#include "shell/window.h"
+#include "synced_files.h"
+
+namespace kvelt::web {
+
+// How a key that plays ended, as the page's script reads it.
+enum class Played : int { playing = 0, closed = 1, failed = 2 };
+
+class BrowserSession {
+ public:
+  BrowserSession(const std::string& catalogueDir, const std::string& saveDir);
+
+  // The opening page.
+  Played start();
+  Played enter(const std::string& line);
+  // The new-game key: the first press asks, the second starts.
+  Played newGameKey();
+  // The closing screen's button: the player has already chosen, so nothing is asked.
+  Played newGame();
+  PlaySession& play() { return session_; }
+
+  // The panes as the page shows them: line ends "\n".
+  std::string narration() const;
+  std::string carried() const;
+  // The turn's notices, then the session's status line.
+  std::string status() const;
+  Rgb inputColour() const { return window_.background; }
+  // Why the game cannot go on, after a failed start or key.
+  const std::string& failure() const { return failure_; }
+
+  // The slot whose files the last Enter wrote, 0 when it wrote none; the page then copies the
+  // files into the browser's lasting storage.
+  Integer takeSavedSlot();
+
+  InputHistory& history() { return history_; }
+  const Game& game() const { return session_.game(); }
+
+ private:
+  Played outcome(const Status& status);
+
+  RecordingWindow window_;
+  NullDisplay display_;
+  SyncedFiles files_;
+  PlaySession session_;
+  InputHistory history_;
+  std::string failure_;
+};
+
+}  // namespace kvelt::web

@@ -1,0 +1,313 @@
+"""Plays the browser edition in headless Chromium and holds every page against kvelt-cli.
+
+usage: browser_test.py SITE KVELT_CLI DATA_DIR WINNING_SEQUENCE ARTIFACTS_DIR
+"""
+import gzip
+import json
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import unittest
+
+SKIP = 77
+
+try:
+    from selenium.webdriver.common.keys import Keys
+    from selenium.webdriver.support.ui import Select
+except ImportError:
+    print("SKIPPED: python3-selenium is not installed")
+    sys.exit(SKIP)
+
+from web_browser import CHROMEDRIVER, CHROMIUM, Browser
+
+SITE, CLI, DATA, SEQUENCE, ARTIFACTS = sys.argv[1:6]
+WINNING = open(SEQUENCE, encoding="utf-8").read().splitlines()
+
+# The size the page may have, the picture aside: what a player downloads before the first page.
+SIZE_LIMIT = 400 * 1024
+GZIP_LIMIT = 200 * 1024
+
+
+def cli_pages(lines, directory=None):
+    """kvelt-cli --json's pages for a new game and `lines`: the start page, then one per line
+    up to the end of the game. The catalogue is the shipped one; the saves go to `directory`."""
+    if directory is None:
+        with tempfile.TemporaryDirectory() as scratch:
+            return cli_pages(lines, scratch)
+    shutil.copy(os.path.join(DATA, "scripts.tex"), directory)
+    result = subprocess.run([CLI, "--json", "--dir", directory],
+                            input="".join(line + "\n" for line in lines).encode("utf-8"),
+                            capture_output=True, check=True, timeout=60)
+    objects = [json.loads(line) for line in result.stdout.splitlines()]
+    return [page for page in objects if page["event"] in ("start", "turn")]
+
+
+def pane(text):
+    return text.replace("\r\n", "\n")
+
+
+class BrowserTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.browser = Browser(SITE)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.browser.close()
+
+    def setUp(self):
+        self.browser.open()
+
+    def folder(self):
+        """A folder for the line mode's slots, removed when the test ends."""
+        scratch = tempfile.TemporaryDirectory()
+        self.addCleanup(scratch.cleanup)
+        return scratch.name
+
+    def assertPageIs(self, expected, context):
+        got = self.browser.page()
+        self.assertEqual(got["narration"], pane(expected["narration"]), context)
+        self.assertEqual(got["carried"], pane(expected["carried"]), context)
+
+    def play(self, lines, directory=None):
+        """Plays `lines` in the page and checks each page, and the answer in the status line,
+        against kvelt-cli's."""
+        expected = cli_pages(lines, directory)
+        for line, page in zip(lines, expected[1:]):
+            self.browser.send(line)
+            self.assertPageIs(page, f"after {line!r}")
+            answer = self.browser.status()
+            if page["gameOver"]:  # the keys that still work follow the answer
+                answer = answer[:len(page.get("status", ""))]
+            self.assertEqual(answer, page.get("status", ""), f"the answer to {line!r}")
+        return expected
+
+    def test_opening_page(self):
+        start = cli_pages([])[0]
+        self.assertPageIs(start, "the opening page")
+        b = self.browser
+        self.assertEqual(b.turn(), 0)
+        self.assertEqual(b.js("return getComputedStyle(document.getElementById('input'))"
+                              ".backgroundColor"), "rgb(41, 0, 152)")
+        self.assertEqual(b.element("label1").get_attribute("textContent"), "Máš u sebe:")
+        self.assertEqual(b.element("label2").get_attribute("textContent"), "Developed by J.X.W")
+        self.assertEqual(b.js("return document.activeElement.id"), "input")
+        b.driver.save_screenshot(os.path.join(ARTIFACTS, "web.png"))
+
+    def test_czech_typed_and_completed(self):
+        # Typed line, what Tab makes of it, what the status line then offers.
+        rows = [
+            ("vezmi pochoden", "vezmi pochodeň", ""),
+            ("OTEVRI DVE", "otevři dveře", ""),
+            ("prozkoumej d", "prozkoumej d", "Draga, dveře, dýku"),
+        ]
+        b = self.browser
+        b.send("")
+        b.send("")
+        for typed, completed, offered in rows:
+            box = b.element("input")
+            box.send_keys(typed + Keys.TAB)
+            self.assertEqual(box.get_attribute("value"), completed, typed)
+            self.assertEqual(b.status(), offered, typed)
+            box.send_keys(Keys.CONTROL, "a", Keys.DELETE)
+        # Typed with its diacritics, and completed without them: the same pages as the line mode.
+        expected = cli_pages(["", "", "prozkoumej dýku", "vezmi pochodeň"])
+        b.send("prozkoumej dýku")
+        self.assertPageIs(expected[3], "prozkoumej dýku")
+        before = b.turn()
+        b.element("input").send_keys("vezmi pochoden", Keys.TAB, Keys.ENTER)
+        b.wait(lambda: b.turn() == before + 1, "the completed line")
+        self.assertPageIs(expected[4], "vezmi pochodeň completed")
+        # Up recalls the lines sent, newest first; Down goes back to what was being typed.
+        box = b.element("input")
+        box.send_keys("rozepsan")
+        box.send_keys(Keys.UP)
+        self.assertEqual(box.get_attribute("value"), "vezmi pochodeň")
+        box.send_keys(Keys.UP)
+        self.assertEqual(box.get_attribute("value"), "prozkoumej dýku")
+        box.send_keys(Keys.DOWN, Keys.DOWN)
+        self.assertEqual(box.get_attribute("value"), "rozepsan")
+
+    def test_comforts(self):
+        b = self.browser
+        self.assertTrue(b.status().startswith("Klávesy: Alt+U tah zpět"), b.status())
+        lines = ["", "", "vezmi pochodeň", "vezmi olej"]
+        expected = self.play(lines)
+        box = b.element("input")
+
+        # Undo and redo: the page of the line before, then the last one again.
+        box.send_keys(Keys.ALT, "u")
+        b.wait(lambda: b.status() == "Tah je vzat zpět.", "the undo")
+        self.assertPageIs(expected[3], "after Alt+U")
+        box.send_keys(Keys.CONTROL, "y")
+        b.wait(lambda: b.status() == "Tah je znovu zahrán.", "the redo")
+        self.assertPageIs(expected[4], "after Ctrl+Y")
+
+        # Earlier pages: Page Up at the top shows the page before under its line; typing
+        # returns to the game.
+        box.send_keys(Keys.PAGE_UP)
+        self.assertEqual(b.page()["narration"],
+                         "> vezmi pochodeň\n" + pane(expected[3]["narration"]))
+        self.assertTrue(b.status().startswith("Dřívější stránka:"), b.status())
+        box.send_keys("v")
+        self.assertPageIs(expected[4], "typing after Page Up")
+        box.send_keys(Keys.BACKSPACE)
+
+        # Slots at a glance, with the slot just saved among them.
+        b.send("save 4")
+        box.send_keys(Keys.F2)
+        b.wait(lambda: "4 (" in b.status(), "the slots at a glance")
+
+        # A new game takes two presses, the first one asks.
+        box.send_keys(Keys.ALT, "n")
+        b.wait(lambda: b.status().startswith("Začít novou hru?"), "the question")
+        box.send_keys(Keys.ALT, "n")
+        b.wait(lambda: b.status() == "Nová hra.", "the new game")
+        self.assertPageIs(cli_pages([])[0], "after Alt+N twice")
+
+    def test_whole_winning_game(self):
+        b = self.browser
+        expected = self.play(WINNING)
+        self.assertTrue(expected[-1]["gameOver"])
+        timings = b.js("return window.kveltTimings")
+        turns = sorted(timings["turns"])
+        print(f"first page {timings['firstPage']:.1f} ms after navigation; "
+              f"turn median {turns[len(turns) // 2]:.2f} ms, worst {turns[-1]:.2f} ms")
+        # The Enter after the end: a closing screen, and a new game from its button.
+        b.send("")
+        self.assertTrue(b.element("closed").is_displayed())
+        self.assertEqual(b.js("return document.activeElement.id"), "new-game")
+        b.element("new-game").send_keys(Keys.ENTER)
+        self.assertPageIs(cli_pages([])[0], "a new game")
+        self.assertFalse(b.element("closed").is_displayed())
+        b.send("exit")
+        self.assertTrue(b.element("closed").is_displayed())
+
+    def test_save_reload_load(self):
+        b = self.browser
+        directory = self.folder()
+        lines = WINNING[:20] + ["save 3"]
+        self.play(lines, directory)
+        b.open()
+        self.assertEqual(b.turn(), 0)
+        # The same two Enters in the line mode, reading the slot it saved itself.
+        expected = cli_pages(["", "load 3"], directory)
+        b.send("")
+        b.send("load 3")
+        self.assertPageIs(expected[2], "load 3 after a reload")
+
+        # The slot's files, exported, are byte for byte what the line mode wrote.
+        Select(b.element("slot")).select_by_visible_text("3")
+        b.element("export").click()
+        names = ["save3.s", "savex3.s"]
+        b.wait(lambda: all(os.path.exists(os.path.join(b.downloads, name)) for name in names),
+               "the two downloads")
+        for name in names:
+            with open(os.path.join(b.downloads, name), "rb") as got, \
+                    open(os.path.join(directory, name), "rb") as wanted:
+                self.assertEqual(got.read(), wanted.read(), name)
+
+        # An empty slot exports nothing and says so.
+        Select(b.element("slot")).select_by_visible_text("9")
+        b.element("export").click()
+        self.assertEqual(b.status(), "Pozice 9 je prázdná.")
+
+    def test_two_tabs_keep_each_others_slots(self):
+        # Both tabs are open before either saves: neither has seen the other's slot.
+        b = self.browser
+        first = b.driver.current_window_handle
+        b.driver.switch_to.new_window("tab")
+        second = b.driver.current_window_handle
+        b.open()
+        b.driver.switch_to.window(first)
+        b.send("")
+        b.send("save 6")
+        b.driver.switch_to.window(second)
+        b.send("")
+        b.send("save 8")
+        b.driver.close()
+        b.driver.switch_to.window(first)
+        b.open()
+        b.send("")
+        for slot in (6, 8):
+            b.send(f"load {slot}")
+            self.assertNotIn("nepodařilo", b.status(), f"load {slot}")
+
+    def test_import_of_cli_files(self):
+        b = self.browser
+        directory = self.folder()
+        cli_pages(WINNING[:40] + ["save 5"], directory)
+        Select(b.element("slot")).select_by_visible_text("7")
+        b.element("import").send_keys(
+            os.path.join(directory, "savex5.s") + "\n" + os.path.join(directory, "save5.s"))
+        b.wait(lambda: "nahraná" in b.status(), "the import")
+        # Files that are not a slot's: a wrong pair, and one far too large to be one.
+        huge = os.path.join(directory, "savex9.s")
+        with open(huge, "wb") as f:
+            f.truncate(2 * 1024 * 1024)
+        rows = [([os.path.join(directory, "save5.s")], "Vyberte oba soubory"),
+                ([os.path.join(directory, "save5.s"), huge], "příliš velké")]
+        for paths, answer in rows:
+            b.element("import").send_keys("\n".join(paths))
+            b.wait(lambda: answer in b.status(), answer)
+        # Kept in the browser: after a reload, slot 7 loads as slot 5 does in the line mode.
+        b.open()
+        expected = cli_pages(["", "load 5"], directory)
+        b.send("")
+        b.send("load 7")
+        self.assertPageIs(expected[2], "load 7 of the imported files")
+
+    def test_failed_sync_is_a_notice(self):
+        b = self.browser
+        b.js("Module.FS.syncfs = (populate, done) => done(new Error('quota'));")
+        b.send("")
+        b.send("save 2")
+        self.assertEqual(b.status(), "Hru se nepodařilo uložit do pozice 2.")
+
+    def test_live_region_and_labels(self):
+        b = self.browser
+        narration = b.element("narration")
+        self.assertEqual(narration.get_attribute("aria-live"), "polite")
+        b.driver.execute_cdp_cmd("Accessibility.enable", {})
+        nodes = b.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+
+        def named(node):
+            return (node.get("role", {}).get("value"), node.get("name", {}).get("value"))
+
+        tree = [named(node) for node in nodes if not node.get("ignored")]
+        live = {named(node): {p["name"]: p["value"].get("value")
+                              for p in node.get("properties", [])}
+                for node in nodes if not node.get("ignored")}
+        self.assertEqual(live[("region", "Vyprávění")].get("live"), "polite")
+        # Every control the player can reach, with the name a screen reader says.
+        for control in [("textbox", "Příkaz"), ("region", "Máš u sebe:"), ("combobox", "Pozice"),
+                        ("button", "Stáhnout"), ("button", "Nahrát…"), ("status", "Stav")]:
+            self.assertIn(control, tree)
+        unnamed = [node for node in nodes if not node.get("ignored")
+                   and node.get("role", {}).get("value") in ("textbox", "button", "combobox")
+                   and not node.get("name", {}).get("value")]
+        self.assertEqual(unnamed, [])
+
+    def test_download_size(self):
+        sizes = {}
+        for name in os.listdir(SITE):
+            if name != "background.jpg":
+                with open(os.path.join(SITE, name), "rb") as f:
+                    data = f.read()
+                sizes[name] = (len(data), len(gzip.compress(data, 9)))
+        total = sum(size for size, _ in sizes.values())
+        packed = sum(size for _, size in sizes.values())
+        print(f"site without the picture: {total} bytes, {packed} gzip-compressed")
+        self.assertLessEqual(total, SIZE_LIMIT, sizes)
+        self.assertLessEqual(packed, GZIP_LIMIT, sizes)
+
+
+if __name__ == "__main__":
+    for program in (CHROMIUM, CHROMEDRIVER):
+        if not os.access(program, os.X_OK):
+            print(f"SKIPPED: {program} is not installed")
+            sys.exit(SKIP)
+    os.makedirs(ARTIFACTS, exist_ok=True)
+    unittest.main(argv=sys.argv[:1], verbosity=2)

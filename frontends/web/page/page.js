@@ -1,0 +1,371 @@
+// The page's script: starts the engine, draws its panes after every Enter, keeps the slots in
+// the browser and moves them in and out as files.
+"use strict";
+
+(() => {
+  const $ = (id) => document.getElementById(id);
+  const stage = $("stage");
+  const narration = $("narration");
+  const carried = $("carried");
+  const input = $("input");
+  const status = $("status");
+  const slot = $("slot");
+  const closed = $("closed");
+
+  // Outside checks read these: the time of the first page and of every turn, in milliseconds.
+  const timings = (window.kveltTimings = { firstPage: null, turns: [] });
+
+  let turn = 0;
+  // Enters are counted in order, each once its slot has reached the browser's storage.
+  let handled = Promise.resolve();
+  let saveDir = "";
+
+  // The window is 800 x 600; the page shows it whole, as large as the browser allows.
+  function fit() {
+    const scale = Math.min(innerWidth / 800, innerHeight / 600);
+    const left = (innerWidth - 800 * scale) / 2;
+    const top = (innerHeight - 600 * scale) / 2;
+    stage.style.transform = `translate(${left}px, ${top}px) scale(${scale})`;
+  }
+  addEventListener("resize", fit);
+  fit();
+
+  // The engine's functions, with texts as strings; a null text comes back as null.
+  const number = (name, ...args) =>
+    Module.ccall(name, "number", args.map((a) => typeof a), args);
+  const text = (name, ...args) => {
+    const pointer = number(name, ...args);
+    return pointer ? Module.UTF8ToString(pointer) : null;
+  };
+
+  // Tab's choices stand in the status line until the next key.
+  let choices = "";
+
+  function setStatus(message) {
+    status.textContent = message;
+  }
+
+  function addStatus(message) {
+    status.textContent = status.textContent ? `${status.textContent}\n${message}` : message;
+  }
+
+  function drawStatus() {
+    setStatus(choices || text("kvelt_status"));
+  }
+
+  function draw() {
+    narration.textContent = text("kvelt_narration");
+    // Every page starts at its top, as a text box does when its whole text is set.
+    narration.scrollTop = 0;
+    carried.textContent = text("kvelt_carried");
+    input.style.backgroundColor = "#" + number("kvelt_input_colour").toString(16).padStart(6, "0");
+    drawStatus();
+  }
+
+  // Copies the save folder to IndexedDB (or back, at start); a failure is reported by the caller.
+  function sync(fromBrowser) {
+    return new Promise((resolve, reject) => {
+      Module.FS.syncfs(fromBrowser, (error) => (error ? reject(error) : resolve()));
+    });
+  }
+
+  // Other tabs of the game keep the same slots. Copying this tab's folder to IndexedDB alone
+  // would delete there what another tab saved since this one looked, so the folder is first
+  // brought up to date, under a lock that the other tabs respect, and the slot just written is
+  // put back on top.
+  function withSlots(action) {
+    return navigator.locks ? navigator.locks.request("kvelt-slots", action) : action();
+  }
+
+  function refreshSlots() {
+    return withSlots(() => sync(true));
+  }
+
+  const slotNames = (n) => [`save${n}.s`, `savex${n}.s`];
+
+  // The slot is only saved once it is in IndexedDB; if it cannot get there, the status line
+  // says so instead of what the turn answered. True when it got there.
+  function keepSlot(n) {
+    return withSlots(async () => {
+      const written = slotNames(n).map((name) => [name, Module.FS.readFile(`${saveDir}/${name}`)]);
+      await sync(true);
+      for (const [name, bytes] of written) Module.FS.writeFile(`${saveDir}/${name}`, bytes);
+      await sync(false);
+    }).then(
+      () => true,
+      () => (setStatus(text("kvelt_save_failed_notice", n)), false),
+    );
+  }
+
+  // Back in this tab, the slots that another one saved meanwhile can be loaded here.
+  document.addEventListener("visibilitychange", () => {
+    if (document.visibilityState === "visible") act(() => refreshSlots().catch(() => {}));
+  });
+
+  function countTurn() {
+    narration.dataset.turn = String(++turn);
+  }
+
+  // "exit", Enter after the end, or a catalogue that cannot be read: a tab cannot close itself,
+  // so the page says that the game is over and offers a new one.
+  function showClosed(message) {
+    $("closed-text").textContent = message;
+    closed.hidden = false;
+    input.disabled = true;
+    $("new-game").focus();
+  }
+
+  // What a key that plays left behind: 0 the game goes on, 1 it closed, 2 it cannot go on.
+  function after(result) {
+    if (result === 1) {
+      showClosed("Hra skončila. Okno prohlížeče můžete zavřít.");
+    } else if (result === 2) {
+      showClosed(text("kvelt_failure"));
+    } else {
+      draw();
+    }
+  }
+
+  // A game from its opening page: at start and from the closing screen's button.
+  function opened(result) {
+    closed.hidden = true;
+    input.disabled = false;
+    choices = "";
+    after(result);
+    if (closed.hidden) input.focus();
+  }
+
+  // The keys wait for the slots of earlier visits to be back from IndexedDB, and for the keys
+  // before them; after the first moments of the page that wait is over before the key is.
+  let restored = Promise.resolve();
+
+  function act(action) {
+    handled = handled
+      .then(() => restored)
+      .then(action)
+      .catch((error) => addStatus(String(error)));
+    return handled;
+  }
+
+  function play(line) {
+    // An Enter that was on its way when the game closed has no game left to go to.
+    if (!closed.hidden) return null;
+    const begun = performance.now();
+    after(number("kvelt_enter", line));
+    input.value = text("kvelt_input");
+    const saved = number("kvelt_take_saved_slot");
+    timings.turns.push(performance.now() - begun);
+    return saved ? keepSlot(saved) : null;
+  }
+
+  function send() {
+    const line = input.value;
+    choices = "";
+    act(() => play(line)).then(countTurn);
+  }
+
+  function complete() {
+    input.value = text("kvelt_complete", input.value);
+    choices = text("kvelt_offered");
+    drawStatus();
+  }
+
+  function recall(line) {
+    if (line === null) return;
+    input.value = line;
+    input.setSelectionRange(line.length, line.length);
+  }
+
+  // Page Up at the top of a page shows the page before it; Page Down at its end the next one.
+  function page(direction) {
+    const top = narration.scrollTop <= 0;
+    const bottom = narration.scrollTop + narration.clientHeight >= narration.scrollHeight - 1;
+    if (direction < 0 && top) {
+      if (number("kvelt_page_back")) draw();
+    } else if (direction > 0 && bottom && number("kvelt_browsing")) {
+      number("kvelt_page_forward");
+      draw();
+    } else {
+      narration.scrollBy(0, direction * (narration.clientHeight - 24));
+    }
+  }
+
+  // The comforts' keys, as the status line names them.
+  function comfort(event) {
+    const key = event.code;
+    if (event.altKey && !event.ctrlKey && key === "KeyN") {
+      act(() => after(number("kvelt_new_game_key")));
+    } else if (event.altKey && !event.ctrlKey && key === "KeyU") {
+      act(() => (number("kvelt_undo"), draw()));
+    } else if (event.ctrlKey && !event.altKey && key === "KeyY") {
+      act(() => (number("kvelt_redo"), draw()));
+    } else if (event.ctrlKey && !event.altKey && key === "KeyZ" && input.value === "") {
+      // With text in the line Ctrl+Z is the line's own undo; the turn is Alt+U's then.
+      act(() => (number("kvelt_undo"), draw()));
+    } else if (event.key === "F2") {
+      act(() => refreshSlots().catch(() => {})).then(() => (number("kvelt_saved_slots"), drawStatus()));
+    } else {
+      return false;
+    }
+    return true;
+  }
+
+  const modifiers = ["Alt", "AltGraph", "Control", "Shift", "Meta"];
+
+  input.addEventListener("keydown", (event) => {
+    // A modifier on its own is no key yet: Alt before the second N must not withdraw the
+    // question of the first.
+    if (modifiers.includes(event.key)) return;
+    if (event.key !== "PageUp" && event.key !== "PageDown" && event.key !== "Tab") choices = "";
+    if (!(event.altKey && event.code === "KeyN")) number("kvelt_dismiss");
+    if (comfort(event)) {
+      event.preventDefault();
+      return;
+    }
+    switch (event.key) {
+      case "Enter":
+        send();
+        break;
+      case "Tab":
+        // An empty line has nothing to complete: Tab then moves on to the other controls.
+        if (event.shiftKey || input.value === "") return;
+        complete();
+        break;
+      case "ArrowUp":
+        recall(text("kvelt_history_older", input.value));
+        break;
+      case "ArrowDown":
+        recall(text("kvelt_history_newer"));
+        break;
+      case "PageUp":
+        page(-1);
+        break;
+      case "PageDown":
+        page(+1);
+        break;
+      default:
+        drawStatus();
+        return;
+    }
+    event.preventDefault();
+  });
+
+  // Typing goes on the live page.
+  input.addEventListener("input", () => {
+    if (!number("kvelt_browsing")) return;
+    number("kvelt_to_live_page");
+    draw();
+  });
+
+  // Commands are read only from the input line: a letter typed while a pane has the focus goes
+  // there, with the focus.
+  for (const pane of [narration, carried]) {
+    pane.addEventListener("keydown", (event) => {
+      if (event.key.length === 1 && !event.ctrlKey && !event.metaKey && !event.altKey) {
+        input.focus();
+      }
+    });
+  }
+
+  function download(name, bytes) {
+    const url = URL.createObjectURL(new Blob([bytes], { type: "application/octet-stream" }));
+    const link = document.createElement("a");
+    link.href = url;
+    link.download = name;
+    document.body.append(link);
+    link.click();
+    link.remove();
+    // The download has its own copy once it has started; a minute is more than it needs.
+    setTimeout(() => URL.revokeObjectURL(url), 60000);
+  }
+
+  // The two files of a slot, byte for byte as the desktop programs keep them.
+  async function exportSlot() {
+    await restored;
+    await refreshSlots().catch(() => {});
+    const n = slot.value;
+    let list, state;
+    try {
+      list = Module.FS.readFile(`${saveDir}/save${n}.s`);
+      state = Module.FS.readFile(`${saveDir}/savex${n}.s`);
+    } catch {
+      setStatus(`Pozice ${n} je prázdná.`);
+      return;
+    }
+    download(`save${n}.s`, list);
+    download(`savex${n}.s`, state);
+  }
+
+  const largestSlotFile = 1024 * 1024;
+
+  // The player picks a slot's two files; the one whose name starts with "savex" is the state
+  // file, whatever number the names carry.
+  async function importSlot(files) {
+    const n = slot.value;
+    const state = files.find((file) => /^savex/i.test(file.name));
+    const list = files.find((file) => file !== state && /^save/i.test(file.name));
+    if (files.length !== 2 || !state || !list) {
+      setStatus("Vyberte oba soubory pozice: saveN.s a savexN.s.");
+      return;
+    }
+    // A slot's files are a few kilobytes; anything far larger is not one, and reading it whole
+    // could take the tab's memory.
+    if (files.some((file) => file.size > largestSlotFile)) {
+      setStatus("Tyto soubory nejsou uložená hra: jsou příliš velké.");
+      return;
+    }
+    const [listBytes, stateBytes] = await Promise.all([list.arrayBuffer(), state.arrayBuffer()]);
+    Module.FS.writeFile(`${saveDir}/save${n}.s`, new Uint8Array(listBytes));
+    Module.FS.writeFile(`${saveDir}/savex${n}.s`, new Uint8Array(stateBytes));
+    if (await keepSlot(Number(n))) setStatus(`Pozice ${n} je nahraná: napište load ${n}.`);
+  }
+
+  $("export").addEventListener("click", exportSlot);
+  $("import").addEventListener("change", (event) => {
+    const files = [...event.target.files];
+    event.target.value = "";
+    // After the Enters before it, so that no two copies to IndexedDB overlap.
+    handled = handled
+      .then(() => restored)
+      .then(() => importSlot(files))
+      .catch((error) => addStatus(String(error)));
+  });
+  $("new-game").addEventListener("click", () => act(() => opened(number("kvelt_new_game"))));
+
+  // The catalogue is fetched while the engine loads; the game starts when both are there.
+  const catalogue = fetch("scripts.tex").then((response) => {
+    if (!response.ok) throw new Error(`scripts.tex: ${response.status} ${response.statusText}`);
+    return response.arrayBuffer();
+  });
+
+  async function boot() {
+    const FS = Module.FS;
+    const catalogueDir = text("kvelt_catalogue_dir");
+    saveDir = text("kvelt_save_dir");
+    $("label1").textContent = text("kvelt_carried_caption");
+    $("label2").textContent = text("kvelt_credit");
+    FS.mkdirTree(saveDir);
+    FS.mount(FS.filesystems.IDBFS, {}, saveDir);
+    const kept = refreshSlots().then(
+      () => true,
+      () => false,
+    );
+    restored = kept;
+    let bytes;
+    try {
+      bytes = await catalogue;
+    } catch (error) {
+      showClosed(`Hru nelze hrát: katalog textů nelze načíst (${error.message}).`);
+      return;
+    }
+    FS.mkdirTree(catalogueDir);
+    FS.writeFile(`${catalogueDir}/scripts.tex`, new Uint8Array(bytes));
+    opened(number("kvelt_start"));
+    timings.firstPage = performance.now();
+    document.body.dataset.ready = "1";
+    // Said after the first page, so that its status line does not hide it.
+    if (!(await kept)) addStatus("Tento prohlížeč neuchová uložené hry po zavření stránky.");
+  }
+
+  window.Module = { onRuntimeInitialized: boot };
+})();

@@ -1,0 +1,91 @@
+"""Headless Chromium with a profile of its own against a static server of the browser
+edition: what the browser test and the performance measurement drive."""
+import functools
+import http.server
+import shutil
+import tempfile
+import threading
+
+from selenium import webdriver
+from selenium.common.exceptions import TimeoutException
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import WebDriverWait
+
+CHROMIUM = "/usr/bin/chromium"
+CHROMEDRIVER = "/usr/bin/chromedriver"
+CHROMIUM_FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
+                  "--no-first-run", "--disable-background-networking",
+                  "--disable-component-update", "--disable-sync", "--window-size=1000,750"]
+
+
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
+class Browser:
+    """One Chromium with a profile of its own, and a static server for the site."""
+
+    def __init__(self, site):
+        handler = functools.partial(QuietHandler, directory=site)
+        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+        threading.Thread(target=self.server.serve_forever, daemon=True).start()
+        self.url = f"http://127.0.0.1:{self.server.server_address[1]}/"
+        self.profile = tempfile.mkdtemp()
+        self.downloads = tempfile.mkdtemp()
+        options = webdriver.ChromeOptions()
+        options.binary_location = CHROMIUM
+        for flag in CHROMIUM_FLAGS + ["--user-data-dir=" + self.profile]:
+            options.add_argument(flag)
+        options.add_experimental_option("prefs", {
+            "download.default_directory": self.downloads,
+            "download.prompt_for_download": False,
+            "profile.default_content_setting_values.automatic_downloads": 1})
+        self.driver = webdriver.Chrome(service=Service(CHROMEDRIVER), options=options)
+        self.driver.execute_cdp_cmd("Browser.setDownloadBehavior",
+                                    {"behavior": "allow", "downloadPath": self.downloads})
+
+    def close(self):
+        self.driver.quit()
+        self.server.shutdown()
+        self.server.server_close()
+        shutil.rmtree(self.profile, ignore_errors=True)
+        shutil.rmtree(self.downloads, ignore_errors=True)
+
+    def wait(self, condition, what, timeout=15):
+        try:
+            return WebDriverWait(self.driver, timeout, poll_frequency=0.01).until(
+                lambda driver: condition())
+        except TimeoutException:
+            raise AssertionError("timed out waiting for " + what) from None
+
+    def js(self, script, *args):
+        return self.driver.execute_script(script, *args)
+
+    def open(self):
+        """Loads the page anew and waits for its first page."""
+        self.driver.get(self.url)
+        self.wait(lambda: self.js("return document.body.dataset.ready") == "1", "the first page")
+
+    def element(self, element_id):
+        return self.driver.find_element("id", element_id)
+
+    def turn(self):
+        return int(self.js("return document.getElementById('narration').dataset.turn"))
+
+    def send(self, line):
+        """Types the line into the input line and presses Enter; returns once it is handled."""
+        before = self.turn()
+        self.element("input").send_keys(line + Keys.ENTER)
+        self.wait(lambda: self.turn() == before + 1, f"the Enter of {line!r}")
+
+    def page(self):
+        return self.js("""return {
+            narration: document.getElementById('narration').textContent,
+            carried: document.getElementById('carried').textContent,
+            input: document.getElementById('input').value,
+            status: document.getElementById('status').textContent};""")
+
+    def status(self):
+        return self.element("status").get_attribute("textContent")
