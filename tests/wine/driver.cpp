@@ -72,6 +72,17 @@ ScreenMode screenMode() {
           ::GetSystemMetrics(SM_CYSCREEN)};
 }
 
+// Start-up is done when the screen has been switched and the carried pane shows the dagger; a
+// line sent before that could meet a window that is not yet listening.
+bool waitForOpening(const KveltProcess& game) {
+  const DWORD deadline = ::GetTickCount() + kStartTimeout;
+  while (!screenMode().is(800, 600)) {
+    if (::GetTickCount() > deadline) return false;
+    ::Sleep(50);
+  }
+  return game.waitForText(kText3, "dýku", kStartTimeout);
+}
+
 // Prepares a game folder with the exe and a catalogue; returns the path of its exe.
 std::wstring gameFolder(const Options& options, const std::string& name, bool withCatalogue) {
   std::string dir = joinPath(toUtf8(options.workDir), name);
@@ -147,7 +158,7 @@ void playToExit(CheckReport& report, const Options& options) {
     return;
   }
   if (!report.check(game.waitForWindow(kStartTimeout), "its window appears")) return;
-  ::Sleep(500);
+  report.check(waitForOpening(game), "the screen is switched and the opening is shown");
 
   ScreenMode mode = screenMode();
   report.check(mode.is(800, 600), "the screen is now 800 x 600", mode.describe());
@@ -270,7 +281,7 @@ void endFromOutside(CheckReport& report, const Options& options, Ending ending,
   KveltProcess game;
   if (!report.check(game.start(exe, options.workDir), "kvelt.exe starts")) return;
   if (!report.check(game.waitForWindow(kStartTimeout), "its window appears")) return;
-  ::Sleep(500);
+  report.check(waitForOpening(game), "the screen is switched and the opening is shown");
   ScreenMode mode = screenMode();
   report.check(mode.is(800, 600), "the screen is 800 x 600", mode.describe());
   game.sendLine(kText1, "");
@@ -328,7 +339,7 @@ void catalogueVanishes(CheckReport& report, const Options& options) {
   KveltProcess game;
   if (!report.check(game.start(exe, options.workDir), "kvelt.exe starts")) return;
   if (!report.check(game.waitForWindow(kStartTimeout), "its window appears")) return;
-  ::Sleep(500);
+  report.check(waitForOpening(game), "the screen is switched and the opening is shown");
   report.check(::DeleteFileW(catalogue.c_str()) != FALSE, "the catalogue is removed");
   game.postLine(kText1, "");
   HWND box = game.waitForDialog(kStartTimeout);
