@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/game_arguments.h"
+#include "common/pane_text.h"
 #include "common/transcript_file.h"
 #include "common/turn_status.h"
 #include "json_text.h"
@@ -36,16 +37,6 @@ std::string carriedList(std::string_view pane) {
     if (end == std::string_view::npos) end = pane.size();
     if (end > start) out.append(pane.substr(start, end - start)).append("\n");
     start = end + 2;
-  }
-  return out;
-}
-
-std::string withNewlines(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-    out += text[i];
   }
   return out;
 }

@@ -10,4 +10,14 @@ std::string carriedPaneText(std::string_view text3) {
   return std::string(text3);
 }
 
+std::string withNewlines(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    out += text[i];
+  }
+  return out;
+}
+
 }  // namespace kvelt

@@ -1,19 +1,10 @@
 // One game in the page: start-up, Enter, the comforts and what the page reads back.
 #include "browser_session.h"
 
+#include "common/pane_text.h"
+
 namespace kvelt::web {
 namespace {
-
-// The game keeps CR LF between the lines of its panes, as the text boxes it was written for.
-std::string withNewlines(const std::string& text) {
-  std::string out;
-  out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-    out += text[i];
-  }
-  return out;
-}
 
 constexpr const char* kCatalogueFailed = "Hru nelze hrát: katalog textů nelze přečíst (";
 
