@@ -13,7 +13,7 @@ namespace kvelt {
 // The names that belong to one slot in the save folder. The two files keep the names that
 // saved games have always had; the temporary files and the record exist only during a save.
 struct SlotNames {
-  SlotNames(std::string dir, Integer slot);
+  SlotNames(std::string folder, Integer slot);
   std::string path(const std::string& name) const { return joinPath(dir, name); }
   // A temporary file of this slot, of this version or of an earlier one.
   bool isLeftover(const std::string& name) const;
