@@ -40,7 +40,7 @@ sanitize:
 	@cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKVELT_SANITIZE=ON -DKVELT_WERROR=ON \
 	  -DKVELT_FLTK=OFF -DKVELT_WINDOWS=OFF >/dev/null
 	@cmake --build build-asan -j $(JOBS)
-	@ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	@ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	  ctest --test-dir build-asan --output-on-failure -j $(JOBS)
 
 # kvelt.exe for Windows, cross-built with MinGW-w64 and packed with its catalogue.

@@ -3,6 +3,7 @@
 completes without diacritics, Left edits inside the line. Exits 77 without tmux."""
 
 import os
+import shlex
 import shutil
 import subprocess
 import sys
@@ -70,8 +71,12 @@ def main():
         os.mkdir(gamedir)
         write_catalogue(gamedir)
         tmux = Tmux(workdir)
+        # A clean environment, but for the sanitizers' options of a `make sanitize` run.
+        sanitizers = "".join("%s=%s " % (name, shlex.quote(os.environ[name]))
+                             for name in ("ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS")
+                             if name in os.environ)
         shell = ("env -i PATH=/usr/bin:/bin HOME=%s HISTFILE= LANG=C.UTF-8 TERM=tmux-256color "
-                 "PS1='kvelt-test$ ' bash --norc --noprofile" % workdir)
+                 "%sPS1='kvelt-test$ ' bash --norc --noprofile" % (workdir, sanitizers))
         tmux.run("new-session", "-d", "-x", "100", "-y", "40", "-s", SESSION, shell)
         try:
             play(tmux, program, gamedir)
