@@ -50,6 +50,22 @@ Status readAll(int fd, const std::string& path, std::string& content, std::size_
   return Status::ok();
 }
 
+// Writes all of `content`, however the kernel splits it; false with errno set on a failure.
+bool writeAll(int fd, const std::string& content) {
+  const char* next = content.data();
+  std::size_t left = content.size();
+  while (left > 0) {
+    ssize_t put = ::write(fd, next, left);
+    if (put < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    next += put;
+    left -= std::size_t(put);
+  }
+  return true;
+}
+
 class PosixFiles : public Files {
  public:
   Status read(const std::string& path, std::string& content, std::size_t limit) override {
@@ -65,17 +81,7 @@ class PosixFiles : public Files {
     std::string temporary = path + ".tmp-XXXXXX";
     int fd = ::mkstemp(temporary.data());
     if (fd < 0) return Status::error(describe(path, errno));
-    const char* next = content.data();
-    std::size_t left = content.size();
-    while (left > 0) {
-      ssize_t put = ::write(fd, next, left);
-      if (put < 0) {
-        if (errno == EINTR) continue;
-        return abandon(fd, temporary, path, errno);
-      }
-      next += put;
-      left -= std::size_t(put);
-    }
+    if (!writeAll(fd, content)) return abandon(fd, temporary, path, errno);
     if (::fchmod(fd, 0644) != 0 || ::fsync(fd) != 0) return abandon(fd, temporary, path, errno);
     if (::close(fd) != 0) return abandon(-1, temporary, path, errno);
     if (::rename(temporary.c_str(), path.c_str()) != 0) return abandon(-1, temporary, path, errno);
@@ -86,17 +92,7 @@ class PosixFiles : public Files {
     // O_EXCL: a name that exists, whatever it is (a FIFO, a link), is never opened.
     int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0) return Status::error(describe(path, errno));
-    const char* next = content.data();
-    std::size_t left = content.size();
-    while (left > 0) {
-      ssize_t put = ::write(fd, next, left);
-      if (put < 0) {
-        if (errno == EINTR) continue;
-        return fail(fd, path, errno);
-      }
-      next += put;
-      left -= std::size_t(put);
-    }
+    if (!writeAll(fd, content)) return fail(fd, path, errno);
     // Saves have always been readable by everyone, whatever the umask.
     if (::fchmod(fd, 0644) != 0 || ::fsync(fd) != 0) return fail(fd, path, errno);
     if (::close(fd) != 0) return Status::error(describe(path, errno));

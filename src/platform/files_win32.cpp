@@ -46,6 +46,20 @@ class Handle {
   HANDLE handle_;
 };
 
+// Writes all of `content`, in pieces WriteFile can take; false with GetLastError set on a failure.
+bool writeAll(HANDLE file, const std::string& content) {
+  const char* next = content.data();
+  std::size_t left = content.size();
+  while (left > 0) {
+    const DWORD chunk = left > (1u << 30) ? (1u << 30) : DWORD(left);
+    DWORD put = 0;
+    if (!::WriteFile(file, next, chunk, &put, nullptr)) return false;
+    next += put;
+    left -= put;
+  }
+  return true;
+}
+
 class Win32Files : public Files {
  public:
   Status read(const std::string& path, std::string& content, std::size_t limit) override {
@@ -87,17 +101,7 @@ class Win32Files : public Files {
     Handle file(::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) return Status::error(describe(path, ::GetLastError()));
-    const char* next = content.data();
-    std::size_t left = content.size();
-    while (left > 0) {
-      DWORD chunk = left > (1u << 30) ? (1u << 30) : DWORD(left);
-      DWORD put = 0;
-      if (!::WriteFile(file.get(), next, chunk, &put, nullptr)) {
-        return abandon(file, temporary, path);
-      }
-      next += put;
-      left -= put;
-    }
+    if (!writeAll(file.get(), content)) return abandon(file, temporary, path);
     if (!::FlushFileBuffers(file.get())) return abandon(file, temporary, path);
     if (!file.close()) return abandon(file, temporary, path);
     if (!::MoveFileExW(temporary.c_str(), target.c_str(),
@@ -111,17 +115,7 @@ class Win32Files : public Files {
     Handle file(::CreateFileW(toUtf16(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) return Status::error(describe(path, ::GetLastError()));
-    const char* next = content.data();
-    std::size_t left = content.size();
-    while (left > 0) {
-      DWORD chunk = left > (1u << 30) ? (1u << 30) : DWORD(left);
-      DWORD put = 0;
-      if (!::WriteFile(file.get(), next, chunk, &put, nullptr)) {
-        return Status::error(describe(path, ::GetLastError()));
-      }
-      next += put;
-      left -= put;
-    }
+    if (!writeAll(file.get(), content)) return Status::error(describe(path, ::GetLastError()));
     if (!::FlushFileBuffers(file.get()) || !file.close()) {
       return Status::error(describe(path, ::GetLastError()));
     }
