@@ -5,9 +5,10 @@
 
 #include <string>
 
-#include "shell/display_settings.h"
-#include "shell/files.h"
-#include "shell/window.h"
+#include "base/display_settings.h"
+#include "base/files.h"
+#include "base/window.h"
+#include "common/recording_window.h"
 #include "text/catalogue.h"
 
 namespace kvelt {

@@ -3,10 +3,12 @@
 
 #include <string>
 
-#include "shell/display_settings.h"
-#include "shell/files.h"
+#include "base/display_settings.h"
+#include "base/files.h"
+#include "base/window.h"
+#include "common/recording_window.h"
 #include "shell/session.h"
-#include "shell/window.h"
+#include "test_support/memory_files.h"
 #include "text/catalogue.h"
 
 namespace kvelt {

@@ -5,10 +5,11 @@
 #include <cstdio>
 #include <vector>
 
-#include "shell/display_settings.h"
-#include "shell/files.h"
+#include "base/display_settings.h"
+#include "base/files.h"
+#include "base/window.h"
+#include "common/recording_window.h"
 #include "shell/session.h"
-#include "shell/window.h"
 
 int main() {
   using Clock = std::chrono::steady_clock;

@@ -21,13 +21,15 @@
 #include <tuple>
 #include <vector>
 
+#include "base/display_settings.h"
+#include "base/fatal_error.h"
+#include "base/window.h"
+#include "common/recording_window.h"
 #include "persistence/save_commands.h"
 #include "persistence/slot_commit.h"
-#include "shell/display_settings.h"
-#include "shell/fatal_error.h"
 #include "shell/session.h"
-#include "shell/window.h"
 #include "test_support/faulty_files.h"
+#include "test_support/memory_files.h"
 #include "test_support/test_game.h"
 #include "world/room_handler.h"
 

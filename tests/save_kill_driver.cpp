@@ -13,11 +13,12 @@
 #include <string>
 #include <vector>
 
+#include "base/display_settings.h"
+#include "base/files.h"
+#include "base/window.h"
+#include "common/recording_window.h"
 #include "persistence/save_commands.h"
-#include "shell/display_settings.h"
-#include "shell/files.h"
 #include "shell/session.h"
-#include "shell/window.h"
 #include "test_support/save_faults.h"
 #include "text/lines.h"
 

@@ -18,7 +18,7 @@ rebuilt, so the build directory is left as the tree is.
 
 Each edit names a file, a piece of text that picks out exactly one line of it (None: the whole
 file), and the text that the edit replaces within that line (exactly once) with its new text.
-Edits of src/shell/game.h rebuild nearly everything; they are marked slow. --sweep adds edits
+Edits of src/base/game.h rebuild nearly everything; they are marked slow. --sweep adds edits
 generated from the tables themselves: for every row of the room table its description, each of
 its four ways flipped, its door code and its list; every examine answer; the message, door code
 and way of every open and close row; the target and message of every use row; every takeable
@@ -39,7 +39,7 @@ START = "src/shell/startup.cpp"
 TAKE = "src/commands/take_drop_rules.cpp"
 STATE = "src/persistence/state_file.cpp"
 SAVE = "src/persistence/save_files.cpp"
-GAME = "src/shell/game.h"
+GAME = "src/base/game.h"
 EXAMINE = "src/commands/examine_rules.cpp"
 OPEN = "src/commands/open_close_rules.cpp"
 USE = "src/commands/use_rules.cpp"

@@ -5,17 +5,18 @@
 #include <string_view>
 #include <vector>
 
+#include "base/display_settings.h"
+#include "base/files.h"
+#include "base/window.h"
 #include "common/game_arguments.h"
 #include "common/pane_text.h"
+#include "common/recording_window.h"
+#include "common/shown_words.h"
 #include "common/transcript_file.h"
 #include "common/turn_status.h"
 #include "json_text.h"
 #include "line_source.h"
-#include "shell/display_settings.h"
-#include "shell/files.h"
 #include "shell/session.h"
-#include "shell/shown_words.h"
-#include "shell/window.h"
 
 namespace kvelt {
 namespace {

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "text/utf8.h"
+#include "base/utf8.h"
 
 namespace kvelt {
 namespace {

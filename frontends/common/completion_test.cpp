@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <fstream>
 
-#include "shell/shown_words.h"
+#include "base/utf8.h"
+#include "common/shown_words.h"
 #include "test_support/test_game.h"
-#include "text/utf8.h"
 
 namespace kvelt {
 namespace {

@@ -5,9 +5,9 @@
 #include <knownfolders.h>
 #include <shlobj.h>
 
+#include "base/files.h"
 #include "common/game_dirs.h"
 #include "platform/utf16_win32.h"
-#include "shell/files.h"
 
 namespace kvelt {
 namespace {

@@ -6,14 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "base/game.h"
+#include "base/status.h"
+#include "base/window.h"
 #include "common/page_history.h"
 #include "common/saved_slots.h"
 #include "common/transcript_file.h"
 #include "common/turn_status.h"
 #include "common/undo_stack.h"
-#include "shell/game.h"
-#include "shell/status.h"
-#include "shell/window.h"
 
 namespace kvelt {
 

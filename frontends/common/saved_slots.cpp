@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/files.h"
 #include "persistence/save_commands.h"
-#include "shell/files.h"
 
 namespace kvelt {
 namespace {

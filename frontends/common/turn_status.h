@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/turn_report.h"
+#include "base/turn_report.h"
 
 namespace kvelt {
 

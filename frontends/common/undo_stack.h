@@ -5,7 +5,7 @@
 #include <deque>
 #include <vector>
 
-#include "shell/game.h"
+#include "base/game.h"
 
 namespace kvelt {
 

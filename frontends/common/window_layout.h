@@ -2,7 +2,7 @@
 // every test that looks at it. Pixels of the 800 x 600 layout, 15 twips a pixel.
 #pragma once
 
-#include "shell/game.h"
+#include "base/game.h"
 
 namespace kvelt::layout {
 

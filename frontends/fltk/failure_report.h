@@ -1,7 +1,7 @@
 // How the window program tells a failure that ends it.
 #pragma once
 
-#include "shell/status.h"
+#include "base/status.h"
 
 namespace kvelt::fltk {
 

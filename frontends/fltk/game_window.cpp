@@ -12,17 +12,17 @@
 #include <cstring>
 #include <filesystem>
 
+#include "base/files.h"
 #include "common/completion.h"
 #include "common/pane_text.h"
+#include "common/shown_words.h"
 #include "common/tab_choices.h"
 #include "common/window_scale.h"
 #include "failure_report.h"
 #include "key_chord.h"
 #include "layout.h"
 #include "scale_setting.h"
-#include "shell/files.h"
 #include "shell/session.h"
-#include "shell/shown_words.h"
 
 namespace kvelt::fltk {
 namespace {

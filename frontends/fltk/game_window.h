@@ -13,12 +13,12 @@
 #include <string>
 #include <string_view>
 
+#include "base/status.h"
+#include "base/window.h"
 #include "common/comfort_keys.h"
 #include "common/game_dirs.h"
 #include "common/play_session.h"
 #include "input_line.h"
-#include "shell/status.h"
-#include "shell/window.h"
 #include "text_pane.h"
 
 class Fl_Image;

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "base/files.h"
 #include "common/window_scale.h"
-#include "shell/files.h"
 
 namespace kvelt::fltk {
 namespace {

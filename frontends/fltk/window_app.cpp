@@ -5,13 +5,13 @@
 
 #include <iostream>
 
+#include "base/display_settings.h"
+#include "base/files.h"
 #include "common/game_arguments.h"
 #include "common/window_scale.h"
 #include "failure_report.h"
 #include "game_window.h"
 #include "scale_setting.h"
-#include "shell/display_settings.h"
-#include "shell/files.h"
 #include "window_font.h"
 #include "x_display.h"
 

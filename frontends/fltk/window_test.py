@@ -34,7 +34,7 @@ def read_layout():
     """The window's boxes and colours (tuples) and sizes (ints) as the program has them: the
     shared layout header and, for the input line's colour, the window contract."""
     found = {}
-    for header in ("../common/window_layout.h", "../../src/shell/window.h"):
+    for header in ("../common/window_layout.h", "../../src/base/window.h"):
         with open(os.path.join(HERE, header), encoding="utf-8") as text:
             source = text.read()
         for name, values in re.findall(r"constexpr (?:Box|Rgb) (k\w+)\{([^}]*)\}", source):

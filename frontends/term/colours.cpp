@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "shell/window.h"
+#include "base/window.h"
 
 namespace kvelt::term {
 namespace {

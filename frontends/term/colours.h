@@ -1,8 +1,8 @@
 // The window's colours on a terminal's palette.
 #pragma once
 
+#include "base/game.h"
 #include "common/window_layout.h"
-#include "shell/game.h"
 
 namespace kvelt::term {
 

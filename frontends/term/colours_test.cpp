@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/window.h"
+#include "base/window.h"
 
 namespace kvelt::term {
 namespace {

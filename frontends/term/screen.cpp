@@ -6,11 +6,11 @@
 #include <algorithm>
 #include <string_view>
 
+#include "base/utf8.h"
+#include "base/window.h"
 #include "colours.h"
 #include "layout.h"
-#include "shell/window.h"
 #include "text/lines.h"
-#include "text/utf8.h"
 #include "text_wrap.h"
 
 namespace kvelt::term {

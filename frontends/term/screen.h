@@ -3,8 +3,8 @@
 
 #include <string>
 
+#include "base/game.h"
 #include "input_line.h"
-#include "shell/game.h"
 
 struct screen;  // curses' SCREEN
 

@@ -11,20 +11,21 @@
 #include <ostream>
 #include <string_view>
 
+#include "base/display_settings.h"
+#include "base/files.h"
+#include "base/window.h"
 #include "cli/cli_app.h"
 #include "common/completion.h"
 #include "common/game_arguments.h"
 #include "common/input_history.h"
 #include "common/play_session.h"
+#include "common/recording_window.h"
+#include "common/shown_words.h"
 #include "common/tab_choices.h"
 #include "common/transcript_file.h"
 #include "input_line.h"
 #include "screen.h"
-#include "shell/display_settings.h"
-#include "shell/files.h"
 #include "shell/session.h"
-#include "shell/shown_words.h"
-#include "shell/window.h"
 #include "terminal_check.h"
 
 namespace kvelt::term {

@@ -3,8 +3,8 @@
 
 #include <cwchar>
 
+#include "base/utf8.h"
 #include "text/lines.h"
-#include "text/utf8.h"
 
 namespace kvelt::term {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <clocale>
 
-#include "text/utf8.h"
+#include "base/utf8.h"
 
 namespace kvelt::term {
 namespace {

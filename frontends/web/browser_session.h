@@ -4,11 +4,12 @@
 
 #include <string>
 
+#include "base/display_settings.h"
+#include "base/game.h"
+#include "base/window.h"
 #include "common/input_history.h"
 #include "common/play_session.h"
-#include "shell/display_settings.h"
-#include "shell/game.h"
-#include "shell/window.h"
+#include "common/recording_window.h"
 #include "synced_files.h"
 
 namespace kvelt::web {

@@ -4,12 +4,12 @@
 #include <optional>
 #include <string>
 
+#include "base/window.h"
 #include "browser_session.h"
 #include "common/completion.h"
+#include "common/shown_words.h"
 #include "common/tab_choices.h"
 #include "persistence/save_files.h"
-#include "shell/shown_words.h"
-#include "shell/window.h"
 
 namespace {
 

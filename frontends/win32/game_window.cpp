@@ -2,16 +2,16 @@
 #include "game_window.h"
 
 #include "background_picture.h"
+#include "base/files.h"
 #include "common/completion.h"
 #include "common/game_dirs.h"
 #include "common/pane_text.h"
+#include "common/shown_words.h"
 #include "layout.h"
 #include "platform/program_dir.h"
 #include "platform/utf16_win32.h"
 #include "resources.h"
-#include "shell/files.h"
 #include "shell/session.h"
-#include "shell/shown_words.h"
 
 namespace kvelt::win32 {
 namespace {

@@ -8,12 +8,12 @@
 #include <string>
 #include <string_view>
 
+#include "base/status.h"
+#include "base/window.h"
 #include "common/comfort_keys.h"
 #include "common/input_history.h"
 #include "common/play_session.h"
 #include "screen_reader.h"
-#include "shell/status.h"
-#include "shell/window.h"
 #include "user32_display.h"
 
 namespace kvelt::win32 {

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "shell/display_settings.h"
+#include "base/display_settings.h"
 
 namespace kvelt::win32 {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "shell/game.h"
+#include "base/game.h"
 
 namespace kvelt {
 

@@ -1,7 +1,7 @@
 // The command interpreter: dispatch of a recognised command to its rule group.
 #pragma once
 
-#include "shell/game.h"
+#include "base/game.h"
 
 namespace kvelt {
 

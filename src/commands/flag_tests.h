@@ -1,7 +1,7 @@
 // Small tests of puzzle flags from which the rule tables are built.
 #pragma once
 
-#include "shell/game.h"
+#include "base/game.h"
 
 namespace kvelt {
 

@@ -1,7 +1,7 @@
 // The four groups of command rules, each applied to the recognised command words.
 #pragma once
 
-#include "shell/game.h"
+#include "base/game.h"
 
 namespace kvelt {
 

@@ -3,8 +3,8 @@
 
 #include <string>
 
+#include "base/files.h"
 #include "persistence/save_files.h"
-#include "shell/files.h"
 #include "world/sentence.h"
 
 namespace kvelt {

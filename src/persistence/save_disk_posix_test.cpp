@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "base/files.h"
 #include "persistence/save_commands.h"
-#include "shell/files.h"
 #include "test_support/test_game.h"
 
 namespace kvelt {

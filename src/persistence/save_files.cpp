@@ -4,11 +4,11 @@
 #include <string>
 #include <string_view>
 
+#include "base/files.h"
+#include "base/window.h"
 #include "persistence/slot_commit.h"
 #include "persistence/state_file.h"
 #include "platform/codepage.h"
-#include "shell/files.h"
-#include "shell/window.h"
 #include "text/carried_pane.h"
 #include "text/lines.h"
 #include "world/room_handler.h"

@@ -8,6 +8,7 @@
 
 #include "persistence/save_commands.h"
 #include "platform/codepage.h"
+#include "test_support/memory_files.h"
 #include "test_support/test_game.h"
 #include "text/lines.h"
 

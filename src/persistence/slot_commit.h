@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "shell/files.h"
-#include "shell/game.h"
-#include "shell/status.h"
+#include "base/files.h"
+#include "base/game.h"
+#include "base/status.h"
 
 namespace kvelt {
 

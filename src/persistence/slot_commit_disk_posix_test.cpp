@@ -11,8 +11,8 @@
 #include <functional>
 #include <string>
 
+#include "base/files.h"
 #include "persistence/save_commands.h"
-#include "shell/files.h"
 #include "test_support/save_faults.h"
 #include "test_support/test_game.h"
 

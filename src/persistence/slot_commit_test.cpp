@@ -7,6 +7,7 @@
 #include <string>
 
 #include "test_support/faulty_files.h"
+#include "test_support/memory_files.h"
 #include "test_support/save_faults.h"
 
 namespace kvelt {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/game.h"
+#include "base/game.h"
 
 namespace kvelt {
 

@@ -4,8 +4,8 @@
 #include <array>
 #include <map>
 
+#include "base/utf8.h"
 #include "platform/codepage.h"
-#include "text/utf8.h"
 
 namespace kvelt {
 namespace {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/files.h"
+#include "base/files.h"
 
 namespace kvelt {
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "base/files.h"
 #include "platform/utf16_win32.h"
-#include "shell/files.h"
 
 namespace kvelt {
 namespace {

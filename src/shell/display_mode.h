@@ -1,8 +1,8 @@
 // Reading and switching the screen mode.
 #pragma once
 
-#include "shell/display_settings.h"
-#include "shell/game.h"
+#include "base/display_settings.h"
+#include "base/game.h"
 
 namespace kvelt {
 

@@ -1,8 +1,8 @@
 // The front ends' way into the game: start-up, Enter and closing, with failures as values.
 #include "shell/session.h"
 
+#include "base/fatal_error.h"
 #include "persistence/slot_commit.h"
-#include "shell/fatal_error.h"
 #include "shell/startup.h"
 #include "shell/turn_loop.h"
 

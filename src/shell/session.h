@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "shell/game.h"
-#include "shell/status.h"
+#include "base/game.h"
+#include "base/status.h"
 
 namespace kvelt {
 

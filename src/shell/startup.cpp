@@ -1,8 +1,8 @@
 // Start-up, the exit request and shutdown.
 #include "shell/startup.h"
 
+#include "base/window.h"
 #include "shell/display_mode.h"
-#include "shell/window.h"
 #include "text/catalogue.h"
 
 namespace kvelt {

@@ -1,7 +1,7 @@
 // Start-up and shutdown of the game window.
 #pragma once
 
-#include "shell/game.h"
+#include "base/game.h"
 
 namespace kvelt {
 

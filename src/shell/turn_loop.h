@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "shell/game.h"
+#include "base/game.h"
 
 namespace kvelt {
 

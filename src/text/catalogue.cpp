@@ -5,9 +5,9 @@
 #include <array>
 #include <string>
 
+#include "base/fatal_error.h"
+#include "base/files.h"
 #include "platform/codepage.h"
-#include "shell/fatal_error.h"
-#include "shell/files.h"
 #include "text/lines.h"
 #include "text/pane.h"
 

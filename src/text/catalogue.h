@@ -1,7 +1,7 @@
 // The message catalogue: narration printed by line number from scripts.tex.
 #pragma once
 
-#include "shell/game.h"
+#include "base/game.h"
 
 namespace kvelt {
 

@@ -3,8 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "base/fatal_error.h"
 #include "platform/codepage.h"
-#include "shell/fatal_error.h"
+#include "test_support/memory_files.h"
 #include "test_support/test_game.h"
 
 namespace kvelt {

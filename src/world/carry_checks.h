@@ -1,7 +1,7 @@
 // Replies to taking what is carried and dropping what is not.
 #pragma once
 
-#include "shell/game.h"
+#include "base/game.h"
 
 namespace kvelt {
 

@@ -1,7 +1,7 @@
 // Exits sentence and movement.
 #pragma once
 
-#include "shell/game.h"
+#include "base/game.h"
 
 namespace kvelt {
 

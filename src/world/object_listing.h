@@ -1,7 +1,7 @@
 // Listing the room's objects and recognising the typed command.
 #pragma once
 
-#include "shell/game.h"
+#include "base/game.h"
 
 namespace kvelt {
 

@@ -1,7 +1,7 @@
 // The map of rooms and the per-turn room handler.
 #pragma once
 
-#include "shell/game.h"
+#include "base/game.h"
 
 namespace kvelt {
 

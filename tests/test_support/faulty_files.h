@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/files.h"
+#include "base/files.h"
 
 namespace kvelt::testing {
 

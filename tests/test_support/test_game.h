@@ -4,10 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "shell/display_settings.h"
-#include "shell/files.h"
-#include "shell/game.h"
-#include "shell/window.h"
+#include "base/display_settings.h"
+#include "base/files.h"
+#include "base/game.h"
+#include "base/window.h"
+#include "common/recording_window.h"
+#include "test_support/memory_files.h"
 
 namespace kvelt::testing {
 

@@ -8,14 +8,14 @@
 #include <vector>
 
 #include "accessibility_watch.h"
+#include "base/files.h"
+#include "base/window.h"
 #include "check_report.h"
 #include "kvelt_process.h"
 #include "layout.h"
 #include "platform/utf16_win32.h"
 #include "platform_checks.h"
 #include "screenshot.h"
-#include "shell/files.h"
-#include "shell/window.h"
 
 namespace kvelt::wine {
 namespace {

@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "base/files.h"
 #include "common/game_dirs.h"
 #include "platform/codepage.h"
 #include "platform/program_dir.h"
 #include "platform/utf16_win32.h"
 #include "shell/display_mode.h"
-#include "shell/files.h"
 #include "user32_display.h"
 
 namespace kvelt::wine {

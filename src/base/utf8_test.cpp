@@ -1,5 +1,5 @@
 // Tests of reading and writing UTF-8 text as code points.
-#include "text/utf8.h"
+#include "base/utf8.h"
 
 #include <gtest/gtest.h>
 

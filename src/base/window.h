@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "shell/game.h"
+#include "base/game.h"
 
 namespace kvelt {
 
@@ -26,21 +26,6 @@ class Window {
   virtual void close() = 0;
   // A problem that the game reports to the player outside the narration (a save that failed).
   virtual void notice(std::string_view text) = 0;
-};
-
-// A window that only remembers what it was told: the line mode, the terminal and the tests
-// draw the texts themselves and show the notices of a turn in their own way.
-class RecordingWindow : public Window {
- public:
-  void setInputBackground(Rgb colour) override { background = colour; }
-  void close() override { closed = true; }
-  void notice(std::string_view text) override {
-    if (!notices.empty()) notices += '\n';
-    notices += text;
-  }
-  Rgb background{};
-  bool closed = false;
-  std::string notices;
 };
 
 }  // namespace kvelt

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "shell/turn_report.h"
+#include "base/turn_report.h"
 
 namespace kvelt {
 

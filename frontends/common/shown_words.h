@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/game.h"
+#include "base/game.h"
 
 namespace kvelt {
 

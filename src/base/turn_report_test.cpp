@@ -1,5 +1,5 @@
 // Tests of the turn report: what each kind of line did, as the turn loop tells it.
-#include "shell/turn_report.h"
+#include "base/turn_report.h"
 
 #include <gtest/gtest.h>
 

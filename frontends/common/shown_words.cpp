@@ -1,5 +1,5 @@
 // The words the player has been shown: the vocabulary, the listed objects and the carried ones.
-#include "shell/shown_words.h"
+#include "common/shown_words.h"
 
 #include <algorithm>
 #include <string_view>

@@ -1,5 +1,5 @@
 // UTF-8 text as code points.
-#include "text/utf8.h"
+#include "base/utf8.h"
 
 namespace kvelt {
 
