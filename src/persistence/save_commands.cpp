@@ -5,7 +5,7 @@
 
 #include "base/files.h"
 #include "persistence/save_files.h"
-#include "world/sentence.h"
+#include "text/sentence.h"
 
 namespace kvelt {
 

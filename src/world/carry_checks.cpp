@@ -2,7 +2,7 @@
 #include "world/carry_checks.h"
 
 #include "text/pane.h"
-#include "world/sentence.h"
+#include "text/sentence.h"
 
 namespace kvelt {
 void kontrola(Game& game) {

@@ -2,7 +2,7 @@
 #include "world/object_listing.h"
 
 #include "text/pane.h"
-#include "world/sentence.h"
+#include "text/sentence.h"
 
 namespace kvelt {
 namespace {
