@@ -14,6 +14,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "persistence/save_commands.h"
+
 namespace kvelt {
 namespace {
 
@@ -75,8 +77,8 @@ Status recover(Files& files, const SlotNames& slot, const std::vector<DirEntry>&
 
 SlotNames::SlotNames(std::string folder, Integer slot)
     : dir(std::move(folder)),
-      list("save" + std::to_string(slot) + ".s"),
-      state("savex" + std::to_string(slot) + ".s"),
+      list(slotListFileName(slot)),
+      state(slotStateFileName(slot)),
       listTemporary(list + ".tmp"),
       stateTemporary(state + ".tmp"),
       record(list + ".commit") {}
@@ -96,7 +98,7 @@ Status recoverSlot(Files& files, const SlotNames& slot) {
 void recoverSlots(Files& files, const std::string& dir) {
   std::vector<DirEntry> entries;
   if (!files.list(dir, entries).isOk()) return;
-  for (Integer number = 1; number <= 10; ++number) {
+  for (Integer number = 1; number <= kSlotCount; ++number) {
     SlotNames slot(dir, number);
     const bool touched = std::any_of(entries.begin(), entries.end(), [&](const DirEntry& entry) {
       return entry.name == slot.record || slot.isLeftover(entry.name);
