@@ -12,7 +12,7 @@ CONFIGURE = cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 PLAY_OPTIONS = -DKVELT_TESTS=OFF -DKVELT_WINDOWS=OFF -DKVELT_BENCHMARKS=OFF -DKVELT_FUZZ=OFF
 TEST_OPTIONS = -DKVELT_TESTS=ON -DKVELT_WINDOWS=ON
 
-.PHONY: play test lint sanitize windows deb web serve clean
+.PHONY: play test lint sanitize windows deb web serve release clean
 
 play:
 	@tools/install-deps.sh play
@@ -69,5 +69,11 @@ serve: web
 	@echo "kvelt in a browser: http://127.0.0.1:$(WEB_PORT)/ (Ctrl-C stops the server)"
 	@python3 -m http.server --bind 127.0.0.1 --directory dist/web $(WEB_PORT)
 
+# dist/release/: the source tarball, the .deb, the Windows and browser zips and SHA256SUMS, all
+# built from the commit checked out (tools/release.sh).
+release:
+	@tools/install-deps.sh play windows deb web
+	@tools/release.sh dist/release
+
 clean:
-	rm -rf $(BUILD) build-asan build-bench build-deb $(WINDOWS_BUILD) $(WEB_BUILD) dist
+	rm -rf $(BUILD) build-asan build-bench build-deb build-release $(WINDOWS_BUILD) $(WEB_BUILD) dist

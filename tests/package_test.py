@@ -6,13 +6,17 @@ under the unpacked usr/share/games/kvelt and saves into $XDG_DATA_HOME/kvelt.
 Usage: package_test.py SOURCE_DIR WORK_DIR KVELT_CLI VERSION
 KVELT_CLI is the build's own line mode, whose transcript the packaged one must repeat.
 """
+import gzip
 import json
 import os
+import re
 import shutil
 import subprocess
 import sys
 import tempfile
 import unittest
+import xml.etree.ElementTree as ElementTree
+from email.utils import parsedate_to_datetime
 from pathlib import Path
 
 SOURCE = WORK = CLI = VERSION = None
@@ -45,6 +49,19 @@ class PackageTest(unittest.TestCase):
                          "-S", "Version"]).stdout.strip()
         packaged = run(["dpkg-deb", "-f", str(self.deb), "Version"]).stdout.strip()
         self.assertEqual((VERSION, VERSION), (changelog, packaged))
+
+    def test_news_changelog_and_appstream_name_the_same_releases(self):
+        news = re.findall(r"^## (\S+) \((\d{4}-\d\d-\d\d)\)$",
+                          (Path(SOURCE) / "NEWS.md").read_text(), re.M)
+        changelog = gzip.decompress(
+            (self.root / "usr/share/doc/kvelt/changelog.gz").read_bytes()).decode()
+        entries = zip(re.findall(r"^kvelt \((\S+)\)", changelog, re.M),
+                      re.findall(r"^ -- .*?  (.*)$", changelog, re.M))
+        debian = [(v, parsedate_to_datetime(d).date().isoformat()) for v, d in entries]
+        metainfo = ElementTree.parse(self.root / "usr/share/metainfo/kvelt.metainfo.xml")
+        appstream = [(r.get("version"), r.get("date")) for r in metainfo.iter("release")]
+        self.assertEqual(VERSION, news[0][0])
+        self.assertEqual((news, news), (debian, appstream))
 
     def test_lintian_reports_no_errors_or_warnings(self):
         result = run(["lintian", "--fail-on", "error,warning", str(self.deb)])
