@@ -34,8 +34,9 @@ std::optional<std::string> turnAnswer(const Game& game, std::string_view line) {
 }
 
 std::string afterEndStatus(const KeyNames& keys) {
-  return "Hra skončila. Enter ukončí program, " + keys.undo + " vezme poslední tah zpět, " +
-         keys.newGame + " začne novou hru.";
+  // A load typed out of habit after a death leaves too: the player is told before trying.
+  return "Hra skončila. Enter ukončí program, ať napíšeš cokoli, i „load N“. " + keys.undo +
+         " vezme poslední tah zpět, " + keys.newGame + " začne novou hru.";
 }
 
 std::string startStatus(const KeyNames& keys) {
