@@ -24,7 +24,7 @@ std::optional<std::string> turnAnswer(const TurnReport& turn, std::string_view l
 }
 
 std::string afterEndStatus(const KeyNames& keys) {
-  return "Hra skončila. Enter ukončí program, " + keys.undo + " vezme poslední tah zpět, " +
+  return "Hra skončila. " + keys.enterAfterEnd + ", " + keys.undo + " vezme poslední tah zpět, " +
          keys.newGame + " začne novou hru.";
 }
 

@@ -1,6 +1,6 @@
 """Plays the browser edition in headless Chromium and holds every page against kvelt-cli.
 
-usage: browser_test.py SITE KVELT_CLI DATA_DIR WINNING_SEQUENCE ARTIFACTS_DIR
+usage: browser_test.py SITE KVELT_CLI DATA_DIR WINNING_SEQUENCE ARTIFACTS_DIR [TEST ...]
 """
 import gzip
 import json
@@ -48,10 +48,13 @@ def pane(text):
     return text.replace("\r\n", "\n")
 
 
-class BrowserTest(unittest.TestCase):
+class Pages(unittest.TestCase):
+    """One browser for the tests of a class, the page loaded anew for each."""
+    PHONE = False
+
     @classmethod
     def setUpClass(cls):
-        cls.browser = Browser(SITE)
+        cls.browser = Browser(SITE, phone=cls.PHONE)
 
     @classmethod
     def tearDownClass(cls):
@@ -71,12 +74,12 @@ class BrowserTest(unittest.TestCase):
         self.assertEqual(got["narration"], pane(expected["narration"]), context)
         self.assertEqual(got["carried"], pane(expected["carried"]), context)
 
-    def play(self, lines, directory=None):
-        """Plays `lines` in the page and checks each page, and the answer in the status line,
-        against kvelt-cli's."""
+    def play(self, lines, directory=None, send=None):
+        """Plays `lines` in the page (typed, or by `send`) and checks each page, and the answer
+        in the status line, against kvelt-cli's."""
         expected = cli_pages(lines, directory)
         for line, page in zip(lines, expected[1:]):
-            self.browser.send(line)
+            (send or self.browser.send)(line)
             self.assertPageIs(page, f"after {line!r}")
             answer = self.browser.status()
             if page["gameOver"]:  # the keys that still work follow the answer
@@ -84,6 +87,8 @@ class BrowserTest(unittest.TestCase):
             self.assertEqual(answer, page.get("status", ""), f"the answer to {line!r}")
         return expected
 
+
+class BrowserTest(Pages):
     def test_opening_page(self):
         start = cli_pages([])[0]
         self.assertPageIs(start, "the opening page")
@@ -304,10 +309,157 @@ class BrowserTest(unittest.TestCase):
         self.assertLessEqual(packed, GZIP_LIMIT, sizes)
 
 
+class PhoneTest(Pages):
+    PHONE = True
+
+    def chips(self):
+        return dict(self.browser.js("return [...document.querySelectorAll('#chips button')]"
+                                    ".map(chip => [chip.textContent, chip])"))
+
+    def tap_line(self, line):
+        """Builds `line` from the chips, longest word first, and taps the send button."""
+        b = self.browser
+        rest = line
+        while rest:
+            chips = self.chips()
+            words = [w for w in chips if rest == w or rest.startswith(w + " ")]
+            self.assertTrue(words, f"no chip for {rest!r} of {line!r} among {list(chips)}")
+            word = max(words, key=len)
+            b.tap(chips[word])
+            rest = rest[len(word):].lstrip(" ")
+        self.assertEqual(b.element("input").get_attribute("value"), line)
+        before = b.turn()
+        b.tap(b.element("send"))
+        b.wait(lambda: b.turn() == before + 1, f"the tapped {line!r}")
+
+    def assertFitsTheScreen(self, context):
+        width, height, wide = self.browser.js(
+            "return [innerWidth, innerHeight, document.documentElement.scrollWidth]")
+        self.assertLessEqual(wide, width, context)
+        for control in ("narration", "carried", "chips", "input", "send", "status", "toolbar"):
+            box = self.browser.js("return arguments[0].getBoundingClientRect().toJSON()",
+                                  self.browser.element(control))
+            self.assertTrue(0 <= box["left"] and box["right"] <= width and 0 <= box["top"]
+                            and box["bottom"] <= height and box["height"] > 0,
+                            f"{control} {box} {context}")
+        for control in ("narration", "input"):
+            size = self.browser.js("return getComputedStyle(arguments[0]).fontSize",
+                                   self.browser.element(control))
+            self.assertGreaterEqual(float(size.rstrip("px")), 16, control)
+
+    def test_whole_winning_game_by_taps(self):
+        b = self.browser
+        self.assertFitsTheScreen("the opening page")
+        # A tap offers only what the page shows: the first room is looked at before its torch
+        # is taken.
+        expected = self.play(WINNING[:1] + [""] + WINNING[1:], send=self.tap_line)
+        self.assertEqual(expected[-1]["narration"], cli_pages(WINNING)[-1]["narration"])
+        self.assertFitsTheScreen("the closing page")
+        self.assertIn("Enter ukáže závěrečnou obrazovku", b.status())
+        b.tap(b.element("send"))
+        self.assertTrue(b.element("closed").is_displayed())
+        self.assertTrue(expected[-1]["gameOver"])
+
+    def test_buttons(self):
+        b = self.browser
+        lines = ["", "", "vezmi pochodeň", "vezmi olej"]
+        expected = self.play(lines, send=self.tap_line)
+        # Hint and map stand hidden until the engine offers them; the others have names.
+        buttons = {button.get_attribute("data-action"): button for button in
+                   b.driver.find_elements("css selector", "#toolbar button")}
+        for action in ("hint", "map"):
+            shown = b.js(f"return typeof Module._kvelt_{action} === 'function'")
+            self.assertEqual(buttons[action].is_displayed(), shown, action)
+        for button in b.driver.find_elements("css selector", "#stage button"):
+            if button.is_displayed():
+                self.assertTrue(button.accessible_name, button.get_attribute("outerHTML"))
+        rows = [("undo", "Tah je vzat zpět.", expected[3]),
+                ("redo", "Tah je znovu zahrán.", expected[4])]
+        for action, answer, page in rows:
+            b.tap(buttons[action])
+            b.wait(lambda: b.status() == answer, action)
+            self.assertPageIs(page, action)
+        # An earlier page, and back to the game.
+        b.tap(buttons["earlier"])
+        b.wait(lambda: buttons["later"].is_displayed(), "the earlier page")
+        self.assertEqual(b.page()["narration"],
+                         "> vezmi pochodeň\n" + pane(expected[3]["narration"]))
+        b.tap(buttons["later"])
+        b.wait(lambda: not buttons["later"].is_displayed(), "the live page")
+        self.assertPageIs(expected[4], "the later page")
+        # A slot saved by its button, seen at a glance, loaded by its button.
+        Select(b.element("slot")).select_by_visible_text("4")
+        b.tap(b.element("save"))
+        b.wait(lambda: b.status() == "Hra je uložena do pozice 4.", "the save")
+        b.tap(buttons["slots"])
+        b.wait(lambda: "4 (" in b.status(), "the slots at a glance")
+        # A new game asks first; the game goes on unless the player says yes.
+        before = b.page()["narration"]
+        b.tap(buttons["newGame"])
+        self.assertTrue(b.element("ask").is_displayed())
+        b.tap(b.element("ask-no"))
+        self.assertEqual(b.page()["narration"], before, "a new game declined")
+        b.tap(buttons["newGame"])
+        b.tap(b.element("ask-yes"))
+        b.wait(lambda: b.status() == "Nová hra.", "the new game")
+        self.assertPageIs(cli_pages([])[0], "a new game")
+        self.tap_line("")
+        b.tap(b.element("load"))
+        b.wait(lambda: b.status() == "Hra z pozice 4 je nahrána.", "the load")
+
+
+class OfflineTest(unittest.TestCase):
+    """The service worker, on a copy of the site that a new version can replace."""
+
+    def setUp(self):
+        self.site = tempfile.mkdtemp()
+        self.addCleanup(shutil.rmtree, self.site, ignore_errors=True)
+        shutil.copytree(SITE, self.site, dirs_exist_ok=True)
+        self.browser = Browser(self.site)
+        self.addCleanup(self.browser.close)
+
+    def cached(self):
+        return self.browser.js("""return caches.keys().then(names => Promise.all(names.map(
+            name => caches.open(name).then(cache => cache.keys()).then(
+                requests => [name, requests.map(r => r.url)]))));""")
+
+    def test_new_version_then_offline(self):
+        b = self.browser
+        b.open()
+        b.wait(lambda: b.js("return navigator.serviceWorker.getRegistration()"
+                            ".then(r => !!(r && r.active))"), "the service worker")
+        b.open()
+        self.assertTrue(b.js("return !!navigator.serviceWorker.controller"))
+        [(name, urls)] = self.cached()
+        files = {url[len(b.url):] for url in urls}
+        self.assertEqual(files - {""}, set(os.listdir(self.site)) - {"service-worker.js"})
+
+        # A new version: its own cache replaces the old one, and the page says so once.
+        worker = os.path.join(self.site, "service-worker.js")
+        with open(worker, encoding="utf-8") as f:
+            script = f.read().replace(name[len("kvelt-"):], "99.0.0")
+        with open(worker, "w", encoding="utf-8") as f:
+            f.write(script)
+        b.open()
+        b.wait(lambda: "verzi 99.0.0" in b.status(), "the notice of the new version")
+        self.assertEqual([name for name, _ in self.cached()], ["kvelt-99.0.0"])
+        b.open()
+        self.assertNotIn("verzi", b.status())
+
+        # No network at all: the page, the engine and the catalogue come from the cache.
+        b.driver.set_network_conditions(offline=True, latency=0, download_throughput=0,
+                                        upload_throughput=0)
+        b.server.shutdown()
+        b.open()
+        self.assertEqual(b.page()["narration"], pane(cli_pages([])[0]["narration"]))
+        b.send("")
+        self.assertEqual(b.page()["narration"], pane(cli_pages([""])[1]["narration"]))
+
+
 if __name__ == "__main__":
     for program in (CHROMIUM, CHROMEDRIVER):
         if not os.access(program, os.X_OK):
             print(f"SKIPPED: {program} is not installed")
             sys.exit(SKIP)
     os.makedirs(ARTIFACTS, exist_ok=True)
-    unittest.main(argv=sys.argv[:1], verbosity=2)
+    unittest.main(argv=sys.argv[:1] + sys.argv[6:], verbosity=2)
