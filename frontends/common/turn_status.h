@@ -18,6 +18,8 @@ struct KeyNames {
   std::string slots = "F2";
   std::string earlierPage = "PgUp";
   std::string laterPage = "PgDn";
+  // What Enter does once the game has ended: a program ends, a page shows its closing screen.
+  std::string enterAfterEnd = "Enter ukončí program";
 };
 
 inline constexpr const char* kNotUnderstood =
