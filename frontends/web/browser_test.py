@@ -5,6 +5,7 @@ usage: browser_test.py SITE KVELT_CLI DATA_DIR WINNING_SEQUENCE ARTIFACTS_DIR [T
 import gzip
 import json
 import os
+import pathlib
 import shutil
 import subprocess
 import sys
@@ -362,9 +363,8 @@ class PhoneTest(Pages):
                              b.js(f"return !!Module._kvelt_{action}"), action)
         for button in b.driver.find_elements("css selector", "#stage button"):
             self.assertTrue(button.accessible_name or not button.is_displayed())
-        rows = [("undo", "Tah je vzat zpět.", expected[3]),
-                ("redo", "Tah je znovu zahrán.", expected[4])]
-        for action, answer, page in rows:
+        for action, answer, page in [("undo", "Tah je vzat zpět.", expected[3]),
+                                     ("redo", "Tah je znovu zahrán.", expected[4])]:
             b.tap(buttons[action])
             b.wait(lambda: b.status() == answer, action)
             self.assertPageIs(page, action)
@@ -409,11 +409,8 @@ class OfflineTest(unittest.TestCase):
         self.assertEqual({url[len(b.url):] for url in urls} - {""},
                          set(os.listdir(site)) - {"service-worker.js"})
         # A new version: its own cache replaces the old one, and the page says so once.
-        worker = os.path.join(site, "service-worker.js")
-        with open(worker, encoding="utf-8") as f:
-            script = f.read().replace(name[len("kvelt-"):], "99.0.0")
-        with open(worker, "w", encoding="utf-8") as f:
-            f.write(script)
+        worker = pathlib.Path(site, "service-worker.js")
+        worker.write_text(worker.read_text("utf-8").replace(name[6:], "99.0.0"), "utf-8")
         b.open()
         b.wait(lambda: "verzi 99.0.0" in b.status(), "the notice of the new version")
         self.assertEqual([name for name, _ in b.js(cached)], ["kvelt-99.0.0"])

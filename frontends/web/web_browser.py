@@ -19,9 +19,6 @@ CHROMIUM_FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic
                   "--disable-component-update", "--disable-sync", "--window-size=1000,750"]
 
 
-PHONE = (390, 844)
-
-
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
     def log_message(self, *args):
         pass
@@ -47,8 +44,7 @@ class Browser:
             "profile.default_content_setting_values.automatic_downloads": 1})
         if phone:  # a phone's screen in CSS pixels, touched rather than clicked
             options.add_experimental_option("mobileEmulation", {
-                "deviceMetrics": {"width": PHONE[0], "height": PHONE[1], "pixelRatio": 3,
-                                  "touch": True}})
+                "deviceMetrics": {"width": 390, "height": 844, "pixelRatio": 3, "touch": True}})
         self.driver = webdriver.Chrome(service=Service(CHROMEDRIVER), options=options)
         self.driver.execute_cdp_cmd("Browser.setDownloadBehavior",
                                     {"behavior": "allow", "downloadPath": self.downloads})
