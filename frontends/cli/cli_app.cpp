@@ -177,10 +177,9 @@ int runCli(const std::vector<std::string>& args, std::FILE* in, std::FILE* out, 
   Transcript transcript(out, json, !lines->prompts());
   // Without --resume nothing is kept and nothing is looked for.
   std::optional<KeptTurns> kept;
-  std::string keptNotice;
   if (commandLine.game->has("resume")) {
     kept.emplace(systemFiles(), dirs.saveDir);
-    keptNotice = kept->open();
+    kept->open();
   }
   Status status =
       startGame(game, Platform{&window, &display, &systemFiles(), dirs.catalogueDir, dirs.saveDir});
@@ -188,10 +187,7 @@ int runCli(const std::vector<std::string>& args, std::FILE* in, std::FILE* out, 
     std::fprintf(err, "kvelt-cli: cannot read the catalogue %s\n", status.message().c_str());
     return 1;
   }
-  if (kept) {
-    kept->resume(game);
-    window.notices = keptNotice;
-  }
+  if (kept) window.notices = kept->resume(game);
   TranscriptCopy copy(transcriptPath, err);
   copy.write(nullptr, game, window, std::nullopt);
   // A transcript cut short (a full disk, a closed pipe) must not pass for a whole one: every

@@ -9,33 +9,30 @@
 
 #include "base/files.h"
 #include "base/game.h"
-#include "common/game_keeper.h"
+#include "common/kept_session.h"
 
 namespace kvelt {
 
 class KeptTurns {
  public:
-  KeptTurns(Files& files, std::string dir) : keeper_(files, std::move(dir)) {}
+  KeptTurns(Files& files, std::string dir)
+      : kept_(files, std::move(dir), KeptStart::resumeUnlessEnded) {}
 
-  // Reads the folder's kept game; the notice, if any, is for the start page.
-  std::string open();
-  // After start-up: the kept game in place of the opening. A game that has ended is not
-  // resumed; it stays kept until the first turn of the new one.
-  void resume(Game& game);
+  // Reads the folder's kept game.
+  void open() { kept_.open(); }
+  // After start-up: the kept game in place of the opening, unless it has ended; it then stays
+  // kept until the first turn of the new one. The notice, if any, is for the start page.
+  std::string resume(Game& game);
   // Around each turn.
   void before(const Game& game) { undo_.record(game); }
   void after(const Game& game, const std::string& line);
-  // Why the last turn could not be kept; nothing when it was, or after it has been told once.
-  std::optional<std::string> takeProblem();
+  std::optional<std::string> takeProblem() { return kept_.takeProblem(); }
 
  private:
-  GameKeeper keeper_;
-  std::optional<KeptGame> kept_;
+  KeptSession kept_;
   UndoStack undo_;
   PageHistory pages_;
-  std::string map_, hints_;  // what other programs keep beside the game, passed on as it is
-  std::optional<std::string> problem_;
-  bool told_ = false;
+  std::vector<Page> redoPages_;  // none: a line mode takes nothing back
 };
 
 }  // namespace kvelt
