@@ -15,6 +15,7 @@
 #include "common/transcript_file.h"
 #include "common/turn_status.h"
 #include "json_text.h"
+#include "kept_turns.h"
 #include "line_source.h"
 #include "map_json.h"
 #include "shell/session.h"
@@ -28,7 +29,10 @@ const ProgramDescription kProgram{
     "The game in line mode: a line of standard input for every Enter.",
     {{"json", "", "jedna událost za řádek v JSON / one JSON object per event"},
      {"transcript", "FILE", "záznam hry do souboru / a transcript of the game into FILE"},
-     {"map", "", "s --json: mapa viděného / with --json: the map of what was seen"}}};
+     {"map", "", "s --json: mapa viděného / with --json: the map of what was seen"},
+     {"resume", "",
+      "uchovat hru po každém tahu a příště v ní pokračovat / keep the game after every turn "
+      "and go on with it next time"}}};
 constexpr const char* kCannotWrite = "kvelt-cli: cannot write to standard output\n";
 
 // The carried objects one per line, without the pane's empty slots, for a listener's sake.
@@ -183,12 +187,19 @@ int runCli(const std::vector<std::string>& args, std::FILE* in, std::FILE* out, 
   Transcript transcript(out, json, !lines->prompts());
   MapKnowledge known;
   if (json && commandLine.game->has("map")) transcript.showMap(&known);
+  // Without --resume nothing is kept and nothing is looked for.
+  std::optional<KeptTurns> kept;
+  if (commandLine.game->has("resume")) {
+    kept.emplace(systemFiles(), dirs.saveDir);
+    kept->open();
+  }
   Status status =
       startGame(game, Platform{&window, &display, &systemFiles(), dirs.catalogueDir, dirs.saveDir});
   if (!status.isOk()) {
     std::fprintf(err, "kvelt-cli: cannot read the catalogue %s\n", status.message().c_str());
     return 1;
   }
+  if (kept) window.notices = kept->resume(game);
   known.startOver(game);
   TranscriptCopy copy(transcriptPath, err);
   copy.write(nullptr, game, window, std::nullopt);
@@ -204,6 +215,7 @@ int runCli(const std::vector<std::string>& args, std::FILE* in, std::FILE* out, 
 
   while (std::optional<std::string> next = lines->next()) {
     const std::string& line = *next;
+    if (kept) kept->before(game);
     status = pressEnter(game, line);
     if (!status.isOk()) {
       std::fprintf(err, "kvelt-cli: cannot read the catalogue %s\n", status.message().c_str());
@@ -215,6 +227,12 @@ int runCli(const std::vector<std::string>& args, std::FILE* in, std::FILE* out, 
     if (game.windowClosed) {
       transcript.exit(line);
       return cutShort() ? 1 : 0;
+    }
+    if (kept) {
+      kept->after(game, line);
+      if (std::optional<std::string> problem = kept->takeProblem()) {
+        std::fprintf(err, "kvelt-cli: cannot keep the game: %s\n", problem->c_str());
+      }
     }
     transcript.page(game, "turn", &line, window, answer);
     if (cutShort()) return 1;
