@@ -38,9 +38,6 @@
     return pointer ? Module.UTF8ToString(pointer) : null;
   };
 
-  // Tab's choices stand in the status line until the next key.
-  let choices = "";
-
   function setStatus(message) {
     status.textContent = message;
   }
@@ -50,7 +47,7 @@
   }
 
   function drawStatus() {
-    setStatus(choices || text("kvelt_status"));
+    setStatus(text("kvelt_status"));
   }
 
   function draw() {
@@ -130,7 +127,6 @@
   function opened(result) {
     closed.hidden = true;
     input.disabled = false;
-    choices = "";
     after(result);
     if (closed.hidden) input.focus();
   }
@@ -160,13 +156,11 @@
 
   function send() {
     const line = input.value;
-    choices = "";
     act(() => play(line)).then(countTurn);
   }
 
   function complete() {
     input.value = text("kvelt_complete", input.value);
-    choices = text("kvelt_offered");
     drawStatus();
   }
 
@@ -216,8 +210,9 @@
     // A modifier on its own is no key yet: Alt before the second N must not withdraw the
     // question of the first.
     if (modifiers.includes(event.key)) return;
-    if (event.key !== "PageUp" && event.key !== "PageDown" && event.key !== "Tab") choices = "";
-    if (!(event.altKey && event.code === "KeyN")) number("kvelt_dismiss");
+    // Alt+N answers its own question; the page keys leave it and Tab's choices standing.
+    const keeps = (event.altKey && event.code === "KeyN") || ["PageUp", "PageDown"].includes(event.key);
+    if (!keeps) number("kvelt_dismiss");
     if (comfort(event)) {
       event.preventDefault();
       return;
