@@ -128,6 +128,22 @@ TEST_F(PlaySessionTest, NoticesReachTheWindowAndTheSession) {
   EXPECT_EQ(status(), kNotUnderstood);
 }
 
+TEST_F(PlaySessionTest, KeysReachTheComfortsAndTabsChoicesStandUntilTheNextKey) {
+  play({"", ""});
+  const std::string before = status();
+  EXPECT_FALSE(session.press({.letter = 'z', .ctrl = true}, false));  // the line's own undo
+  ASSERT_TRUE(session.press({.letter = 'n', .alt = true}, true));
+  EXPECT_TRUE(session.view().newGameAsked);
+  EXPECT_EQ(session.complete("po"), "po");
+  EXPECT_NE(status().find(", "), std::string::npos) << status();
+  pageBack();
+  session.comfort(Comfort::livePage);
+  EXPECT_NE(status().find(", "), std::string::npos) << status();
+  session.comfort(Comfort::dismiss);
+  EXPECT_FALSE(session.view().newGameAsked);
+  EXPECT_EQ(status(), before);
+}
+
 TEST(PlaySessionTranscriptTest, EveryTurnIsAppendedWithItsStatus) {
   const auto path = std::filesystem::temp_directory_path() /
                     ("kvelt-session-" + std::to_string(std::random_device{}()) + ".txt");
