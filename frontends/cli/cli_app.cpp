@@ -28,6 +28,7 @@ const ProgramDescription kProgram{
     {{"json", "", "jedna událost za řádek v JSON / one JSON object per event"},
      {"transcript", "FILE", "záznam hry do souboru / a transcript of the game into FILE"}}};
 constexpr const char* kCannotWrite = "kvelt-cli: cannot write to standard output\n";
+constexpr const char* kCannotRead = "kvelt-cli: cannot read standard input\n";
 
 // The carried objects one per line, without the pane's empty slots, for a listener's sake.
 std::string carriedList(std::string_view pane) {
@@ -206,6 +207,10 @@ int runCli(const std::vector<std::string>& args, std::FILE* in, std::FILE* out, 
     if (cutShort()) return 1;
   }
   closeWindow(game);
+  if (std::ferror(in) != 0) {
+    std::fputs(kCannotRead, err);
+    return 1;
+  }
   transcript.eof();
   return cutShort() ? 1 : 0;
 }

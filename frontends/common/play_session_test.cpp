@@ -117,8 +117,8 @@ TEST_F(PlaySessionTest, ANewGameIsAskedForThenStartsAsTheProgramDoes) {
 
 TEST_F(PlaySessionTest, NoticesReachTheWindowAndTheSession) {
   play({"", "", "load 9"});
-  EXPECT_EQ(session.notices(), "Hru z pozice 9 se nepodařilo nahrát.");
-  EXPECT_EQ(t.window.notices, "Hru z pozice 9 se nepodařilo nahrát.");
+  EXPECT_EQ(session.notices(), "Pozice 9 je prázdná.");
+  EXPECT_EQ(t.window.notices, "Pozice 9 je prázdná.");
   EXPECT_EQ(session.status(), "");
   play({""});
   EXPECT_EQ(session.notices(), "");

@@ -21,6 +21,7 @@
 #include "common/play_session.h"
 #include "common/recording_window.h"
 #include "common/shown_words.h"
+#include "common/standard_streams.h"
 #include "common/tab_choices.h"
 #include "common/transcript_file.h"
 #include "input_line.h"
@@ -87,6 +88,7 @@ class TermApp {
       const int kind = get_wch(&key);
       if (endingSignal != 0) return closeBySignal();
       changed = kind != ERR;
+      if (kind == ERR && terminalGone()) return closeBySignal();
       if (kind == ERR) continue;
       if (kind != KEY_CODE_YES && key == kEscape) {
         const Outcome outcome = onAltKey(screen);

@@ -20,6 +20,7 @@ struct TurnReport {
   int answers = 0;           // lines the command, the room's answer and the carry checks printed
   bool gameEnded = false;    // the game is over after this turn
   int printed = 0;           // every message, reply and listing so far this turn (a running count)
+  bool lineCut = false;      // the line was too long and only its beginning was played
 };
 
 }  // namespace kvelt
