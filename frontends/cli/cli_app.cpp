@@ -34,6 +34,7 @@ const ProgramDescription kProgram{
       "uchovat hru po každém tahu a příště v ní pokračovat / keep the game after every turn "
       "and go on with it next time"}}};
 constexpr const char* kCannotWrite = "kvelt-cli: cannot write to standard output\n";
+constexpr const char* kCannotRead = "kvelt-cli: cannot read standard input\n";
 
 // The carried objects one per line, without the pane's empty slots, for a listener's sake.
 std::string carriedList(std::string_view pane) {
@@ -238,6 +239,10 @@ int runCli(const std::vector<std::string>& args, std::FILE* in, std::FILE* out, 
     if (cutShort()) return 1;
   }
   closeWindow(game);
+  if (std::ferror(in) != 0) {
+    std::fputs(kCannotRead, err);
+    return 1;
+  }
   transcript.eof();
   return cutShort() ? 1 : 0;
 }

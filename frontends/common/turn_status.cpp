@@ -8,6 +8,7 @@ namespace kvelt {
 std::optional<std::string> turnAnswer(const TurnReport& turn, std::string_view line) {
   const std::string slot = std::to_string(turn.slot);
   if (turn.exitRequested) return std::nullopt;
+  if (turn.lineCut) return kLineCut;
   if (turn.slotCommand == SlotCommand::save && turn.slotDone) {
     return "Hra je uložena do pozice " + slot + ".";
   }

@@ -26,6 +26,8 @@ inline constexpr const char* kNotUnderstood =
     "Tomu nerozumím. Tab doplní slova, která vidíš na obrazovce.";
 inline constexpr const char* kNothingHappened = "Nic se nestalo.";
 inline constexpr const char* kNoWayThere = "Tudy cesta nevede.";
+inline constexpr const char* kLineCut =
+    "Řádek byl delší než 4096 bajtů; hra vzala jen jeho začátek.";
 
 // The answer to the line just played, decided from what the engine reported, never from the
 // page: nothing when the page itself answers (a move, a reply, a death, the first turn, an empty

@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "base/window.h"
 #include "browser_session.h"
@@ -60,6 +61,15 @@ EMSCRIPTEN_KEEPALIVE const char* kvelt_credit() {
 // The page could not keep the slot's files in the browser: the same notice as a failed save.
 EMSCRIPTEN_KEEPALIVE const char* kvelt_save_failed_notice(int slot) {
   return handOver(kvelt::saveFailedNotice(kvelt::Integer(slot)));
+}
+
+// Whether a slot's two files, brought in from outside, would load: 1 or 0. The state file's
+// bytes and the list file's size are enough; a load takes any list.
+EMSCRIPTEN_KEEPALIVE int kvelt_slot_loadable(const char* state, int stateSize, int listSize) {
+  if (listSize < 0 || stateSize < 0) return 0;
+  return kvelt::loadableSlot(std::size_t(listSize), std::string_view(state, std::size_t(stateSize)))
+             ? 1
+             : 0;
 }
 
 // The keys that play return 0 when the game goes on, 1 when it closed its window, 2 when the

@@ -25,6 +25,7 @@ struct TurnReport {
   bool waysListed = false;   // "Můžeš jít na" stands on the page, naming waysNamed
   std::array<bool, 4> waysNamed{};  // north, south, west, east as that sentence named them
   bool won = false;                 // the closing sequence: the game is won
+  bool lineCut = false;             // the line was too long and only its beginning was played
 };
 
 }  // namespace kvelt

@@ -431,6 +431,13 @@
       return;
     }
     const [listBytes, stateBytes] = await Promise.all([list.arrayBuffer(), state.arrayBuffer()]);
+    // Checked as a load would check it, before it replaces what the slot holds.
+    const state8 = new Uint8Array(stateBytes);
+    if (!Module.ccall("kvelt_slot_loadable", "number", ["array", "number", "number"],
+                      [state8, state8.length, listBytes.byteLength])) {
+      setStatus("Tyto soubory nejsou uložená hra, kterou by šlo nahrát.");
+      return;
+    }
     Module.FS.writeFile(`${saveDir}/save${n}.s`, new Uint8Array(listBytes));
     Module.FS.writeFile(`${saveDir}/savex${n}.s`, new Uint8Array(stateBytes));
     if (await keepSlot(Number(n))) setStatus(`Pozice ${n} je nahraná: napište load ${n}.`);
