@@ -9,7 +9,9 @@
 #include "base/files.h"
 #include "base/window.h"
 #include "common/game_arguments.h"
+#include "common/hint_advisor.h"
 #include "common/pane_text.h"
+#include "common/plan_platform.h"
 #include "common/recording_window.h"
 #include "common/shown_words.h"
 #include "common/transcript_file.h"
@@ -26,7 +28,8 @@ const ProgramDescription kProgram{
     "Hra v řádkovém režimu: řádek standardního vstupu za každý Enter.\n"
     "The game in line mode: a line of standard input for every Enter.",
     {{"json", "", "jedna událost za řádek v JSON / one JSON object per event"},
-     {"transcript", "FILE", "záznam hry do souboru / a transcript of the game into FILE"}}};
+     {"transcript", "FILE", "záznam hry do souboru / a transcript of the game into FILE"},
+     {"hints", "", "nápověda a varování ke každému tahu / hints and warnings with every turn"}}};
 constexpr const char* kCannotWrite = "kvelt-cli: cannot write to standard output\n";
 
 // The carried objects one per line, without the pane's empty slots, for a listener's sake.
@@ -53,7 +56,8 @@ class Transcript {
       : out_(out), json_(json), prompt_(prompt) {}
 
   void page(const Game& game, const char* event, const std::string* line, RecordingWindow& window,
-            const std::optional<std::string>& status = std::nullopt) {
+            const std::optional<std::string>& status = std::nullopt,
+            const HintAdvisor* hints = nullptr) {
     if (json_) {
       begin(event);
       if (line != nullptr) field("line", *line);
@@ -65,12 +69,14 @@ class Transcript {
       text_ += game.gameOver != kFalse ? ",\"gameOver\":true" : ",\"gameOver\":false";
       if (!window.notices.empty()) field("notice", window.notices);
       if (status) field("status", *status);
+      if (hints != nullptr && !isTrue(game.gameOver)) hintFields(*hints);
       emit();
     } else {
       write(out_, withNewlines(game.Text2));
       write(out_, "\n\n");
       if (!window.notices.empty()) write(out_, "(" + window.notices + ")\n");
       if (status) write(out_, "(" + *status + ")\n");
+      if (hints != nullptr && hints->warning()) write(out_, "(" + *hints->warning() + ")\n");
       write(out_, kCarriedCaption);
       write(out_, "\n");
       write(out_, carriedList(game.Text3));
@@ -115,6 +121,20 @@ class Transcript {
     text_ += key;
     text_ += "\":";
     appendJsonString(text_, value);
+  }
+  // "winnable", and while it is, the three steps of the hint and the plan's next line.
+  void hintFields(const HintAdvisor& hints) {
+    text_ += hints.winnable() ? ",\"winnable\":true" : ",\"winnable\":false";
+    if (!hints.winnable()) return;
+    text_ += ",\"hints\":[";
+    const char* comma = "";
+    for (const std::string& step : hints.steps()) {
+      text_ += comma;
+      appendJsonString(text_, step);
+      comma = ",";
+    }
+    text_ += ']';
+    field("hintLine", hints.hintLine());
   }
   void emit() {
     text_ += '}';
@@ -177,6 +197,12 @@ int runCli(const std::vector<std::string>& args, std::FILE* in, std::FILE* out, 
     std::fprintf(err, "kvelt-cli: cannot read the catalogue %s\n", status.message().c_str());
     return 1;
   }
+  std::optional<HintAdvisor> hints;
+  if (commandLine.game->has("hints")) {
+    hints.emplace(readCatalogue(game), readHintTexts(game), "");
+    hints->look(game);
+  }
+  const HintAdvisor* hinted = hints ? &*hints : nullptr;
   TranscriptCopy copy(transcriptPath, err);
   copy.write(nullptr, game, window, std::nullopt);
   // A transcript cut short (a full disk, a closed pipe) must not pass for a whole one: every
@@ -186,7 +212,7 @@ int runCli(const std::vector<std::string>& args, std::FILE* in, std::FILE* out, 
     std::fputs(kCannotWrite, err);
     return true;
   };
-  transcript.page(game, "start", nullptr, window);
+  transcript.page(game, "start", nullptr, window, std::nullopt, hinted);
   if (cutShort()) return 1;
 
   while (std::optional<std::string> next = lines->next()) {
@@ -196,13 +222,14 @@ int runCli(const std::vector<std::string>& args, std::FILE* in, std::FILE* out, 
       std::fprintf(err, "kvelt-cli: cannot read the catalogue %s\n", status.message().c_str());
       return 1;
     }
+    if (hints) hints->look(game);
     const std::optional<std::string> answer = turnAnswer(game.turn, line);
     copy.write(&line, game, window, answer);
     if (game.windowClosed) {
       transcript.exit(line);
       return cutShort() ? 1 : 0;
     }
-    transcript.page(game, "turn", &line, window, answer);
+    transcript.page(game, "turn", &line, window, answer, hinted);
     if (cutShort()) return 1;
   }
   closeWindow(game);

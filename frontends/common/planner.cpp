@@ -136,6 +136,7 @@ class Planner::Search {
 
   bool run() {
     if (isTrue(game_.gameOver) || game_.windowClosed) return false;
+    if (isTrue(game_.firstTurnShown)) pickUpOnTheWay(firstOpenStage(game_));
     for (int round = 0; round < kStageRounds; ++round) {
       const std::size_t open = firstOpenStage(game_);
       if (open == stages_.size()) return won(game_);

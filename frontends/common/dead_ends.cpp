@@ -1,0 +1,45 @@
+// Why a game can no longer be won.
+#include "common/dead_ends.h"
+
+#include "common/plan_stages.h"
+
+namespace kvelt {
+namespace {
+
+bool lit(const Game& g) {
+  return carries(g, "hořící pochodeň");
+}
+
+// Once the chandelier is down the only way back to the gate is the rope from the window, and
+// what the treasury needs must be upstairs already.
+const char* afterTheChandelier(const Game& g) {
+  if (!isTrue(g.chandelierCut)) return nullptr;
+  if (!isTrue(g.deviceJammed)) return "why.device";
+  if (!isTrue(g.windowRopeTied) && !keptUpstairs(g, "lano")) return "why.rope";
+  if (!isTrue(g.standNeedleSet) && !keptUpstairs(g, "jehlu")) return "why.needle";
+  const bool nailComing =
+      isFalse(g.hearthQuenched) && isTrue(g.bucketFull) && keptUpstairs(g, "vědro");
+  if (!isTrue(g.standNailSet) && !keptUpstairs(g, "hřebík") && !nailComing) return "why.nail";
+  return nullptr;
+}
+
+}  // namespace
+
+const char* deadEndReason(const Game& g) {
+  if (isTrue(g.gameOver)) return nullptr;
+  if (g.posX == 5 && g.posY == 2 && !isTrue(g.chandelierCut)) return "why.captain";
+  if (const char* reason = afterTheChandelier(g)) return reason;
+  const ObjectList* here = roomList(g, g.posX, g.posY);
+  if (g.posY <= 4 && !isTrue(g.deadGuardHidden) &&
+      (here == nullptr || !lies(*here, "mrtvou stráž", 10))) {
+    return "why.guard";
+  }
+  if (!carries(g, "uniformu") &&
+      (lies(g.room24Objects, "uniformu") || lies(g.room73Objects, "uniformu"))) {
+    return "why.uniform";
+  }
+  if (lies(g.room53Objects, "pochodeň") && !lit(g)) return "why.dark";
+  return nullptr;
+}
+
+}  // namespace kvelt
