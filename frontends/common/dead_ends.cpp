@@ -13,7 +13,6 @@ bool lit(const Game& g) {
 // Once the chandelier is down the only way back to the gate is the rope from the window, and
 // what the treasury needs must be upstairs already.
 const char* afterTheChandelier(const Game& g) {
-  if (!isTrue(g.chandelierCut)) return nullptr;
   if (!isTrue(g.deviceJammed)) return "why.device";
   if (!isTrue(g.windowRopeTied) && !keptUpstairs(g, "lano")) return "why.rope";
   if (!isTrue(g.standNeedleSet) && !keptUpstairs(g, "jehlu")) return "why.needle";
@@ -27,19 +26,27 @@ const char* afterTheChandelier(const Game& g) {
 
 const char* deadEndReason(const Game& g) {
   if (isTrue(g.gameOver)) return nullptr;
-  if (g.posX == 5 && g.posY == 2 && !isTrue(g.chandelierCut)) return "why.captain";
-  if (const char* reason = afterTheChandelier(g)) return reason;
+  // In the captain's room the chandelier is as good as down: no line but the fight is safe.
+  const bool withCaptain = g.posX == 5 && g.posY == 2 && !isTrue(g.chandelierCut);
+  if (withCaptain && (!carries(g, "meč") || (!carries(g, "štít") && !isTrue(g.captainShielded)))) {
+    return "why.captain";
+  }
+  if (withCaptain || isTrue(g.chandelierCut)) {
+    if (const char* reason = afterTheChandelier(g)) return reason;
+  }
   const ObjectList* here = roomList(g, g.posX, g.posY);
   if (g.posY <= 4 && !isTrue(g.deadGuardHidden) &&
       (here == nullptr || !lies(*here, "mrtvou stráž", 10))) {
     return "why.guard";
   }
+  // Without the uniform nobody gets into the smithy, the stable or up the stairs.
   if (!carries(g, "uniformu") &&
-      (lies(g.room24Objects, "uniformu") || lies(g.room73Objects, "uniformu"))) {
+      (lies(g.room24Objects, "uniformu") || lies(g.room73Objects, "uniformu") ||
+       (!inUpperFloor(g.posX, g.posY) && keptUpstairs(g, "uniformu")))) {
     return "why.uniform";
   }
   if (lies(g.room53Objects, "pochodeň") && !lit(g)) return "why.dark";
-  return nullptr;
+  return "why.other";
 }
 
 }  // namespace kvelt

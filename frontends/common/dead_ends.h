@@ -5,8 +5,9 @@
 
 namespace kvelt {
 
-// The key of the reason's text in hints.txt ("why.needle"), or nullptr when none of the known
-// dead ends explains the state. The planner decides whether a game is lost; this only words it.
+// The key of the reason's text in hints.txt ("why.needle"; "why.other" when none of the known
+// dead ends explains the state; nullptr once the game is over). The planner decides whether a
+// game is lost; this only words it.
 const char* deadEndReason(const Game& game);
 
 }  // namespace kvelt

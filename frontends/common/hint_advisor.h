@@ -24,7 +24,7 @@ class HintAdvisor {
   // earlier look is kept while the game stays on it.
   void look(const Game& game);
 
-  // False only when no plan wins and a known dead end explains it.
+  // False when no plan wins.
   bool winnable() const { return !reason_; }
   // Whether a plan was found for the state last looked at.
   bool hasPlan() const { return plan_.has_value(); }

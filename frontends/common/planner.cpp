@@ -140,7 +140,7 @@ class Planner::Search {
     for (int round = 0; round < kStageRounds; ++round) {
       const std::size_t open = firstOpenStage(game_);
       if (open == stages_.size()) return won(game_);
-      if (!achieve(open) || turns_ > kTurnBudget) return false;
+      if (!achieveFrom(open) || turns_ > kTurnBudget) return false;
     }
     return false;
   }
@@ -162,8 +162,12 @@ class Planner::Search {
   bool play(const std::string& line, std::size_t stage) {
     std::optional<Game> next = tryLine(game_, line);
     if (!next) return false;
+    const std::uint64_t before = stateKey(game_);
     game_ = std::move(*next);
-    plan.steps.push_back({line, stage, stateKey(game_)});
+    // A line that changed nothing is no step of the plan: a player told to type it would be
+    // told so again and again.
+    const std::uint64_t after = stateKey(game_);
+    if (after != before) plan.steps.push_back({line, stage, after});
     return true;
   }
 
@@ -302,6 +306,22 @@ class Planner::Search {
     return play("vezmi " + word, stage) && carries(game_, word);
   }
 
+  // The first open stage, or when it cannot be done yet (a guard in the way, the way back
+  // closed until later) the next one that can. Nothing is done out of order past the
+  // chandelier, which closes the way back for good.
+  bool achieveFrom(std::size_t first) {
+    for (std::size_t stage = first; stage < stages_.size(); ++stage) {
+      if (stage != first && std::string_view(stages_[stage].id) == "chandelier") break;
+      if (stages_[stage].done(game_)) continue;
+      Game before = game_;
+      const std::size_t steps = plan.steps.size();
+      if (achieve(stage)) return true;
+      game_ = std::move(before);
+      plan.steps.resize(steps);
+    }
+    return false;
+  }
+
   bool achieve(std::size_t stage) {
     const Stage& open = stages_[stage];
     std::vector<std::string> keep;
@@ -320,6 +340,7 @@ class Planner::Search {
       return target.empty() || presentHere(g, target);
     };
     if (!walk(there, stage)) return false;
+    if (open.done(game_)) return true;  // done on the way there
     const std::string line = open.line;
     if (startsWith(line, "vezmi ") && !makeRoom(stage, keep)) return false;
     if (!play(line, stage)) return false;
