@@ -121,6 +121,25 @@ std::string commonPrefix(const std::vector<std::string>& candidates, const std::
   return encodeUtf8(prefix);
 }
 
+constexpr std::string_view kJoiningWord = "na";
+
+// What fits where the completed part stands comes first: after the verb an object, after the
+// object the joining word; the words a line begins with come last.
+void offerFittingFirst(std::vector<std::string>& candidates, const std::vector<std::string>& words,
+                       const std::vector<std::string_view>& typedBefore) {
+  if (typedBefore.empty()) return;
+  const bool afterObject = typedBefore.size() >= 2 && typedBefore.back() != kJoiningWord;
+  const auto join = std::find(words.begin(), words.end(), kJoiningWord);
+  if (join == words.end()) return;
+  auto rank = [&](const std::string& word) {
+    const bool object = std::find(join + 1, words.end(), word) != words.end();
+    if (word == kJoiningWord) return afterObject ? 0 : 2;
+    return object ? 1 : 3;
+  };
+  std::stable_sort(candidates.begin(), candidates.end(),
+                   [&](const std::string& a, const std::string& b) { return rank(a) < rank(b); });
+}
+
 }  // namespace
 
 char32_t foldLetter(char32_t letter) {
@@ -149,6 +168,7 @@ Completion completeLine(std::string_view line, const std::vector<std::string>& w
       if (startsWith(fold(word), foldedPart)) candidates.push_back(word);
     }
     if (candidates.empty()) continue;
+    offerFittingFirst(candidates, shown, {typed.begin(), typed.begin() + start});
 
     std::string completed =
         candidates.size() == 1 ? candidates.front() : commonPrefix(candidates, part);

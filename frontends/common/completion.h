@@ -21,6 +21,8 @@ struct Completion {
 // (diacritic-insensitive) prefix and `candidates` lists them; with no match `line` is
 // unchanged. No blank is added after a completed word: the game compares whole lines, and a
 // trailing blank would make the command unknown.
+// `words` come as visibleWords lists them: the verbs and directions, the joining word "na", then
+// the objects. After a verb the objects are offered first; after a verb and an object, "na".
 Completion completeLine(std::string_view line, const std::vector<std::string>& words);
 
 // The letter with Czech diacritics removed and in lower case; other letters unchanged.

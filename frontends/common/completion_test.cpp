@@ -119,6 +119,21 @@ TEST_F(VisibleWordsTest, StartRoomOffersItsListingAndTheCarriedDagger) {
   EXPECT_EQ(completeLine("prozkoumej dyk", words).line, "prozkoumej dýku");
 }
 
+TEST_F(VisibleWordsTest, AfterAVerbTheObjectsComeFirstAndAfterAnObjectTheJoiningWord) {
+  test_.startPlaying();
+  test_.enter("");
+  const std::vector<std::string> words = visibleWords(test_.game);
+  const std::vector<std::string> objects{"Draga", "listinu", "pochodeň", "olej", "dveře", "dýku"};
+  auto first = [&](const char* line, std::size_t count) {
+    const std::vector<std::string> offered = completeLine(line, words).candidates;
+    return Words(offered.begin(), offered.begin() + std::min(count, offered.size()));
+  };
+  EXPECT_EQ(first("vezmi ", objects.size()), objects);
+  EXPECT_EQ(first("použij dýku na ", objects.size()), objects);
+  EXPECT_EQ(first("použij dýku ", 1), Words{"na"});
+  EXPECT_EQ(first("p", 3), (Words{"prozkoumej", "polož", "použij"}));
+}
+
 TEST_F(VisibleWordsTest, BeforeTheFirstRoomOnlyVerbsAndTheDagger) {
   test_.start();
   std::vector<std::string> words = visibleWords(test_.game);

@@ -63,7 +63,7 @@ Status PlaySession::enter(const std::string& line) {
   redoPages_.clear();
   pages_.add(Page{line, game_.Text2, game_.Text3});
   std::vector<std::string> remarks;
-  const std::optional<std::string> answer = turnAnswer(game_.turn, line);
+  const std::optional<std::string> answer = turnAnswer(game_, line);
   if (answer) remarks.push_back(*answer);
   if (!tap_.heard.empty()) remarks.push_back(tap_.heard);
   setStatus(answer.value_or(""));

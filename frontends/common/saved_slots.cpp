@@ -56,15 +56,22 @@ std::vector<SlotState> readSavedSlots(const std::string& saveDir) {
 std::string savedSlotsStatus(const std::vector<SlotState>& slots, int thisYear) {
   std::string used;
   std::size_t count = 0;
+  const std::tm* dayBefore = nullptr;
   for (const SlotState& state : slots) {
     if (!state.savedAt) continue;
     ++count;
     const std::tm& at = *state.savedAt;
     if (!used.empty()) used += ", ";
-    used += std::to_string(state.slot) + " (" + std::to_string(at.tm_mday) + ". " +
-            std::to_string(at.tm_mon + 1) + ". ";
-    if (at.tm_year + 1900 != thisYear) used += std::to_string(at.tm_year + 1900) + " ";
+    used += std::to_string(state.slot) + " (";
+    // Ten slots saved on one evening fit the status line when the day is written once.
+    const bool sameDay = dayBefore != nullptr && dayBefore->tm_mday == at.tm_mday &&
+                         dayBefore->tm_mon == at.tm_mon && dayBefore->tm_year == at.tm_year;
+    if (!sameDay) {
+      used += std::to_string(at.tm_mday) + ". " + std::to_string(at.tm_mon + 1) + ". ";
+      if (at.tm_year + 1900 != thisYear) used += std::to_string(at.tm_year + 1900) + " ";
+    }
     used += std::to_string(at.tm_hour) + ":" + twoDigits(at.tm_min) + ")";
+    dayBefore = &at;
   }
   if (used.empty()) return "Žádná pozice zatím nemá uloženou hru.";
   used = "Uložené hry: " + used + ".";

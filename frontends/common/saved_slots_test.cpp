@@ -30,7 +30,10 @@ TEST(SavedSlotsTest, TheLineNamesTheSavedSlotsWithTheirTimes) {
   EXPECT_EQ(savedSlotsStatus(slots, 2025),
             "Uložené hry: 1 (3. 5. 14:05), 10 (28. 12. 2024 9:30). Ostatní pozice jsou volné.");
   for (SlotState& slot : slots) slot.savedAt = at(1, 1, 2025, 0, 0);
-  EXPECT_EQ(savedSlotsStatus(slots, 2025).find("Ostatní"), std::string::npos);
+  slots[9].savedAt = at(2, 1, 2025, 8, 0);
+  const std::string all = savedSlotsStatus(slots, 2025);
+  EXPECT_TRUE(all.starts_with("Uložené hry: 1 (1. 1. 0:00), 2 (0:00), 3 (0:00)")) << all;
+  EXPECT_TRUE(all.ends_with(", 9 (0:00), 10 (2. 1. 8:00).")) << all;
 }
 
 TEST(SavedSlotsTest, ASlotHoldsAGameWhenBothItsFilesAreThere) {

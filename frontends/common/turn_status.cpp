@@ -1,6 +1,8 @@
 // The short answers in the status line, and when each is given.
 #include "common/turn_status.h"
 
+#include "common/near_miss.h"
+
 namespace kvelt {
 
 std::optional<std::string> turnAnswer(const TurnReport& turn, std::string_view line) {
@@ -23,9 +25,18 @@ std::optional<std::string> turnAnswer(const TurnReport& turn, std::string_view l
   return kNotUnderstood;
 }
 
+std::optional<std::string> turnAnswer(const Game& game, std::string_view line) {
+  std::optional<std::string> answer = turnAnswer(game.turn, line);
+  // Only a line looked at in a lit room can be near a sentence of it.
+  if (answer != kNotUnderstood || !game.turn.roomVisited) return answer;
+  if (std::optional<std::string> nearly = nearMiss(game, line)) return nearly;
+  return answer;
+}
+
 std::string afterEndStatus(const KeyNames& keys) {
-  return "Hra skončila. Enter ukončí program, " + keys.undo + " vezme poslední tah zpět, " +
-         keys.newGame + " začne novou hru.";
+  // A load typed out of habit after a death leaves too: the player is told before trying.
+  return "Hra skončila. " + keys.enterAfterEnd + ", ať napíšeš cokoli, i „load N“. " + keys.undo +
+         " vezme poslední tah zpět, " + keys.newGame + " začne novou hru.";
 }
 
 std::string startStatus(const KeyNames& keys) {

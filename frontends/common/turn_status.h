@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/game.h"
 #include "base/turn_report.h"
 
 namespace kvelt {
@@ -17,6 +18,8 @@ struct KeyNames {
   std::string slots = "F2";
   std::string earlierPage = "PgUp";
   std::string laterPage = "PgDn";
+  // What Enter does once the game has ended: a program ends, a page shows its closing screen.
+  std::string enterAfterEnd = "Enter ukončí program";
 };
 
 inline constexpr const char* kNotUnderstood =
@@ -28,6 +31,9 @@ inline constexpr const char* kNoWayThere = "Tudy cesta nevede.";
 // page: nothing when the page itself answers (a move, a reply, a death, the first turn, an empty
 // line) or when a failed save or load has its own notice.
 std::optional<std::string> turnAnswer(const TurnReport& turn, std::string_view line);
+// The same for the game the line was just played in; a line not understood that nearly makes a
+// sentence here is told what is wrong with it.
+std::optional<std::string> turnAnswer(const Game& game, std::string_view line);
 
 // After the end of a game the next Enter leaves; the player is told what else can be done.
 std::string afterEndStatus(const KeyNames& keys);

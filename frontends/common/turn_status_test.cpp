@@ -66,6 +66,7 @@ TEST(TurnStatusTest, TheKeysAreNamedAsTheFrontEndCallsThem) {
   keys.undo = "Ctrl+Z";
   EXPECT_NE(afterEndStatus(keys).find("Ctrl+Z vezme poslední tah zpět"), std::string::npos);
   EXPECT_NE(afterEndStatus(keys).find("Alt+N začne novou hru"), std::string::npos);
+  EXPECT_NE(afterEndStatus(keys).find("cokoli, i „load N“"), std::string::npos);
   EXPECT_NE(startStatus(keys).find("Ctrl+Z tah zpět"), std::string::npos);
 }
 

@@ -18,8 +18,10 @@ inline constexpr Box kLabel1{280, 424, 97, 17};   // caption of the carried-obje
 inline constexpr Box kLabel2{667, 586, 137, 25};  // credit line
 // Not one of the game's controls: a status line below the input line, on the picture, for a
 // save or load problem and for the words that Tab could not choose between, so that the
-// narration stays the game's own. As large as its text, up to this box.
-inline constexpr Box kStatusLine{24, 480, 240, 64};
+// narration stays the game's own. As large as its text, up to this box, which reaches down to
+// the window's bottom edge so that the longest answers (the keys with a notice, ten saved slots)
+// are read in full.
+inline constexpr Box kStatusLine{24, 480, 240, 112};
 inline constexpr int kStatusPadding = 3;
 
 inline constexpr int kWindowWidth = 800;
