@@ -45,6 +45,37 @@ int main() {
   std::printf("a plan from the opening: %s, %.1f ms CPU, %zu engine turns\n",
               found ? "found" : "NOT FOUND", (cpuMicros() - before) / 1e3, planner.turnsPlayed());
 
+  // A player who never follows the plan: a new search from every state of the won game.
+  std::vector<double> fresh;
+  {
+    kvelt::Game walk = game;
+    for (const std::string& line : lines) {
+      const double start = cpuMicros();
+      (void)planner.planFrom(walk);
+      fresh.push_back(cpuMicros() - start);
+      if (!kvelt::pressEnter(walk, line).isOk()) return 1;
+    }
+    std::sort(fresh.begin(), fresh.end());
+    std::printf(
+        "a new search from each of the %zu states of the won game: median %.2f ms, max"
+        " %.2f ms CPU\n",
+        fresh.size(), fresh[fresh.size() / 2] / 1e3, fresh.back() / 1e3);
+  }
+
+  // A lost game: the torch left in the dark room with the pail still there.
+  {
+    kvelt::Game lost = game;
+    for (const std::string& line : lines) {
+      if (!kvelt::pressEnter(lost, line).isOk()) return 1;
+      if (line == "vezmi páčidlo") break;
+    }
+    if (!kvelt::pressEnter(lost, "polož hořící pochodeň").isOk()) return 1;
+    const double start = cpuMicros();
+    const bool none = !planner.planFrom(lost).has_value();
+    std::printf("the search that finds a lost game lost: %s, %.1f ms CPU, %zu engine turns\n",
+                none ? "no plan" : "A PLAN", (cpuMicros() - start) / 1e3, planner.turnsPlayed());
+  }
+
   kvelt::HintAdvisor hints(kvelt::readCatalogue(game), kvelt::readHintTexts(game));
   std::vector<double> micros;
   for (const std::string& line : lines) {

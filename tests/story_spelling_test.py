@@ -73,6 +73,12 @@ class StorySpellingTest(unittest.TestCase):
                            for word, numbers in found.items())
         self.assertEqual(found, {}, "unknown words: " + report)
 
+    def test_the_hints_have_no_unknown_word(self):
+        with open(os.path.join(ROOT, "data", "hints.txt"), encoding="utf-8") as f:
+            texts = [line.split("=", 1)[1].replace("{undo}", "") if "=" in line else ""
+                     for line in f.read().split("\n") if not line.startswith("#")]
+        self.assertEqual(unknown_words(texts), {})
+
 
 if __name__ == "__main__":
     unittest.main()
