@@ -34,18 +34,27 @@ const char* deadEndReason(const Game& g) {
   if (withCaptain || isTrue(g.chandelierCut)) {
     if (const char* reason = afterTheChandelier(g)) return reason;
   }
+  if (isTrue(g.chandelierCut) && !isTrue(g.kveltTaken) && !inUpperFloor(g.posX, g.posY)) {
+    return "why.down";
+  }
   const ObjectList* here = roomList(g, g.posX, g.posY);
   if (g.posY <= 4 && !isTrue(g.deadGuardHidden) &&
       (here == nullptr || !lies(*here, "mrtvou stráž", 10))) {
     return "why.guard";
   }
+  if (g.posX == 3 && g.posY == 2 && !isTrue(g.guardKilled) && !carries(g, "dýku")) {
+    return "why.guardroom";
+  }
   // Without the uniform nobody gets into the smithy, the stable or up the stairs.
-  if (!carries(g, "uniformu") &&
-      (lies(g.room24Objects, "uniformu") || lies(g.room73Objects, "uniformu") ||
-       (!inUpperFloor(g.posX, g.posY) && keptUpstairs(g, "uniformu")))) {
+  const bool smithyOrStable = (g.posX == 2 && g.posY == 4) || (g.posX == 7 && g.posY == 3);
+  if ((smithyOrStable && !isTrue(g.uniformWorn)) ||
+      (!carries(g, "uniformu") &&
+       (lies(g.room24Objects, "uniformu") || lies(g.room73Objects, "uniformu") ||
+        (!inUpperFloor(g.posX, g.posY) && keptUpstairs(g, "uniformu"))))) {
     return "why.uniform";
   }
   if (lies(g.room53Objects, "pochodeň") && !lit(g)) return "why.dark";
+  if (lies(g.room53Objects, "uniformu") && !lit(g)) return "why.darkuniform";
   return "why.other";
 }
 

@@ -138,8 +138,9 @@ class Planner::Search {
     if (isTrue(game_.gameOver) || game_.windowClosed) return false;
     if (isTrue(game_.firstTurnShown)) pickUpOnTheWay(firstOpenStage(game_));
     for (int round = 0; round < kStageRounds; ++round) {
+      if (won(game_)) return true;
       const std::size_t open = firstOpenStage(game_);
-      if (open == stages_.size()) return won(game_);
+      if (open == stages_.size()) return false;
       if (!achieveFrom(open) || turns_ > kTurnBudget) return false;
     }
     return false;
@@ -311,8 +312,8 @@ class Planner::Search {
   // chandelier, which closes the way back for good.
   bool achieveFrom(std::size_t first) {
     for (std::size_t stage = first; stage < stages_.size(); ++stage) {
-      if (stage != first && std::string_view(stages_[stage].id) == "chandelier") break;
       if (stages_[stage].done(game_)) continue;
+      if (stage != first && std::string_view(stages_[stage].id) == "chandelier") break;
       Game before = game_;
       const std::size_t steps = plan.steps.size();
       if (achieve(stage)) return true;
