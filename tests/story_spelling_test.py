@@ -82,6 +82,12 @@ class StorySpellingTest(unittest.TestCase):
         self.assertEqual(len(names), 23)
         self.assertEqual(unknown_words(names), {})
 
+    def test_the_hints_have_no_unknown_word(self):
+        with open(os.path.join(ROOT, "data", "hints.txt"), encoding="utf-8") as f:
+            texts = [line.split("=", 1)[1].replace("{undo}", "") if "=" in line else ""
+                     for line in f.read().split("\n") if not line.startswith("#")]
+        self.assertEqual(unknown_words(texts), {})
+
 
 if __name__ == "__main__":
     unittest.main()

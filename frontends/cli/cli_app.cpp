@@ -9,7 +9,9 @@
 #include "base/files.h"
 #include "base/window.h"
 #include "common/game_arguments.h"
+#include "common/hint_advisor.h"
 #include "common/pane_text.h"
+#include "common/plan_platform.h"
 #include "common/recording_window.h"
 #include "common/shown_words.h"
 #include "common/transcript_file.h"
@@ -32,7 +34,8 @@ const ProgramDescription kProgram{
      {"map", "", "s --json: mapa viděného / with --json: the map of what was seen"},
      {"resume", "",
       "uchovat hru po každém tahu a příště v ní pokračovat / keep the game after every turn "
-      "and go on with it next time"}}};
+      "and go on with it next time"},
+     {"hints", "", "nápověda a varování ke každému tahu / hints and warnings with every turn"}}};
 constexpr const char* kCannotWrite = "kvelt-cli: cannot write to standard output\n";
 constexpr const char* kCannotRead = "kvelt-cli: cannot read standard input\n";
 
@@ -63,7 +66,8 @@ class Transcript {
   void showMap(const MapKnowledge* known) { map_ = known; }
 
   void page(const Game& game, const char* event, const std::string* line, RecordingWindow& window,
-            const std::optional<std::string>& status = std::nullopt) {
+            const std::optional<std::string>& status = std::nullopt,
+            const HintAdvisor* hints = nullptr) {
     if (json_) {
       begin(event);
       if (line != nullptr) field("line", *line);
@@ -79,12 +83,14 @@ class Transcript {
         text_ += ",\"map\":";
         appendMapJson(text_, *map_);
       }
+      if (hints != nullptr && !isTrue(game.gameOver)) hintFields(*hints);
       emit();
     } else {
       write(out_, withNewlines(game.Text2));
       write(out_, "\n\n");
       if (!window.notices.empty()) write(out_, "(" + window.notices + ")\n");
       if (status) write(out_, "(" + *status + ")\n");
+      if (hints != nullptr && hints->warning()) write(out_, "(" + *hints->warning() + ")\n");
       write(out_, kCarriedCaption);
       write(out_, "\n");
       write(out_, carriedList(game.Text3));
@@ -129,6 +135,20 @@ class Transcript {
     text_ += key;
     text_ += "\":";
     appendJsonString(text_, value);
+  }
+  // "winnable", and while it is, the three steps of the hint and the plan's next line.
+  void hintFields(const HintAdvisor& hints) {
+    text_ += hints.winnable() ? ",\"winnable\":true" : ",\"winnable\":false";
+    if (!hints.winnable()) return;
+    text_ += ",\"hints\":[";
+    const char* comma = "";
+    for (const std::string& step : hints.steps()) {
+      text_ += comma;
+      appendJsonString(text_, step);
+      comma = ",";
+    }
+    text_ += ']';
+    field("hintLine", hints.hintLine());
   }
   void emit() {
     text_ += '}';
@@ -202,6 +222,12 @@ int runCli(const std::vector<std::string>& args, std::FILE* in, std::FILE* out, 
   }
   if (kept) window.notices = kept->resume(game);
   known.startOver(game);
+  std::optional<HintAdvisor> hints;
+  if (commandLine.game->has("hints")) {
+    hints.emplace(readCatalogue(game), readHintTexts(game), "");
+    hints->look(game);
+  }
+  const HintAdvisor* hinted = hints ? &*hints : nullptr;
   TranscriptCopy copy(transcriptPath, err);
   copy.write(nullptr, game, window, std::nullopt);
   // A transcript cut short (a full disk, a closed pipe) must not pass for a whole one: every
@@ -211,7 +237,7 @@ int runCli(const std::vector<std::string>& args, std::FILE* in, std::FILE* out, 
     std::fputs(kCannotWrite, err);
     return true;
   };
-  transcript.page(game, "start", nullptr, window);
+  transcript.page(game, "start", nullptr, window, std::nullopt, hinted);
   if (cutShort()) return 1;
 
   while (std::optional<std::string> next = lines->next()) {
@@ -223,6 +249,7 @@ int runCli(const std::vector<std::string>& args, std::FILE* in, std::FILE* out, 
       return 1;
     }
     known.afterTurn(game, line);
+    if (hints) hints->look(game);
     const std::optional<std::string> answer = turnAnswer(game.turn, line);
     copy.write(&line, game, window, answer);
     if (game.windowClosed) {
@@ -235,7 +262,7 @@ int runCli(const std::vector<std::string>& args, std::FILE* in, std::FILE* out, 
         std::fprintf(err, "kvelt-cli: cannot keep the game: %s\n", problem->c_str());
       }
     }
-    transcript.page(game, "turn", &line, window, answer);
+    transcript.page(game, "turn", &line, window, answer, hinted);
     if (cutShort()) return 1;
   }
   closeWindow(game);
