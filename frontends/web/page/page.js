@@ -346,11 +346,19 @@
     drawStatus();
   }
 
+  // Letters without diacritics or capitals, as Tab matches them.
+  const folded = (word) => word.normalize("NFD").replace(/\p{M}/gu, "").toLowerCase();
+
   chips.addEventListener("click", (event) => {
     const chip = event.target.closest("button");
     if (!chip) return;
+    const word = chip.textContent;
     const line = input.value;
-    tapped(line === "" || line.endsWith(" ") ? line + chip.textContent : `${line} ${chip.textContent}`);
+    const typed = line.slice(line.lastIndexOf(" ") + 1);
+    // A word begun on the keyboard is finished by the chip, as Tab would; a whole word stays.
+    const begun = typed && !shownWords.split("\n").includes(typed) && folded(word).startsWith(folded(typed));
+    if (begun) tapped(line.slice(0, line.length - typed.length) + word);
+    else tapped(line === "" || line.endsWith(" ") ? line + word : `${line} ${word}`);
   });
   $("erase").addEventListener("click", () => tapped(input.value.replace(/\s*\S*\s*$/, "")));
   $("send").addEventListener("click", () => (number("kvelt_dismiss"), send()));
