@@ -16,7 +16,8 @@ const char* const kRefused = "a plan neither saves nor loads";
 PlanningFiles::PlanningFiles(std::string catalogue)
     : catalogue_(std::move(catalogue)), cataloguePath_(joinPath(kPlanDir, kCatalogueFileName)) {}
 
-Status PlanningFiles::read(const std::string& path, std::string& content, std::size_t limit) {
+Status PlanningFiles::read(const std::string& path, std::string& content, std::size_t limit,
+                           Links) {
   if (path != cataloguePath_ || catalogue_.size() > limit) return Status::error(kRefused);
   content = catalogue_;
   return Status::ok();
@@ -38,6 +39,10 @@ Status PlanningFiles::syncDir(const std::string&) {
 }
 Status PlanningFiles::list(const std::string&, std::vector<DirEntry>& entries) {
   entries.clear();
+  return Status::error(kRefused);
+}
+Status PlanningFiles::lockFolder(const std::string&, std::unique_ptr<FolderLock>& lock) {
+  lock.reset();
   return Status::error(kRefused);
 }
 

@@ -1,6 +1,7 @@
 // The services a plan is tried on: the catalogue from memory, no disk, no window, no screen.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,13 +18,17 @@ class PlanningFiles : public Files {
  public:
   explicit PlanningFiles(std::string catalogue);
   using Files::read;
-  Status read(const std::string& path, std::string& content, std::size_t limit) override;
+  Status read(const std::string& path, std::string& content, std::size_t limit,
+              Links links) override;
   Status replace(const std::string& path, const std::string& content) override;
   Status create(const std::string& path, const std::string& content) override;
   Status rename(const std::string& from, const std::string& to) override;
   Status remove(const std::string& path) override;
   Status syncDir(const std::string& dir) override;
   Status list(const std::string& dir, std::vector<DirEntry>& entries) override;
+  Status lockFolder(const std::string& dir, std::unique_ptr<FolderLock>& lock) override;
+  std::string processTag() override { return "plan"; }
+  bool otherProgramRunning(const std::string&) override { return false; }
 
  private:
   std::string catalogue_;
