@@ -33,7 +33,7 @@ class InstallTest(unittest.TestCase):
             result = subprocess.run([os.path.join(prefix, "bin/kvelt-cli")], input="save 3\nexit\n",
                                     capture_output=True, text=True, env=env, timeout=30)
             self.assertEqual(0, result.returncode, result.stderr)
-            self.assertEqual(["save3.s", "savex3.s"],
+            self.assertEqual(["kvelt.lock", "save3.s", "savex3.s"],
                              sorted(os.listdir(os.path.join(data_home, "kvelt"))))
             self.assertEqual([], [name for name in os.listdir(os.path.join(prefix, "bin"))
                                   if name.endswith(".s")])

@@ -40,17 +40,15 @@ void stamp(Game& game, int number) {
   const std::string word = "hra" + std::to_string(number);
   game.inventory[1] = word;
   game.room14Objects[26] = word;
-  for (std::size_t bit = 0; bit < std::size(kStampFlags); ++bit) {
+  for (std::size_t bit = 0; bit < std::size(kStampFlags); ++bit)
     game.*kStampFlags[bit] = (number >> bit) & 1 ? kTrue : kFalse;
-  }
 }
 
 // The number the state file carried, and whether the list file carried the same.
 int stateStamp(const Game& game) {
   int number = 0;
-  for (std::size_t bit = 0; bit < std::size(kStampFlags); ++bit) {
+  for (std::size_t bit = 0; bit < std::size(kStampFlags); ++bit)
     if (game.*kStampFlags[bit] == kTrue) number |= 1 << bit;
-  }
   return number;
 }
 
@@ -136,9 +134,7 @@ int check(const std::string& dir, const std::string& catalogueDir) {
     const std::string stateGame = std::to_string(stateStamp(game));
     const bool whole = run.window.notices.empty() && splitLines(listBytes).size() == 630 &&
                        stateBytes.size() == 82 && wholeStamp(game);
-    say(slot + (whole ? stateGame
-                      : "torn: list " + game.inventory[1] + ", state " + stateGame + " " +
-                            run.window.notices));
+    say(slot + (whole ? stateGame : "torn: list " + game.inventory[1] + ", state " + stateGame));
   }
   std::string leftovers;
   for (const auto& entry : std::filesystem::directory_iterator(dir)) {
@@ -155,9 +151,8 @@ int check(const std::string& dir, const std::string& catalogueDir) {
   return 0;
 }
 
-// Saves game id * 100000 + i to slot 1 and loads slot 1 again, n times, while another driver
-// does the same. A load must give a whole game; one of our own games must be the last we saved
-// (the other driver's may have come in between); a save or load may fail only as busy.
+// Saves game id * 100000 + i to slot 1 and loads it back, n times, beside another driver: a load
+// is whole, and gives our last save or the other's; a failure may only be "busy".
 int race(const std::string& dir, const std::string& catalogueDir, int id, int n) {
   Run run;
   if (!run.started(dir, catalogueDir)) return 2;
@@ -169,8 +164,7 @@ int race(const std::string& dir, const std::string& catalogueDir, int id, int n)
     run.window.notices.clear();
     run.slot("save", 1);
     const bool savedNow = run.window.notices.empty();
-    if (savedNow) ++saved;
-    if (!savedNow) ++(run.window.notices.find(busyNotice) != std::string::npos ? busy : failed);
+    ++(savedNow ? saved : run.window.notices.find(busyNotice) != std::string::npos ? busy : failed);
     stamp(run.game, 0);
     run.window.notices.clear();
     run.slot("load", 1);

@@ -76,18 +76,4 @@ Status FaultyFiles::list(const std::string& dir, std::vector<DirEntry>& entries)
   return inner_.list(dir, entries);
 }
 
-// Taking the lock is not a fault point: a lock that cannot be had is StatusKind::busy, which the
-// tests of the lock itself cover.
-Status FaultyFiles::lockFolder(const std::string& dir, std::unique_ptr<FolderLock>& lock) {
-  return inner_.lockFolder(dir, lock);
-}
-
-std::string FaultyFiles::processTag() {
-  return inner_.processTag();
-}
-
-bool FaultyFiles::otherProgramRunning(const std::string& tag) {
-  return inner_.otherProgramRunning(tag);
-}
-
 }  // namespace kvelt::testing

@@ -30,9 +30,14 @@ class FaultyFiles : public Files {
   Status remove(const std::string& path) override;
   Status syncDir(const std::string& dir) override;
   Status list(const std::string& dir, std::vector<DirEntry>& entries) override;
-  Status lockFolder(const std::string& dir, std::unique_ptr<FolderLock>& lock) override;
-  std::string processTag() override;
-  bool otherProgramRunning(const std::string& tag) override;
+  // Taking the lock is no fault point: a lock that cannot be had is StatusKind::busy.
+  Status lockFolder(const std::string& dir, std::unique_ptr<FolderLock>& lock) override {
+    return inner_.lockFolder(dir, lock);
+  }
+  std::string processTag() override { return inner_.processTag(); }
+  bool otherProgramRunning(const std::string& tag) override {
+    return inner_.otherProgramRunning(tag);
+  }
 
   std::set<int> failAt;            // the points that fail
   int killAt = 0;                  // the point at which the program dies; 0 for never

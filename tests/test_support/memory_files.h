@@ -58,8 +58,7 @@ class MemoryFiles : public Files {
     }
     return Status::ok();
   }
-  Status lockFolder(const std::string& dir, std::unique_ptr<FolderLock>& lock) override {
-    lock.reset();
+  Status lockFolder(const std::string& dir, std::unique_ptr<FolderLock>&) override {
     if (busy) return Status::error(StatusKind::busy, dir + ": busy");
     return Status::ok();
   }
@@ -67,7 +66,6 @@ class MemoryFiles : public Files {
   bool otherProgramRunning(const std::string& other) override {
     return other != tag && running.count(other) > 0;
   }
-
   std::map<std::string, std::string> files;
   bool readOnly = false;
   bool busy = false;              // another program holds the folder
