@@ -1,5 +1,5 @@
 // JSON strings for the transcript: a fast path for well-formed UTF-8, nlohmann::json for the rest.
-#include "json_text.h"
+#include "common/line_mode/json_text.h"
 
 #include <array>
 #include <nlohmann/json.hpp>

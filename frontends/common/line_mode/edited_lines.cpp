@@ -12,7 +12,7 @@
 #include <optional>
 
 #include "common/completion.h"
-#include "line_source.h"
+#include "common/line_mode/line_source.h"
 
 namespace kvelt {
 namespace {

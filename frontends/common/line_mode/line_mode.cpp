@@ -1,21 +1,19 @@
 // Line mode: the plain transcript for people and the JSON transcript that outside checks read.
-#include "cli_app.h"
+#include "common/line_mode/line_mode.h"
 
 #include <optional>
 #include <string_view>
 #include <vector>
 
-#include "base/display_settings.h"
-#include "base/files.h"
-#include "base/window.h"
+#include "common/engine.h"
 #include "common/game_arguments.h"
+#include "common/line_mode/json_text.h"
+#include "common/line_mode/line_source.h"
 #include "common/pane_text.h"
 #include "common/recording_window.h"
 #include "common/shown_words.h"
 #include "common/transcript_file.h"
 #include "common/turn_status.h"
-#include "json_text.h"
-#include "line_source.h"
 #include "shell/session.h"
 
 namespace kvelt {
@@ -152,15 +150,15 @@ class TranscriptCopy {
 
 }  // namespace
 
-int runCli(const std::vector<std::string>& args, std::FILE* in, std::FILE* out, std::FILE* err) {
+int runLineMode(const std::vector<std::string>& args, std::FILE* in, std::FILE* out,
+                std::FILE* err) {
   CommandLine commandLine = readCommandLine(kProgram, args);
   write(out, commandLine.output);
   write(err, commandLine.error);
   if (!commandLine.game) return commandLine.exitStatus;
   const GameDirs& dirs = commandLine.game->dirs;
   const bool json = commandLine.game->has("json");
-  std::optional<std::string> transcriptPath;
-  if (commandLine.game->has("transcript")) transcriptPath = commandLine.game->options["transcript"];
+  const std::optional<std::string> transcriptPath = commandLine.game->transcript();
 
   RecordingWindow window;
   NullDisplay display;
