@@ -4,9 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "base/window.h"
 #include "browser_session.h"
-#include "persistence/save_files.h"
+#include "common/engine.h"
 
 namespace {
 

@@ -27,19 +27,6 @@ const ProgramDescription kProgram{
      {"transcript", "FILE", "záznam hry do souboru / a transcript of the game into FILE"}}};
 constexpr const char* kCannotWrite = "kvelt-cli: cannot write to standard output\n";
 
-// The carried objects one per line, without the pane's empty slots, for a listener's sake.
-std::string carriedList(std::string_view pane) {
-  std::string out;
-  std::size_t start = 0;
-  while (start <= pane.size()) {
-    std::size_t end = pane.find("\r\n", start);
-    if (end == std::string_view::npos) end = pane.size();
-    if (end > start) out.append(pane.substr(start, end - start)).append("\n");
-    start = end + 2;
-  }
-  return out;
-}
-
 void write(std::FILE* stream, std::string_view text) {
   std::fwrite(text.data(), 1, text.size(), stream);
 }
@@ -71,7 +58,7 @@ class Transcript {
       if (status) write(out_, "(" + *status + ")\n");
       write(out_, kCarriedCaption);
       write(out_, "\n");
-      write(out_, carriedList(game.Text3));
+      write(out_, carriedLines(game.Text3));
       write(out_, prompt_ ? "\n> " : "\n");
       std::fflush(out_);
     }
