@@ -122,8 +122,8 @@ TEST_F(PlaySessionTest, ANewGameIsAskedForThenStartsAsTheProgramDoes) {
 
 TEST_F(PlaySessionTest, NoticesReachTheWindowAndTheSession) {
   play({"", "", "load 9"});
-  EXPECT_EQ(status(), "Hru z pozice 9 se nepodařilo nahrát.");
-  EXPECT_EQ(t.window.notices, "Hru z pozice 9 se nepodařilo nahrát.");
+  EXPECT_EQ(status(), "Pozice 9 je prázdná.");
+  EXPECT_EQ(t.window.notices, "Pozice 9 je prázdná.");
   play({"nesmysl"});
   EXPECT_EQ(status(), kNotUnderstood);
 }

@@ -19,6 +19,7 @@
 #include "common/line_mode/line_mode.h"
 #include "common/play_session.h"
 #include "common/recording_window.h"
+#include "common/standard_streams.h"
 #include "common/transcript_file.h"
 #include "input_line.h"
 #include "screen.h"
@@ -83,6 +84,7 @@ class TermApp {
       const int kind = get_wch(&key);
       if (endingSignal != 0) return closeBySignal();
       changed = kind != ERR;
+      if (kind == ERR && terminalGone()) return closeBySignal();
       if (kind == ERR) continue;
       if (kind != KEY_CODE_YES && key == kEscape) {
         const Outcome outcome = onAltKey(screen);

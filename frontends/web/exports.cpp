@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "browser_session.h"
 #include "common/engine.h"
@@ -59,6 +60,15 @@ EMSCRIPTEN_KEEPALIVE const char* kvelt_credit() {
 // The page could not keep the slot's files in the browser: the same notice as a failed save.
 EMSCRIPTEN_KEEPALIVE const char* kvelt_save_failed_notice(int slot) {
   return handOver(kvelt::saveFailedNotice(kvelt::Integer(slot)));
+}
+
+// Whether a slot's two files, brought in from outside, would load: 1 or 0. The state file's
+// bytes and the list file's size are enough; a load takes any list.
+EMSCRIPTEN_KEEPALIVE int kvelt_slot_loadable(const char* state, int stateSize, int listSize) {
+  if (listSize < 0 || stateSize < 0) return 0;
+  return kvelt::loadableSlot(std::size_t(listSize), std::string_view(state, std::size_t(stateSize)))
+             ? 1
+             : 0;
 }
 
 // The keys that play return 0 when the game goes on, 1 when it closed its window, 2 when the
@@ -148,6 +158,16 @@ EMSCRIPTEN_KEEPALIVE int kvelt_take_saved_slot() {
 // stand in the status line until the next key.
 EMSCRIPTEN_KEEPALIVE const char* kvelt_complete(const char* line) {
   return handOver(session().play().complete(line));
+}
+
+// The words a tap can add to the line, the same that Tab completes from, one a line.
+EMSCRIPTEN_KEEPALIVE const char* kvelt_shown_words() {
+  std::string words;
+  for (const std::string& word : kvelt::visibleWords(session().game())) {
+    if (!words.empty()) words += '\n';
+    words += word;
+  }
+  return handOver(std::move(words));
 }
 
 // Up and Down; null when there is no line further that way.
