@@ -30,6 +30,12 @@ struct GameArguments {
   // The program's own options that were given, with their values ("" for a switch).
   std::map<std::string, std::string, std::less<>> options;
   bool has(std::string_view name) const { return options.find(name) != options.end(); }
+  // The FILE of --transcript FILE, when it was given.
+  std::optional<std::string> transcript() const {
+    const auto found = options.find("transcript");
+    if (found == options.end()) return std::nullopt;
+    return found->second;
+  }
 };
 
 // What the command line asks for: a game, or the end of the program with `exitStatus`: 0 after

@@ -11,8 +11,12 @@ namespace kvelt {
 // a scroll range with nothing in it. Empty lines between words stay, as the game left them.
 std::string carriedPaneText(std::string_view text3);
 
-// The game keeps CR LF between the lines of its panes, as the text boxes it was written for;
-// the line mode and the browser show plain LF.
+// The game keeps CR LF between the lines of its panes; the line mode, the browser and the Linux
+// window show plain LF.
 std::string withNewlines(std::string_view text);
+
+// The carried objects one to a line, each ended by LF, without the pane's empty slots: for a
+// listener in the line mode.
+std::string carriedLines(std::string_view text3);
 
 }  // namespace kvelt

@@ -1,7 +1,7 @@
 // How the window program tells a failure that ends it.
 #pragma once
 
-#include "base/status.h"
+#include "common/engine.h"
 
 namespace kvelt::fltk {
 

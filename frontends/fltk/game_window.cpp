@@ -12,14 +12,13 @@
 #include <cstring>
 #include <filesystem>
 
-#include "base/files.h"
+#include "common/engine.h"
 #include "common/pane_text.h"
 #include "common/window_scale.h"
 #include "failure_report.h"
 #include "key_chord.h"
 #include "layout.h"
 #include "scale_setting.h"
-#include "shell/session.h"
 
 namespace kvelt::fltk {
 namespace {

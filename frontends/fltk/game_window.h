@@ -13,9 +13,8 @@
 #include <string>
 #include <string_view>
 
-#include "base/status.h"
-#include "base/window.h"
 #include "common/comfort_keys.h"
+#include "common/engine.h"
 #include "common/game_dirs.h"
 #include "common/play_session.h"
 #include "input_line.h"

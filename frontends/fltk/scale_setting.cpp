@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "base/files.h"
+#include "common/engine.h"
 #include "common/window_scale.h"
 
 namespace kvelt::fltk {

@@ -5,8 +5,7 @@
 
 #include <iostream>
 
-#include "base/display_settings.h"
-#include "base/files.h"
+#include "common/engine.h"
 #include "common/game_arguments.h"
 #include "common/window_scale.h"
 #include "failure_report.h"
@@ -34,8 +33,7 @@ int runWindowApp(const std::vector<std::string>& args) {
   std::cerr << commandLine.error;
   if (!commandLine.game) return commandLine.exitStatus;
   const GameDirs& dirs = commandLine.game->dirs;
-  std::optional<std::string> transcript;
-  if (commandLine.game->has("transcript")) transcript = commandLine.game->options["transcript"];
+  const std::optional<std::string> transcript = commandLine.game->transcript();
 
   if (!openDisplay()) {
     std::cerr << kNoDisplay << '\n';

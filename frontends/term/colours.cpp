@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "base/window.h"
+#include "common/engine.h"
 
 namespace kvelt::term {
 namespace {

@@ -1,7 +1,7 @@
 // The window's colours on a terminal's palette.
 #pragma once
 
-#include "base/game.h"
+#include "common/engine.h"
 #include "common/window_layout.h"
 
 namespace kvelt::term {

@@ -1,7 +1,7 @@
 // The text being typed into the input line, with its cursor.
 #include "input_line.h"
 
-#include "base/utf8.h"
+#include "common/engine.h"
 #include "common/standard_streams.h"
 #include "text_wrap.h"
 

@@ -5,7 +5,7 @@
 
 #include <clocale>
 
-#include "base/utf8.h"
+#include "common/engine.h"
 
 namespace kvelt::term {
 namespace {

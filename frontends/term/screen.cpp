@@ -6,11 +6,9 @@
 #include <algorithm>
 #include <string_view>
 
-#include "base/utf8.h"
-#include "base/window.h"
 #include "colours.h"
+#include "common/engine.h"
 #include "layout.h"
-#include "text/lines.h"
 #include "text_wrap.h"
 
 namespace kvelt::term {

@@ -13,19 +13,16 @@
 #include <ostream>
 #include <string_view>
 
-#include "base/display_settings.h"
-#include "base/files.h"
-#include "base/window.h"
-#include "cli/cli_app.h"
+#include "common/engine.h"
 #include "common/game_arguments.h"
 #include "common/input_history.h"
+#include "common/line_mode/line_mode.h"
 #include "common/play_session.h"
 #include "common/recording_window.h"
 #include "common/standard_streams.h"
 #include "common/transcript_file.h"
 #include "input_line.h"
 #include "screen.h"
-#include "shell/session.h"
 #include "terminal_check.h"
 
 namespace kvelt::term {
@@ -269,10 +266,9 @@ int runTerm(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   const GameDirs& dirs = commandLine.game->dirs;
   if (const std::string why = whyNoScreen(); !why.empty()) {
     err << "kvelt-term: " << why << "; the game goes on in line mode (kvelt-cli)" << std::endl;
-    return runCli(args, stdin, stdout, stderr);
+    return runLineMode(args, stdin, stdout, stderr);
   }
-  std::optional<std::string> transcriptPath;
-  if (commandLine.game->has("transcript")) transcriptPath = commandLine.game->options["transcript"];
+  const std::optional<std::string> transcriptPath = commandLine.game->transcript();
   useUtf8Locale();
 
   RecordingWindow window;

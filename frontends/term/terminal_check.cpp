@@ -20,6 +20,7 @@ std::string whyNoScreen() {
   if (setupterm(type, STDOUT_FILENO, &error) != OK) return "the terminal " + name + " is unknown";
   // (char*)-1 for a name that is not a string capability, nullptr for one the terminal lacks.
   const char* move = tigetstr(const_cast<char*>("cup"));
+  // NOLINTNEXTLINE(performance-no-int-to-ptr): terminfo's own marker is that address
   const bool canMove = move != nullptr && move != reinterpret_cast<const char*>(-1);
   del_curterm(cur_term);
   if (!canMove) return "the terminal " + name + " cannot move the cursor";

@@ -3,8 +3,7 @@
 
 #include <cwchar>
 
-#include "base/utf8.h"
-#include "text/lines.h"
+#include "common/engine.h"
 
 namespace kvelt::term {
 namespace {

@@ -4,9 +4,7 @@
 
 #include <string>
 
-#include "base/display_settings.h"
-#include "base/game.h"
-#include "base/window.h"
+#include "common/engine.h"
 #include "common/input_history.h"
 #include "common/play_session.h"
 #include "common/recording_window.h"

@@ -5,9 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "base/window.h"
 #include "browser_session.h"
-#include "persistence/save_files.h"
+#include "common/engine.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "base/files.h"
+#include "common/engine.h"
 
 namespace kvelt::web {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cctype>
 
+#include "common/engine_win32.h"
 #include "game_window.h"
 #include "layout.h"
-#include "platform/utf16_win32.h"
 
 namespace kvelt::win32 {
 namespace {

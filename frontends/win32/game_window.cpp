@@ -2,14 +2,11 @@
 #include "game_window.h"
 
 #include "background_picture.h"
-#include "base/files.h"
+#include "common/engine_win32.h"
 #include "common/game_dirs.h"
 #include "common/pane_text.h"
 #include "layout.h"
-#include "platform/program_dir.h"
-#include "platform/utf16_win32.h"
 #include "resources.h"
-#include "shell/session.h"
 
 namespace kvelt::win32 {
 namespace {

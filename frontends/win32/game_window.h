@@ -8,9 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "base/status.h"
-#include "base/window.h"
 #include "common/comfort_keys.h"
+#include "common/engine.h"
 #include "common/input_history.h"
 #include "common/play_session.h"
 #include "screen_reader.h"

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "common/engine_win32.h"
 #include "common/transcript_file.h"
 #include "game_window.h"
 #include "layout.h"
-#include "platform/utf16_win32.h"
 
 namespace {
 

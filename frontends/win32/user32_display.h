@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "base/display_settings.h"
+#include "common/engine.h"
 
 namespace kvelt::win32 {
 

@@ -1,4 +1,5 @@
 // The line mode: one line of standard input per Enter, for scripts, tests and screen readers.
+// kvelt-cli is this mode alone; kvelt-term falls back to it where it cannot draw.
 #pragma once
 
 #include <cstdio>
@@ -7,9 +8,11 @@
 
 namespace kvelt {
 
-// Runs kvelt-cli with its arguments (without the program name). Returns the exit status.
+// Runs the line mode with kvelt-cli's arguments (without the program name). Returns the exit
+// status.
 // C streams rather than iostreams: the C++ streams' locale set-up alone cost the line mode
 // most of its start-up and a third of its memory.
-int runCli(const std::vector<std::string>& args, std::FILE* in, std::FILE* out, std::FILE* err);
+int runLineMode(const std::vector<std::string>& args, std::FILE* in, std::FILE* out,
+                std::FILE* err);
 
 }  // namespace kvelt

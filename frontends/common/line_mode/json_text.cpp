@@ -1,8 +1,10 @@
 // JSON strings for the transcript: a fast path for well-formed UTF-8, nlohmann::json for the rest.
-#include "json_text.h"
+#include "common/line_mode/json_text.h"
 
 #include <array>
 #include <nlohmann/json.hpp>
+
+#include "common/engine.h"
 
 namespace kvelt {
 namespace {
@@ -40,10 +42,6 @@ void appendEscape(std::string& out, unsigned char byte) {
   }
 }
 
-bool isContinuation(unsigned char byte) {
-  return (byte & 0xC0) == 0x80;
-}
-
 // The ASCII bytes that a JSON string cannot hold as they are.
 constexpr std::array<bool, 128> kNeedsEscape = [] {
   std::array<bool, 128> table{};
@@ -52,29 +50,6 @@ constexpr std::array<bool, 128> kNeedsEscape = [] {
   table['\\'] = true;
   return table;
 }();
-
-// The length of the well-formed UTF-8 sequence of two to four bytes at `p` (lead byte 0x80 or
-// above), or 0: no stray continuation bytes, no overlong forms, no surrogates, nothing beyond
-// U+10FFFF, nothing cut off at the end.
-std::size_t sequenceLength(const unsigned char* p, std::size_t left) {
-  const unsigned char lead = *p;
-  if (lead >= 0xC2 && lead <= 0xDF) return left >= 2 && isContinuation(p[1]) ? 2 : 0;
-  if (lead >= 0xE0 && lead <= 0xEF) {
-    // E0 needs A0 and up (no overlong form), ED at most 9F (no surrogate).
-    const unsigned char low = lead == 0xE0 ? 0xA0 : 0x80;
-    const unsigned char high = lead == 0xED ? 0x9F : 0xBF;
-    return left >= 3 && p[1] >= low && p[1] <= high && isContinuation(p[2]) ? 3 : 0;
-  }
-  if (lead >= 0xF0 && lead <= 0xF4) {
-    // F0 needs 90 and up (no overlong form), F4 at most 8F (nothing beyond U+10FFFF).
-    const unsigned char low = lead == 0xF0 ? 0x90 : 0x80;
-    const unsigned char high = lead == 0xF4 ? 0x8F : 0xBF;
-    return left >= 4 && p[1] >= low && p[1] <= high && isContinuation(p[2]) && isContinuation(p[3])
-               ? 4
-               : 0;
-  }
-  return 0;
-}
 
 }  // namespace
 
@@ -98,8 +73,10 @@ void appendJsonString(std::string& out, std::string_view text) {
       continue;
     }
     // Bytes of a multi-byte sequence are all 0x80 and up, so they never need escaping.
-    const std::size_t length = sequenceLength(bytes + i, text.size() - i);
-    if (length == 0) {
+    // A byte that does not start a well-formed sequence is read as one byte; a character past
+    // ASCII takes two bytes or more.
+    const std::size_t length = firstUtf8Character(text.substr(i)).length;
+    if (length == 1) {
       out.resize(start);
       out += nlohmann::json(std::string(text))
                  .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);

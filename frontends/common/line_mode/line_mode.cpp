@@ -1,25 +1,23 @@
 // Line mode: the plain transcript for people and the JSON transcript that outside checks read.
-#include "cli_app.h"
+#include "common/line_mode/line_mode.h"
 
 #include <optional>
 #include <string_view>
 #include <vector>
 
-#include "base/display_settings.h"
-#include "base/files.h"
-#include "base/window.h"
+#include "common/engine.h"
 #include "common/game_arguments.h"
 #include "common/hint_advisor.h"
+#include "common/line_mode/json_text.h"
+#include "common/line_mode/kept_turns.h"
+#include "common/line_mode/line_source.h"
+#include "common/line_mode/map_json.h"
 #include "common/pane_text.h"
 #include "common/plan_platform.h"
 #include "common/recording_window.h"
 #include "common/shown_words.h"
 #include "common/transcript_file.h"
 #include "common/turn_status.h"
-#include "json_text.h"
-#include "kept_turns.h"
-#include "line_source.h"
-#include "map_json.h"
 #include "shell/session.h"
 
 namespace kvelt {
@@ -38,19 +36,6 @@ const ProgramDescription kProgram{
      {"hints", "", "nápověda a varování ke každému tahu / hints and warnings with every turn"}}};
 constexpr const char* kCannotWrite = "kvelt-cli: cannot write to standard output\n";
 constexpr const char* kCannotRead = "kvelt-cli: cannot read standard input\n";
-
-// The carried objects one per line, without the pane's empty slots, for a listener's sake.
-std::string carriedList(std::string_view pane) {
-  std::string out;
-  std::size_t start = 0;
-  while (start <= pane.size()) {
-    std::size_t end = pane.find("\r\n", start);
-    if (end == std::string_view::npos) end = pane.size();
-    if (end > start) out.append(pane.substr(start, end - start)).append("\n");
-    start = end + 2;
-  }
-  return out;
-}
 
 void write(std::FILE* stream, std::string_view text) {
   std::fwrite(text.data(), 1, text.size(), stream);
@@ -93,7 +78,7 @@ class Transcript {
       if (hints != nullptr && hints->warning()) write(out_, "(" + *hints->warning() + ")\n");
       write(out_, kCarriedCaption);
       write(out_, "\n");
-      write(out_, carriedList(game.Text3));
+      write(out_, carriedLines(game.Text3));
       write(out_, prompt_ ? "\n> " : "\n");
       std::fflush(out_);
     }
@@ -187,15 +172,15 @@ class TranscriptCopy {
 
 }  // namespace
 
-int runCli(const std::vector<std::string>& args, std::FILE* in, std::FILE* out, std::FILE* err) {
+int runLineMode(const std::vector<std::string>& args, std::FILE* in, std::FILE* out,
+                std::FILE* err) {
   CommandLine commandLine = readCommandLine(kProgram, args);
   write(out, commandLine.output);
   write(err, commandLine.error);
   if (!commandLine.game) return commandLine.exitStatus;
   const GameDirs& dirs = commandLine.game->dirs;
   const bool json = commandLine.game->has("json");
-  std::optional<std::string> transcriptPath;
-  if (commandLine.game->has("transcript")) transcriptPath = commandLine.game->options["transcript"];
+  const std::optional<std::string> transcriptPath = commandLine.game->transcript();
 
   RecordingWindow window;
   NullDisplay display;

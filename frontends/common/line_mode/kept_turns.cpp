@@ -1,5 +1,5 @@
 // The line mode's kept game.
-#include "kept_turns.h"
+#include "common/line_mode/kept_turns.h"
 
 namespace kvelt {
 

@@ -1,8 +1,8 @@
 // The map member of the JSON transcript, written by hand like the rest of each event.
-#include "map_json.h"
+#include "common/line_mode/map_json.h"
 
+#include "common/line_mode/json_text.h"
 #include "common/map_layout.h"
-#include "json_text.h"
 
 namespace kvelt {
 

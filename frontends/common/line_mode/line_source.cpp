@@ -1,5 +1,5 @@
 // The plain source of lines: a C stream read line by line.
-#include "line_source.h"
+#include "common/line_mode/line_source.h"
 
 #include "common/standard_streams.h"
 

@@ -1,5 +1,5 @@
 // Tests of the transcript's JSON strings: byte for byte what nlohmann::json writes.
-#include "json_text.h"
+#include "common/line_mode/json_text.h"
 
 #include <gtest/gtest.h>
 
