@@ -199,8 +199,11 @@ int runCli(const std::vector<std::string>& args, std::FILE* in, std::FILE* out, 
     std::fprintf(err, "kvelt-cli: cannot read the catalogue %s\n", status.message().c_str());
     return 1;
   }
-  if (kept) window.notices = kept->resume(game);
   known.startOver(game);
+  if (kept) {
+    window.notices = kept->resume(game);
+    if (std::optional<MapKnowledge> seen = MapKnowledge::fromText(kept->keptMap())) known = *seen;
+  }
   TranscriptCopy copy(transcriptPath, err);
   copy.write(nullptr, game, window, std::nullopt);
   // A transcript cut short (a full disk, a closed pipe) must not pass for a whole one: every
@@ -229,7 +232,7 @@ int runCli(const std::vector<std::string>& args, std::FILE* in, std::FILE* out, 
       return cutShort() ? 1 : 0;
     }
     if (kept) {
-      kept->after(game, line);
+      kept->after(game, line, known.toText());
       if (std::optional<std::string> problem = kept->takeProblem()) {
         std::fprintf(err, "kvelt-cli: cannot keep the game: %s\n", problem->c_str());
       }
