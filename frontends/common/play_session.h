@@ -9,6 +9,7 @@
 #include "base/game.h"
 #include "base/status.h"
 #include "base/window.h"
+#include "common/kept_session.h"
 #include "common/page_history.h"
 #include "common/saved_slots.h"
 #include "common/transcript_file.h"
@@ -27,6 +28,9 @@ class PlaySession {
 
   // Appends every turn to FILE from now on (call it before start()).
   void setTranscript(const std::string& path);
+  // Keeps the game in the save folder after every turn and every comfort that changes it, and
+  // resumes the kept one at start unless `start` says otherwise (call it before start()).
+  void keepBetweenRuns(KeptStart start, GameKeeper::Claim claim = claimKeptGame);
 
   // The opening page, with the keys in the status line. An error means the catalogue cannot
   // be read: the program must end.
@@ -80,6 +84,7 @@ class PlaySession {
   void setStatus(std::string message);
   void record(const std::string* line, const std::vector<std::string>& remarks);
   void recordRemark(const std::string& remark);
+  void keep();
 
   Platform platform_;
   KeyNames keys_;
@@ -89,6 +94,7 @@ class PlaySession {
   PageHistory pages_;
   std::vector<Page> redoPages_;
   std::optional<TranscriptFile> transcript_;
+  std::optional<KeptSession> kept_;
   std::string status_;
   std::string statusBeforeQuestion_;
   bool newGameAsked_ = false;
