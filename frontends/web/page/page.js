@@ -70,9 +70,6 @@
     return pointer ? Module.UTF8ToString(pointer) : null;
   };
 
-  // Tab's choices stand in the status line until the next key.
-  let choices = "";
-
   function setStatus(message) {
     status.textContent = message;
   }
@@ -82,7 +79,7 @@
   }
 
   function drawStatus() {
-    setStatus(choices || text("kvelt_status"));
+    setStatus(text("kvelt_status"));
   }
 
   function draw() {
@@ -187,7 +184,6 @@
   function opened(result) {
     closed.hidden = true;
     input.disabled = false;
-    choices = "";
     after(result);
     // On a phone the focus would bring up the keyboard over a game played by taps.
     if (closed.hidden && !column.matches) input.focus();
@@ -218,13 +214,11 @@
 
   function send() {
     const line = input.value;
-    choices = "";
     act(() => play(line)).then(countTurn);
   }
 
   function complete() {
     input.value = text("kvelt_complete", input.value);
-    choices = text("kvelt_offered");
     drawStatus();
   }
 
@@ -299,8 +293,9 @@
     // A modifier on its own is no key yet: Alt before the second N must not withdraw the
     // question of the first.
     if (modifiers.includes(event.key)) return;
-    if (event.key !== "PageUp" && event.key !== "PageDown" && event.key !== "Tab") choices = "";
-    if (!(event.altKey && event.code === "KeyN")) number("kvelt_dismiss");
+    // Alt+N answers its own question; the page keys leave it and Tab's choices standing.
+    const keeps = (event.altKey && event.code === "KeyN") || ["PageUp", "PageDown"].includes(event.key);
+    if (!keeps) number("kvelt_dismiss");
     if (comfort(event)) {
       event.preventDefault();
       return;
