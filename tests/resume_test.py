@@ -24,9 +24,10 @@ SHOWN = ("narration", "carried", "input", "posX", "posY", "gameOver")
 
 
 def run(folder, lines, resume=True):
-    """One run of the program on these lines; its JSON objects, start event first."""
+    """One run of the program on these lines; its JSON objects, start event first, each with the
+    map of what was seen, which a resumed game must know as well."""
     result = subprocess.run(
-        [CLI, "--json", "--dir", folder] + (["--resume"] if resume else []),
+        [CLI, "--json", "--map", "--dir", folder] + (["--resume"] if resume else []),
         input="".join(line + "\n" for line in lines).encode("utf-8"),
         stdout=subprocess.PIPE, timeout=120, check=True)
     return [json.loads(line) for line in result.stdout.decode("utf-8").splitlines()]

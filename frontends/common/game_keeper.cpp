@@ -56,7 +56,7 @@ std::string GameKeeper::setAside(const std::vector<DirEntry>& entries) {
     }
     next = std::max(next, std::stoul(number) + 1);
   }
-  const std::string aside = std::string(kAsidePrefix) + std::to_string(next);
+  std::string aside = std::string(kAsidePrefix) + std::to_string(next);
   if (!files_.rename(path(kKeptFileName), path(aside)).isOk()) return "";
   (void)files_.syncDir(dir_);
   return aside;

@@ -6,6 +6,8 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include "common/play_session.h"
+#include "test_support/session_record.h"
 #include "test_support/test_game.h"
 
 namespace kvelt {
@@ -44,43 +46,40 @@ class GameKeeperTest : public ::testing::Test {
   PageHistory pages;
 };
 
-TEST_F(GameKeeperTest, ADeathIsResumedWithItsHistoryAndTakenBack) {
-  GameKeeper keeper(t.files, TestGame::kDir, anyClaim);
-  EXPECT_FALSE(keeper.open().kept);
-  for (const char* line : {"", "otevři dveře", "s", "vezmi kámen", "s", "s"}) {
-    play(line);
-    ASSERT_TRUE(keep(keeper).isOk());
+TEST_F(GameKeeperTest, ADeathIsResumedAtItsPageAndTakenBackAndNewLeavesItKeptUntilATurn) {
+  const Platform platform{&t.window, &t.display, &t.files, TestGame::kDir, TestGame::kDir};
+  PlaySession first(platform);
+  first.keepBetweenRuns(KeptStart::resume, anyClaim);
+  ASSERT_TRUE(first.start().isOk());
+  for (const char* line : {"", "", "otevři dveře", "s", "vezmi kámen", "s", "s"}) {
+    ASSERT_TRUE(first.enter(line).isOk());
   }
-  ASSERT_EQ(t.game.gameOver, kTrue);
+  ASSERT_EQ(recordOf(first).gameOver, kTrue);
 
-  KeptOpening opening = reopen();
-  ASSERT_TRUE(opening.kept);
-  EXPECT_EQ(opening.notice, "");
-  EXPECT_EQ(opening.kept->map, "map text");
-  EXPECT_EQ(opening.kept->hints, "hint state");
-  ASSERT_EQ(opening.kept->pages.size(), pages.size());
-  for (std::size_t i = 0; i < pages.size(); ++i) {
-    EXPECT_EQ(opening.kept->pages[i].line, pages.all()[i].line);
-    EXPECT_EQ(opening.kept->pages[i].narration, pages.all()[i].narration);
-    EXPECT_EQ(opening.kept->pages[i].carried, pages.all()[i].carried);
-  }
+  PlaySession later(platform);
+  later.keepBetweenRuns(KeptStart::resume, anyClaim);
+  ASSERT_TRUE(later.start().isOk());
+  EXPECT_EQ(later.view().narration, first.view().narration);
+  EXPECT_NE(later.view().statusLine.find(resumedStatus(KeyNames{})), std::string::npos);
+  first.comfort(Comfort::undo);
+  later.comfort(Comfort::undo);
+  EXPECT_EQ(recordOf(later).gameOver, kFalse);
+  EXPECT_EQ(later.view().narration, first.view().narration);
+  ASSERT_TRUE(first.enter("j").isOk());
+  ASSERT_TRUE(later.enter("j").isOk());
+  EXPECT_EQ(later.view().narration, first.view().narration);
+  EXPECT_TRUE(later.comfort(Comfort::pageBack).changed);
+  first.comfort(Comfort::pageBack);
+  EXPECT_EQ(later.view().narration, first.view().narration);
 
-  TestGame later;
-  later.start();
-  UndoStack laterUndo;
-  laterUndo.restore(std::move(opening.kept->done), std::move(opening.kept->undone));
-  resumeRecord(later.game, std::move(opening.kept->game));
-  EXPECT_EQ(later.game.Text2, t.game.Text2);
-  EXPECT_EQ(later.game.platform.files, &later.files);
-  ASSERT_TRUE(laterUndo.undo(later.game));
-  ASSERT_TRUE(undo.undo(t.game));
-  EXPECT_EQ(later.game.gameOver, kFalse);
-  EXPECT_EQ(later.game.Text2, t.game.Text2);
-  EXPECT_EQ(later.game.room37Objects, t.game.room37Objects);
-  later.enter("j");
-  t.enter("j");
-  EXPECT_EQ(later.game.Text2, t.game.Text2);
-  EXPECT_EQ(laterUndo.depth(), undo.depth());
+  const std::string kept = keptBytes();
+  PlaySession fresh(platform);
+  fresh.keepBetweenRuns(KeptStart::fresh, anyClaim);
+  ASSERT_TRUE(fresh.start().isOk());
+  EXPECT_EQ(recordOf(fresh).posY, 7);
+  EXPECT_EQ(keptBytes(), kept);
+  ASSERT_TRUE(fresh.enter("").isOk());
+  EXPECT_NE(keptBytes(), kept);
 }
 
 TEST_F(GameKeeperTest, ADamagedOrNewerFileIsSetAsideAndNeverWrittenOver) {

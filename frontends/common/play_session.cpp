@@ -36,6 +36,16 @@ void PlaySession::setTranscript(const std::string& path) {
   transcript_.emplace(path);
 }
 
+void PlaySession::keepBetweenRuns(KeptStart start, GameKeeper::Claim claim) {
+  kept_.emplace(*platform_.files, platform_.saveDir, start, claim);
+}
+
+void PlaySession::keep() {
+  if (!kept_) return;
+  kept_->keep(game_, undo_, pages_, redoPages_);
+  if (std::optional<std::string> problem = kept_->takeProblem()) addSentence(status_, *problem);
+}
+
 Status PlaySession::begin() {
   Platform platform = platform_;
   platform.window = &tap_;
@@ -49,9 +59,16 @@ Status PlaySession::begin() {
 }
 
 Status PlaySession::start() {
+  if (kept_) kept_->open();
   Status started = begin();
   if (!started.isOk()) return started;
-  setStatus(startStatus(keys_));
+  std::string said = startStatus(keys_);
+  if (kept_) {
+    KeptSession::Resumed resumed = kept_->resume(game_, undo_, pages_, redoPages_);
+    if (resumed.resumed) said = resumedStatus(keys_);
+    if (!resumed.notice.empty()) said = resumed.notice + " " + said;
+  }
+  setStatus(said);
   record(nullptr, {});
   return started;
 }
@@ -75,6 +92,7 @@ Status PlaySession::enter(const std::string& line) {
   if (!tap_.heard.empty()) remarks.push_back(tap_.heard);
   setStatus(answer.value_or(""));
   record(&line, remarks);
+  keep();
   return played;
 }
 
@@ -88,6 +106,7 @@ void PlaySession::undo() {
   if (std::optional<Page> page = pages_.dropLatest()) redoPages_.push_back(std::move(*page));
   setStatus(kTakenBack);
   recordRemark(kTakenBack);
+  keep();
 }
 
 void PlaySession::redo() {
@@ -103,6 +122,7 @@ void PlaySession::redo() {
   }
   setStatus(kRedone);
   recordRemark(kRedone);
+  keep();
 }
 
 ActionResult PlaySession::newGameKey() {
@@ -123,6 +143,7 @@ ActionResult PlaySession::newGameKey() {
   if (!started.isOk()) return {.status = started};
   setStatus(kNewGameStarted);
   record(nullptr, {kNewGameStarted});
+  keep();
   return {.newGame = true};
 }
 
@@ -131,7 +152,8 @@ void PlaySession::showSavedSlots() {
   const std::time_t now = std::time(nullptr);
   const std::tm* local = std::localtime(&now);
   setStatus(savedSlotsStatus(readSavedSlots(platform_.saveDir),
-                             local != nullptr ? local->tm_year + 1900 : 0));
+                             local != nullptr ? local->tm_year + 1900 : 0,
+                             kept_ ? keptGameTime(platform_.saveDir) : std::nullopt));
 }
 
 void PlaySession::dismiss() {

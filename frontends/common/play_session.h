@@ -11,6 +11,7 @@
 #include "base/status.h"
 #include "base/window.h"
 #include "common/comfort_keys.h"
+#include "common/kept_session.h"
 #include "common/page_history.h"
 #include "common/transcript_file.h"
 #include "common/turn_status.h"
@@ -29,6 +30,9 @@ class PlaySession {
 
   // Appends every turn to FILE from now on (call it before start()).
   void setTranscript(const std::string& path);
+  // Keeps the game in the save folder after every turn and every comfort that changes it, and
+  // resumes the kept one at start unless `start` says otherwise (call it before start()).
+  void keepBetweenRuns(KeptStart start, GameKeeper::Claim claim = claimKeptGame);
 
   // The opening page, with the keys in the status line. An error means the catalogue cannot
   // be read: the program must end.
@@ -78,6 +82,7 @@ class PlaySession {
   void setStatus(std::string message);
   void record(const std::string* line, const std::vector<std::string>& remarks);
   void recordRemark(const std::string& remark);
+  void keep();
 
   Platform platform_;
   KeyNames keys_;
@@ -87,6 +92,7 @@ class PlaySession {
   PageHistory pages_;
   std::vector<Page> redoPages_;
   std::optional<TranscriptFile> transcript_;
+  std::optional<KeptSession> kept_;
   std::string status_;
   std::string statusBeforeQuestion_;
   std::string choices_;

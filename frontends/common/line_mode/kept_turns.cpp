@@ -8,7 +8,8 @@ std::string KeptTurns::resume(Game& game) {
   return kept_.resume(game, undo_, pages_, redoPages_).notice;
 }
 
-void KeptTurns::after(const Game& game, const std::string& line) {
+void KeptTurns::after(const Game& game, const std::string& line, std::string map) {
+  kept_.map = std::move(map);
   pages_.add(Page{line, game.Text2, game.Text3});
   redoPages_.clear();
   kept_.keep(game, undo_, pages_, redoPages_);

@@ -25,7 +25,9 @@ class KeptTurns {
   std::string resume(Game& game);
   // Around each turn.
   void before(const Game& game) { undo_.record(game); }
-  void after(const Game& game, const std::string& line);
+  void after(const Game& game, const std::string& line, std::string map);
+  // The map's text kept with the resumed game; empty for a new one.
+  const std::string& keptMap() const { return kept_.map; }
   std::optional<std::string> takeProblem() { return kept_.takeProblem(); }
 
  private:

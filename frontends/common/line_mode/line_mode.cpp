@@ -205,8 +205,11 @@ int runLineMode(const std::vector<std::string>& args, std::FILE* in, std::FILE* 
     std::fprintf(err, "kvelt-cli: cannot read the catalogue %s\n", status.message().c_str());
     return 1;
   }
-  if (kept) window.notices = kept->resume(game);
   known.startOver(game);
+  if (kept) {
+    window.notices = kept->resume(game);
+    if (std::optional<MapKnowledge> seen = MapKnowledge::fromText(kept->keptMap())) known = *seen;
+  }
   std::optional<HintAdvisor> hints;
   if (commandLine.game->has("hints")) {
     hints.emplace(readCatalogue(game), readHintTexts(game), "");
@@ -242,7 +245,7 @@ int runLineMode(const std::vector<std::string>& args, std::FILE* in, std::FILE* 
       return cutShort() ? 1 : 0;
     }
     if (kept) {
-      kept->after(game, line);
+      kept->after(game, line, known.toText());
       if (std::optional<std::string> problem = kept->takeProblem()) {
         std::fprintf(err, "kvelt-cli: cannot keep the game: %s\n", problem->c_str());
       }
