@@ -56,7 +56,9 @@ std::string help(const ProgramDescription& program) {
     text.append("  ").append(name).append(column + 2 - name.size(), ' ');
     text.append(option.help).append("\n");
   }
-  return text.append("\n").append(kHowToPlay);
+  text.append("\n").append(kHowToPlay);
+  if (!program.keys.empty()) text.append("\n").append(program.keys);
+  return text;
 }
 
 // Names what was refused ("unknown option '--x'") and where the help is.

@@ -23,6 +23,7 @@ struct ProgramDescription {
   std::string_view name;     // "kvelt-cli"
   std::string_view summary;  // what the program is, a Czech line and an English line
   std::vector<ProgramOption> options;
+  std::string keys = {};  // the program's own keys for its help, when it has any
 };
 
 struct GameArguments {

@@ -7,6 +7,7 @@
 
 #include "base/display_settings.h"
 #include "base/files.h"
+#include "common/comfort_keys.h"
 #include "common/game_arguments.h"
 #include "common/window_scale.h"
 #include "failure_report.h"
@@ -22,7 +23,8 @@ const ProgramDescription kProgram{
     "kvelt",
     "Okno hry pro linuxové pracovní plochy.\n"
     "The game's window for Linux desktops.",
-    {{"transcript", "FILE", "záznam hry do souboru / a transcript of the game into FILE"}}};
+    {{"transcript", "FILE", "záznam hry do souboru / a transcript of the game into FILE"}},
+    std::string(kComfortKeysHelp) + "\n" + layout::kZoomKeysHelp};
 constexpr const char* kNoDisplay =
     "kvelt: cannot open the display; in a terminal, play with kvelt-term or kvelt-cli";
 
