@@ -26,13 +26,24 @@ const kvelt::ProgramDescription kProgram{
     kvelt::kComfortKeysHelp,
     false};
 
+// The help is wrapped for an 80-column console; a message box wraps it itself, so the lines of a
+// paragraph are joined again. Indented lines (the options) keep their own line.
+std::string asParagraphs(std::string text) {
+  for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 1)) {
+    const bool lineBefore = at > 0 && text[at - 1] != '\n';
+    const bool lineAfter = at + 1 < text.size() && text[at + 1] != '\n' && text[at + 1] != ' ';
+    if (lineBefore && lineAfter) text[at] = ' ';
+  }
+  return text;
+}
+
 // --help and --version, answered in a message box: a window program has no console to print to.
 bool answeredInABox(const std::vector<std::string>& args) {
   for (const std::string& arg : args) {
     if (arg != "--help" && arg != "--version") continue;
     const kvelt::CommandLine answer = kvelt::readCommandLine(kProgram, {arg});
-    ::MessageBoxW(nullptr, kvelt::toUtf16(answer.output).c_str(), kvelt::win32::kWindowTitle,
-                  MB_OK | MB_ICONINFORMATION);
+    ::MessageBoxW(nullptr, kvelt::toUtf16(asParagraphs(answer.output)).c_str(),
+                  kvelt::win32::kWindowTitle, MB_OK | MB_ICONINFORMATION);
     return true;
   }
   return false;
