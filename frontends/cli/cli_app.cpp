@@ -15,7 +15,9 @@
 #include "common/transcript_file.h"
 #include "common/turn_status.h"
 #include "json_text.h"
+#include "kept_turns.h"
 #include "line_source.h"
+#include "map_json.h"
 #include "shell/session.h"
 
 namespace kvelt {
@@ -26,7 +28,11 @@ const ProgramDescription kProgram{
     "Hra v řádkovém režimu: řádek standardního vstupu za každý Enter.\n"
     "The game in line mode: a line of standard input for every Enter.",
     {{"json", "", "jedna událost za řádek v JSON / one JSON object per event"},
-     {"transcript", "FILE", "záznam hry do souboru / a transcript of the game into FILE"}}};
+     {"transcript", "FILE", "záznam hry do souboru / a transcript of the game into FILE"},
+     {"map", "", "s --json: mapa viděného / with --json: the map of what was seen"},
+     {"resume", "",
+      "uchovat hru po každém tahu a příště v ní pokračovat / keep the game after every turn "
+      "and go on with it next time"}}};
 constexpr const char* kCannotWrite = "kvelt-cli: cannot write to standard output\n";
 
 // The carried objects one per line, without the pane's empty slots, for a listener's sake.
@@ -52,6 +58,9 @@ class Transcript {
   Transcript(std::FILE* out, bool json, bool prompt = true)
       : out_(out), json_(json), prompt_(prompt) {}
 
+  // --map: every start and turn event carries the map of what was seen so far.
+  void showMap(const MapKnowledge* known) { map_ = known; }
+
   void page(const Game& game, const char* event, const std::string* line, RecordingWindow& window,
             const std::optional<std::string>& status = std::nullopt) {
     if (json_) {
@@ -65,6 +74,10 @@ class Transcript {
       text_ += game.gameOver != kFalse ? ",\"gameOver\":true" : ",\"gameOver\":false";
       if (!window.notices.empty()) field("notice", window.notices);
       if (status) field("status", *status);
+      if (map_ != nullptr) {
+        text_ += ",\"map\":";
+        appendMapJson(text_, *map_);
+      }
       emit();
     } else {
       write(out_, withNewlines(game.Text2));
@@ -125,6 +138,7 @@ class Transcript {
   std::FILE* out_;
   bool json_;
   bool prompt_;
+  const MapKnowledge* map_ = nullptr;
   std::string text_;  // the object being written, its room kept from page to page
 };
 
@@ -171,12 +185,22 @@ int runCli(const std::vector<std::string>& args, std::FILE* in, std::FILE* out, 
   if (in == stdin && !json) lines = editedLines([&game] { return visibleWords(game); });
   if (!lines) lines = streamLines(in);
   Transcript transcript(out, json, !lines->prompts());
+  MapKnowledge known;
+  if (json && commandLine.game->has("map")) transcript.showMap(&known);
+  // Without --resume nothing is kept and nothing is looked for.
+  std::optional<KeptTurns> kept;
+  if (commandLine.game->has("resume")) {
+    kept.emplace(systemFiles(), dirs.saveDir);
+    kept->open();
+  }
   Status status =
       startGame(game, Platform{&window, &display, &systemFiles(), dirs.catalogueDir, dirs.saveDir});
   if (!status.isOk()) {
     std::fprintf(err, "kvelt-cli: cannot read the catalogue %s\n", status.message().c_str());
     return 1;
   }
+  if (kept) window.notices = kept->resume(game);
+  known.startOver(game);
   TranscriptCopy copy(transcriptPath, err);
   copy.write(nullptr, game, window, std::nullopt);
   // A transcript cut short (a full disk, a closed pipe) must not pass for a whole one: every
@@ -191,16 +215,24 @@ int runCli(const std::vector<std::string>& args, std::FILE* in, std::FILE* out, 
 
   while (std::optional<std::string> next = lines->next()) {
     const std::string& line = *next;
+    if (kept) kept->before(game);
     status = pressEnter(game, line);
     if (!status.isOk()) {
       std::fprintf(err, "kvelt-cli: cannot read the catalogue %s\n", status.message().c_str());
       return 1;
     }
+    known.afterTurn(game, line);
     const std::optional<std::string> answer = turnAnswer(game.turn, line);
     copy.write(&line, game, window, answer);
     if (game.windowClosed) {
       transcript.exit(line);
       return cutShort() ? 1 : 0;
+    }
+    if (kept) {
+      kept->after(game, line);
+      if (std::optional<std::string> problem = kept->takeProblem()) {
+        std::fprintf(err, "kvelt-cli: cannot keep the game: %s\n", problem->c_str());
+      }
     }
     transcript.page(game, "turn", &line, window, answer);
     if (cutShort()) return 1;

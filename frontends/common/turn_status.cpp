@@ -35,7 +35,7 @@ std::optional<std::string> turnAnswer(const Game& game, std::string_view line) {
 
 std::string afterEndStatus(const KeyNames& keys) {
   // A load typed out of habit after a death leaves too: the player is told before trying.
-  return "Hra skončila. Enter ukončí program, ať napíšeš cokoli, i „load N“. " + keys.undo +
+  return "Hra skončila. " + keys.enterAfterEnd + ", ať napíšeš cokoli, i „load N“. " + keys.undo +
          " vezme poslední tah zpět, " + keys.newGame + " začne novou hru.";
 }
 

@@ -8,11 +8,18 @@ namespace {
 
 constexpr const char* kCatalogueFailed = "Hru nelze hrát: katalog textů nelze přečíst (";
 
+// A page cannot end the program: Enter after the end shows the closing screen instead.
+KeyNames pageKeys() {
+  KeyNames keys;
+  keys.enterAfterEnd = "Enter ukáže závěrečnou obrazovku";
+  return keys;
+}
+
 }  // namespace
 
 BrowserSession::BrowserSession(const std::string& catalogueDir, const std::string& saveDir)
     : files_(systemFiles()),
-      session_(Platform{&window_, &display_, &files_, catalogueDir, saveDir}) {}
+      session_(Platform{&window_, &display_, &files_, catalogueDir, saveDir}, pageKeys()) {}
 
 Played BrowserSession::outcome(const Status& status) {
   // The session's own window only remembers; the page reads the notices of each turn.

@@ -165,6 +165,16 @@ EMSCRIPTEN_KEEPALIVE const char* kvelt_offered() {
   return offered().c_str();
 }
 
+// The words a tap can add to the line, the same that Tab completes from, one a line.
+EMSCRIPTEN_KEEPALIVE const char* kvelt_shown_words() {
+  std::string words;
+  for (const std::string& word : kvelt::visibleWords(session().game())) {
+    if (!words.empty()) words += '\n';
+    words += word;
+  }
+  return handOver(std::move(words));
+}
+
 // Up and Down; null when there is no line further that way.
 EMSCRIPTEN_KEEPALIVE const char* kvelt_history_older(const char* editing) {
   return handOver(session().history().older(editing));

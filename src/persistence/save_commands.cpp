@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "base/files.h"
 #include "persistence/save_files.h"
+#include "persistence/slot_commit.h"
 #include "text/sentence.h"
 
 namespace kvelt {
@@ -40,8 +40,9 @@ std::string slotStateFileName(int slot) {
 }
 
 void ulozit(Game& game) {
-  game.saveListPath = joinPath(game.platform.saveDir, slotListFileName(game.saveSlot));
-  game.saveStatePath = joinPath(game.platform.saveDir, slotStateFileName(game.saveSlot));
+  const SlotNames slot(game.platform.saveDir, game.saveSlot);
+  game.saveListPath = slot.path(slot.list);
+  game.saveStatePath = slot.path(slot.state);
   if (game.commandVerb == "save") save(game);
   if (game.commandVerb == "load") load(game);
 }

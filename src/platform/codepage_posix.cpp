@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "base/utf8.h"
 #include "platform/codepage.h"
 
 namespace kvelt {
@@ -53,12 +54,10 @@ std::string convert(iconv_t cd, std::string_view input, std::size_t maxGrowth,
   return output;
 }
 
+// The bytes of the character at the start of `rest`: a malformed sequence is skipped a byte at a
+// time, as every other reader of the game's text reads it.
 std::size_t utf8SequenceLength(std::string_view rest) {
-  unsigned char lead = static_cast<unsigned char>(rest[0]);
-  std::size_t n = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-  std::size_t i = 1;
-  while (i < n && i < rest.size() && (static_cast<unsigned char>(rest[i]) & 0xC0) == 0x80) ++i;
-  return i;
+  return firstUtf8Character(rest).length;
 }
 
 }  // namespace

@@ -59,6 +59,7 @@ TEST(CodepageTest, KnownLettersBothWays) {
                          "b"),
             "a?b");
   EXPECT_EQ(utf8ToCp1250("ž\xC3"), "\x9E?");
+  EXPECT_EQ(utf8ToCp1250("a\xC0\xAFz"), "a??z");  // an overlong form: a "?" for each byte
 }
 
 }  // namespace

@@ -6,23 +6,12 @@
 
 #include "base/utf8.h"
 #include "platform/codepage.h"
+#include "platform/cp1250_undefined.h"
 
 namespace kvelt {
 namespace {
 
 constexpr char32_t kReplacementCharacter = 0xFFFD;
-
-// The five bytes that Windows-1250 leaves undefined. The browser passes them through as the
-// control characters of the same number; the game reads them as U+FFFD, as on every other
-// platform.
-constexpr std::array<unsigned char, 5> kUndefinedBytes = {0x81, 0x83, 0x88, 0x90, 0x98};
-
-bool isUndefined(unsigned char byte) {
-  for (unsigned char undefined : kUndefinedBytes) {
-    if (byte == undefined) return true;
-  }
-  return false;
-}
 
 // The character that the browser's windows-1250 decoder gives the byte.
 // clang-format off
@@ -37,7 +26,7 @@ const std::array<char32_t, 256>& byteTable() {
   static const std::array<char32_t, 256> table = [] {
     std::array<char32_t, 256> result{};
     for (int byte = 0; byte < 256; ++byte) {
-      result[std::size_t(byte)] = isUndefined(static_cast<unsigned char>(byte))
+      result[std::size_t(byte)] = isCp1250Undefined(static_cast<unsigned char>(byte))
                                       ? kReplacementCharacter
                                       : char32_t(decodeCp1250Byte(byte));
     }

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "platform/codepage.h"
+#include "platform/cp1250_undefined.h"
 #include "platform/utf16_win32.h"
 
 namespace kvelt {
@@ -12,17 +13,6 @@ namespace {
 constexpr UINT kCentralEuropean = 1250;
 constexpr wchar_t kReplacementCharacter = 0xFFFD;
 
-// The five bytes that Windows-1250 leaves undefined. Windows passes them through as the control
-// characters of the same number; the game reads them as U+FFFD, as on every other platform.
-constexpr std::array<unsigned char, 5> kUndefinedBytes = {0x81, 0x83, 0x88, 0x90, 0x98};
-
-bool isUndefined(unsigned char byte) {
-  for (unsigned char undefined : kUndefinedBytes) {
-    if (byte == undefined) return true;
-  }
-  return false;
-}
-
 const std::array<wchar_t, 256>& byteTable() {
   static const std::array<wchar_t, 256> table = [] {
     std::array<wchar_t, 256> result{};
@@ -30,8 +20,9 @@ const std::array<wchar_t, 256>& byteTable() {
       char in = char(byte);
       wchar_t out = 0;
       int n = ::MultiByteToWideChar(kCentralEuropean, MB_ERR_INVALID_CHARS, &in, 1, &out, 1);
-      result[std::size_t(byte)] =
-          n == 1 && !isUndefined(static_cast<unsigned char>(byte)) ? out : kReplacementCharacter;
+      result[std::size_t(byte)] = n == 1 && !isCp1250Undefined(static_cast<unsigned char>(byte))
+                                      ? out
+                                      : kReplacementCharacter;
     }
     return result;
   }();
@@ -61,7 +52,7 @@ std::string utf8ToCp1250(std::string_view text) {
     BOOL usedDefault = FALSE;
     int n = ::WideCharToMultiByte(kCentralEuropean, WC_NO_BEST_FIT_CHARS, &wide[i], int(units),
                                   &byte, 1, "?", &usedDefault);
-    bool written = n == 1 && !usedDefault && !isUndefined(static_cast<unsigned char>(byte));
+    bool written = n == 1 && !usedDefault && !isCp1250Undefined(static_cast<unsigned char>(byte));
     out += written ? byte : '?';
     i += units - 1;
   }
