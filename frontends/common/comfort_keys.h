@@ -17,4 +17,14 @@ struct KeyChord {
 // typing. Ctrl and Alt together are AltGr on many keyboards, which types letters.
 Comfort comfortOf(const KeyChord& key, bool lineEmpty);
 
+// The same keys as a program's --help and read-me name them, in Czech and in English.
+inline constexpr const char* kComfortKeysHelp =
+    "Klávesy: Alt+U (a Ctrl+Z na prázdném řádku) vezme tah zpět, Ctrl+Y ho zahraje znovu,\n"
+    "Alt+N dvakrát začne novou hru, F2 ukáže uložené hry, PgUp a PgDn listují stránkou\n"
+    "a za jejím okrajem dřívějšími stránkami; psaní vrátí hru.\n"
+    "\n"
+    "Keys: Alt+U (and Ctrl+Z on an empty line) takes a turn back, Ctrl+Y plays it again,\n"
+    "Alt+N twice starts a new game, F2 shows the saved games, PgUp and PgDn scroll the page\n"
+    "and past its edge the earlier pages; typing brings the game back.\n";
+
 }  // namespace kvelt

@@ -40,7 +40,8 @@ std::string spelled(const ProgramOption& option) {
 }
 
 std::string help(const ProgramDescription& program) {
-  std::vector<ProgramOption> all{kDirOption};
+  std::vector<ProgramOption> all;
+  if (program.takesDir) all.push_back(kDirOption);
   all.insert(all.end(), program.options.begin(), program.options.end());
   all.push_back(kHelpOption);
   all.push_back(kVersionLine);
@@ -56,7 +57,9 @@ std::string help(const ProgramDescription& program) {
     text.append("  ").append(name).append(column + 2 - name.size(), ' ');
     text.append(option.help).append("\n");
   }
-  return text.append("\n").append(kHowToPlay);
+  text.append("\n").append(kHowToPlay);
+  if (!program.keys.empty()) text.append("\n").append(program.keys);
+  return text;
 }
 
 // Names what was refused ("unknown option '--x'") and where the help is.
@@ -73,9 +76,9 @@ CommandLine refuse(const ProgramDescription& program, std::string_view what,
 
 CommandLine readCommandLine(const ProgramDescription& program,
                             const std::vector<std::string>& args) {
-  std::vector<option> longOptions = {{"dir", required_argument, nullptr, kDir},
-                                     {"help", no_argument, nullptr, kHelp},
+  std::vector<option> longOptions = {{"help", no_argument, nullptr, kHelp},
                                      {"version", no_argument, nullptr, kVersionOption}};
+  if (program.takesDir) longOptions.push_back({"dir", required_argument, nullptr, kDir});
   std::vector<std::string> names;
   names.reserve(program.options.size());
   longOptions.reserve(longOptions.size() + program.options.size() + 1);

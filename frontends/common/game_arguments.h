@@ -23,6 +23,9 @@ struct ProgramDescription {
   std::string_view name;     // "kvelt-cli"
   std::string_view summary;  // what the program is, a Czech line and an English line
   std::vector<ProgramOption> options;
+  std::string keys = {};  // the program's own keys for its help, when it has any
+  // kvelt.exe plays beside itself (or in %LOCALAPPDATA%) and has no --dir.
+  bool takesDir = true;
 };
 
 struct GameArguments {

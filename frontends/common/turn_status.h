@@ -18,6 +18,7 @@ struct KeyNames {
   std::string slots = "F2";
   std::string earlierPage = "PgUp";
   std::string laterPage = "PgDn";
+  std::string zoom;  // the keys that scale the window, in a window that scales
   // What Enter does once the game has ended: a program ends, a page shows its closing screen.
   std::string enterAfterEnd = "Enter ukončí program";
 };

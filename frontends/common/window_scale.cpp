@@ -13,13 +13,23 @@ int defaultScale(double dotsPerInch, int screenWidth, int screenHeight) {
     const double asked = dotsPerInch * 100.0 / kLayoutDotsPerInch;
     percent = static_cast<int>(std::lround(asked / kScaleStep)) * kScaleStep;
   }
+  return fittingScale(std::clamp(percent, kMinScale, kMaxScale), screenWidth, screenHeight);
+}
+
+int fittingScale(int percent, int workWidth, int workHeight, int frameWidth, int frameHeight) {
   percent = std::clamp(percent, kMinScale, kMaxScale);
-  while (percent > kMinScale && screenWidth > 0 && screenHeight > 0 &&
-         (scaled(kWindowWidth, percent) > screenWidth ||
-          scaled(kWindowHeight, percent) > screenHeight)) {
+  while (percent > kMinScale && workWidth > 0 && workHeight > 0 &&
+         (scaled(kWindowWidth, percent) + frameWidth > workWidth ||
+          scaled(kWindowHeight, percent) + frameHeight > workHeight)) {
     percent -= kScaleStep;
   }
   return percent;
+}
+
+std::string scaleStatus(int percent, bool largestThatFits) {
+  std::string text = "Velikost okna " + std::to_string(percent) + " %";
+  if (largestThatFits) text += ", větší se na obrazovku nevejde";
+  return text + ". Ctrl+0 vrátí výchozí velikost.";
 }
 
 int stepScale(int percent, int direction) {

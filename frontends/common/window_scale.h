@@ -17,6 +17,23 @@ inline constexpr int kScaleStep = 25;
 // range, and no larger than a screen of `screenWidth` x `screenHeight` holds (0 x 0: unknown).
 int defaultScale(double dotsPerInch, int screenWidth, int screenHeight);
 
+// The largest factor up to `percent` at which the window, with a frame of `frameWidth` x
+// `frameHeight` around it, fits a work area of `workWidth` x `workHeight` (0 x 0: unknown), and
+// never below the smallest: a factor kept from a larger screen opens as large as this one holds.
+int fittingScale(int percent, int workWidth, int workHeight, int frameWidth = 0,
+                 int frameHeight = 0);
+
+// The status line after a change of size: the factor, and the way back to the default.
+std::string scaleStatus(int percent, bool largestThatFits);
+
+// The keys that scale the window, for its --help and the keys shown at start.
+inline constexpr const char* kZoomKeys = "Ctrl+plus, Ctrl+minus, Ctrl+0";
+inline constexpr const char* kZoomKeysHelp =
+    "Ctrl+plus a Ctrl+minus zvětší a zmenší okno (nanejvýš na velikost obrazovky),\n"
+    "Ctrl+0 vrátí výchozí velikost.\n"
+    "Ctrl+plus and Ctrl+minus make the window larger and smaller (at most as large as the\n"
+    "screen), Ctrl+0 brings back the default size.\n";
+
 // One step larger (+1) or smaller (-1), within the range.
 int stepScale(int percent, int direction);
 

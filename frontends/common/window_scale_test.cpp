@@ -23,6 +23,14 @@ TEST(WindowScaleTest, DefaultFollowsTheDesktopAndFitsTheScreen) {
   }
 }
 
+TEST(WindowScaleTest, AKeptFactorOpensAsLargeAsTheScreenHolds) {
+  EXPECT_EQ(fittingScale(200, 1280, 800), 125);
+  EXPECT_EQ(fittingScale(125, 1280, 770, 2, 30), 100);  // a title bar takes its rows
+  EXPECT_EQ(fittingScale(150, 1920, 1080, 2, 30), 150);
+  EXPECT_EQ(fittingScale(300, 640, 480), 100);
+  EXPECT_EQ(fittingScale(200, 0, 0), 200);
+}
+
 TEST(WindowScaleTest, StepsStayInTheRange) {
   EXPECT_EQ(stepScale(100, +1), 125);
   EXPECT_EQ(stepScale(125, -1), 100);

@@ -153,7 +153,7 @@ GameWindow::GameWindow(int font, const GameDirs& dirs, int scale, int defaultSca
     if (Fl::event() == FL_SHORTCUT && Fl::event_key() == FL_Escape) return;
     static_cast<GameWindow*>(widget)->closedByPlayer();
   });
-  applyScale(scale_);
+  applyScale(fitting(scale_));
 }
 
 GameWindow::~GameWindow() {
@@ -197,10 +197,23 @@ void GameWindow::applyScale(int percent) {
   redraw();
 }
 
+int GameWindow::fitting(int percent) {
+  int x = 0, y = 0, width = 0, height = 0;
+  Fl::screen_work_area(x, y, width, height, shown() ? Fl::screen_num(this->x(), this->y()) : 0);
+  // The frame the window manager draws takes room too, once the window has one.
+  const int frameWidth = shown() ? decorated_w() - w() : 0;
+  const int frameHeight = shown() ? decorated_h() - h() : 0;
+  return layout::fittingScale(percent, width, height, frameWidth, frameHeight);
+}
+
 void GameWindow::zoom(int direction) {
-  int percent = direction == 0 ? defaultScale_ : layout::stepScale(scale_, direction);
+  const int asked = direction == 0 ? defaultScale_ : layout::stepScale(scale_, direction);
+  const int percent = fitting(asked);
   rememberScale(direction == 0 ? std::nullopt : std::optional<int>(percent));
   if (percent != scale_) applyScale(percent);
+  // Until the next key, like the words Tab offers.
+  choices_ = layout::scaleStatus(percent, percent < asked);
+  showStatus();
 }
 
 void GameWindow::copySelection() {
@@ -210,7 +223,8 @@ void GameWindow::copySelection() {
 Status GameWindow::start(DisplaySettings& display, Files& files,
                          const std::optional<std::string>& transcript) {
   session_ = std::make_unique<PlaySession>(
-      Platform{this, &display, &files, dirs_.catalogueDir, dirs_.saveDir});
+      Platform{this, &display, &files, dirs_.catalogueDir, dirs_.saveDir},
+      KeyNames{.zoom = layout::kZoomKeys});
   if (transcript) session_->setTranscript(*transcript);
   Status status = session_->start();
   if (status.isOk()) showInputLine();
@@ -219,6 +233,8 @@ Status GameWindow::start(DisplaySettings& display, Files& files,
 
 void GameWindow::open() {
   show();
+  // With its frame on, a window kept from a larger screen may still not fit.
+  if (const int fits = fitting(scale_); fits < scale_) applyScale(fits);
   // The input line has the focus from the start; the panes only take it when clicked.
   text1_->take_focus();
 }

@@ -56,6 +56,8 @@ class GameWindow : public Fl_Double_Window, public kvelt::Window {
   void applyScale(int percent);
   // Ctrl+plus (+1), Ctrl+minus (-1), Ctrl+0 (0: the desktop's default, forgetting the choice).
   void zoom(int direction);
+  // `percent`, or the largest smaller factor at which the window fits its screen's work area.
+  int fitting(int percent);
   // Ctrl+C with nothing selected in the input line: the selected narration, or carried words.
   void copySelection();
   void sendLine(const std::string& line);

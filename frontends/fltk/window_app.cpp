@@ -5,6 +5,7 @@
 
 #include <iostream>
 
+#include "common/comfort_keys.h"
 #include "common/engine.h"
 #include "common/game_arguments.h"
 #include "common/window_scale.h"
@@ -21,7 +22,8 @@ const ProgramDescription kProgram{
     "kvelt",
     "Okno hry pro linuxové pracovní plochy.\n"
     "The game's window for Linux desktops.",
-    {{"transcript", "FILE", "záznam hry do souboru / a transcript of the game into FILE"}}};
+    {{"transcript", "FILE", "záznam hry do souboru / a transcript of the game into FILE"}},
+    std::string(kComfortKeysHelp) + "\n" + layout::kZoomKeysHelp};
 constexpr const char* kNoDisplay =
     "kvelt: cannot open the display; in a terminal, play with kvelt-term or kvelt-cli";
 

@@ -544,6 +544,40 @@ def scaled_window(kvelt, artifacts, game_dir, config_dir):
         xvfb.wait()
 
 
+def small_screen(kvelt, game_dir, config_dir):
+    """A 1280 x 800 screen: a factor of 200 kept from a larger one opens as large as this one
+    holds, and Ctrl+plus never takes the window beyond it."""
+    xvfb, display = start_xvfb("1280x800")
+    env = dict(os.environ, DISPLAY=display, XDG_CONFIG_HOME=config_dir)
+    env.pop("WAYLAND_DISPLAY", None)
+    os.makedirs(os.path.join(config_dir, "kvelt"), exist_ok=True)
+    with open(os.path.join(config_dir, "kvelt", "scale"), "w") as out:
+        out.write("200\n")
+    process = subprocess.Popen([kvelt, "--dir", game_dir], env=env,
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        window = find_window(env, "^kvelt$")
+        size = window and window_size(env, window)
+        check(size == (1000, 750), "a kept 200 %% opens at 125 %% on 1280 x 800 (%s)" % (size,))
+        for press in range(1, 5):
+            if window is None:
+                break
+            run(["xdotool", "key", "--window", window, "ctrl+plus"], env)
+            time.sleep(0.5)
+            size = window_size(env, window)
+            check(size[0] <= 1280 and size[1] <= 800,
+                  "Ctrl+plus %d keeps the window on the screen (%s)" % (press, size))
+        if window is not None:
+            press_close_box(env["DISPLAY"], window)
+            check(wait_exit(process) == 0, "the window on the small screen closes with status 0")
+    finally:
+        if process.poll() is None:
+            process.kill()
+            process.wait()
+        xvfb.terminate()
+        xvfb.wait()
+
+
 class ClientMessage(ctypes.Structure):
     _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
                 ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
@@ -680,6 +714,7 @@ def main():
             os.mkdir(empty_dir)
             missing_catalogue(kvelt, env, empty_dir)
             scaled_window(kvelt, artifacts, game_dir, config_dir)
+            small_screen(kvelt, game_dir, config_dir)
     finally:
         xvfb.terminate()
         xvfb.wait()

@@ -21,7 +21,9 @@ constexpr short kPanePair = 1, kInputPair = 2, kCaptionPair = 3, kCreditPair = 4
 constexpr short kOwnPaneText = 16, kOwnBlack = 17, kOwnWhite = 18, kOwnInput = 19;
 constexpr std::u32string_view kMoreAbove = U"PgUp ▲";
 constexpr std::u32string_view kMoreBelow = U"PgDn ▼";
-constexpr const char* kTooSmall = "kvelt-term needs a terminal of at least 80 × 24";
+// In both languages, as the program's other words to the player; each line is clipped alone.
+constexpr const char* kTooSmall[] = {"Hra potřebuje terminál aspoň 80 × 24, zvětši ho.",
+                                     "kvelt-term needs a terminal of at least 80 × 24"};
 
 void defineColour(short number, Rgb colour) {
   init_color(number, static_cast<short>(colour.red * 1000 / 255),
@@ -115,7 +117,9 @@ void Screen::draw(const View& view, const InputLine& input) {
   const std::u32string credit = decodeUtf8(kCredit);
   const Layout layout = computeLayout(COLS, LINES, displayWidth(credit));
   if (!layout.fits) {
-    put(0, 0, clipToWidth(decodeUtf8(kTooSmall), COLS), A_NORMAL);
+    for (int row = 0; row < 2 && row < LINES; ++row) {
+      put(row, 0, clipToWidth(decodeUtf8(kTooSmall[row]), COLS), A_NORMAL);
+    }
     refresh();
     return;
   }

@@ -13,6 +13,8 @@
 #include <ostream>
 #include <string_view>
 
+#include "common/comfort_keys.h"
+#include "common/completion.h"
 #include "common/engine.h"
 #include "common/game_arguments.h"
 #include "common/input_history.h"
@@ -32,7 +34,8 @@ const ProgramDescription kProgram{
     "kvelt-term",
     "Okno hry v terminálu o velikosti aspoň 80 × 24; Ctrl-C hru ukončí.\n"
     "The game's window in a terminal of at least 80 × 24; Ctrl-C leaves.",
-    {{"transcript", "FILE", "záznam hry do souboru / a transcript of the game into FILE"}}};
+    {{"transcript", "FILE", "záznam hry do souboru / a transcript of the game into FILE"}},
+    kComfortKeysHelp};
 constexpr const char* kCatalogueError = "kvelt-term: cannot read the catalogue ";
 constexpr wint_t kCtrlC = 3, kCtrlU = 21, kBackspace = 8, kDelete = 127;
 // Raw mode hands these over as keys: Ctrl+Z never suspends the game.

@@ -94,7 +94,8 @@ void GameWindow::showStatus() {
     ::ShowWindow(statusLine_, SW_HIDE);
   } else {
     // As wide and high as its text, up to the room it has below the input line.
-    RECT room{0, 0, kStatusLinePlace.width, kStatusLinePlace.height};
+    const int slack = 2 * layout::kStatusPadding;
+    RECT room{0, 0, kStatusLinePlace.width - slack, kStatusLinePlace.height};
     HDC dc = ::GetDC(statusLine_);
     HGDIOBJ old = ::SelectObject(dc, font_);
     ::DrawTextW(dc, wide.c_str(), int(wide.size()), &room,
@@ -102,7 +103,7 @@ void GameWindow::showStatus() {
     ::SelectObject(dc, old);
     ::ReleaseDC(statusLine_, dc);
     ::SetWindowPos(statusLine_, nullptr, kStatusLinePlace.left, kStatusLinePlace.top,
-                   std::min(int(room.right), kStatusLinePlace.width),
+                   std::min(int(room.right) + slack, kStatusLinePlace.width),
                    std::min(int(room.bottom), kStatusLinePlace.height),
                    SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
   }
