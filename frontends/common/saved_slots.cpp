@@ -1,33 +1,14 @@
 // Slots at a glance, from the modification times of the slot files.
 #include "common/saved_slots.h"
 
-#include <chrono>
-#include <filesystem>
-#include <system_error>
+#include <algorithm>
 
 #include "base/files.h"
 #include "persistence/save_commands.h"
+#include "platform/modification_time.h"
 
 namespace kvelt {
 namespace {
-
-std::optional<std::filesystem::file_time_type> writtenAt(const std::string& dir,
-                                                         const std::string& name) {
-  const std::string joined = joinPath(dir, name);
-  std::error_code error;
-  const auto time =
-      std::filesystem::last_write_time(std::u8string(joined.begin(), joined.end()), error);
-  if (error) return std::nullopt;
-  return time;
-}
-
-// The file clock's time on the wall clock, to the second. file_clock::to_sys would say it
-// exactly, but the C++ library of the browser build has no such member; the two clocks' distance
-// now is off by the microseconds between the two readings, which the rounding takes away.
-std::chrono::system_clock::time_point onSystemClock(std::filesystem::file_time_type time) {
-  const auto distance = std::filesystem::file_time_type::clock::now() - time;
-  return std::chrono::round<std::chrono::seconds>(std::chrono::system_clock::now() - distance);
-}
 
 std::string twoDigits(int number) {
   std::string digits(1, static_cast<char>('0' + number / 10 % 10));
@@ -41,12 +22,11 @@ std::vector<SlotState> readSavedSlots(const std::string& saveDir) {
   std::vector<SlotState> slots;
   for (int slot = 1; slot <= kSlotCount; ++slot) {
     SlotState state{slot, std::nullopt};
-    const auto list = writtenAt(saveDir, slotListFileName(slot));
-    const auto stateFile = writtenAt(saveDir, slotStateFileName(slot));
+    const auto list = modificationTime(joinPath(saveDir, slotListFileName(slot)));
+    const auto stateFile = modificationTime(joinPath(saveDir, slotStateFileName(slot)));
     if (list && stateFile) {
-      const auto latest = std::max(*list, *stateFile);
-      const std::time_t seconds = std::chrono::system_clock::to_time_t(onSystemClock(latest));
-      if (const std::tm* local = std::localtime(&seconds)) state.savedAt = *local;
+      const std::time_t latest = std::max(*list, *stateFile);
+      if (const std::tm* local = std::localtime(&latest)) state.savedAt = *local;
     }
     slots.push_back(state);
   }

@@ -2,17 +2,10 @@
 #include "common/transcript_file.h"
 
 #include <algorithm>
-#include <filesystem>
+
+#include "platform/append_file.h"
 
 namespace kvelt {
-namespace {
-
-// The path is UTF-8 on every system; on Windows a char8_t path keeps it so.
-std::filesystem::path utf8Path(const std::string& path) {
-  return std::filesystem::path(std::u8string(path.begin(), path.end()));
-}
-
-}  // namespace
 
 std::optional<std::string> takeTranscriptOption(std::vector<std::string>& args) {
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -38,21 +31,25 @@ std::string transcriptEntry(const std::string* line, std::string_view page,
   return out + "\n";
 }
 
-TranscriptFile::TranscriptFile(std::string path) : path_(std::move(path)) {
-  out_.open(utf8Path(path_), std::ios::binary | std::ios::app);
-  if (!out_) fail();
+TranscriptFile::TranscriptFile(std::string path)
+    : path_(std::move(path)), out_(openForAppend(path_)) {
+  if (out_ == nullptr) fail();
+}
+
+TranscriptFile::~TranscriptFile() {
+  if (out_ != nullptr) std::fclose(out_);
 }
 
 void TranscriptFile::write(std::string_view entry) {
   if (failed_) return;
-  out_.write(entry.data(), static_cast<std::streamsize>(entry.size()));
-  out_.flush();
-  if (!out_) fail();
+  const bool written = std::fwrite(entry.data(), 1, entry.size(), out_) == entry.size();
+  if (!written || std::fflush(out_) != 0) fail();
 }
 
 void TranscriptFile::fail() {
   failed_ = true;
-  out_.close();
+  if (out_ != nullptr) std::fclose(out_);
+  out_ = nullptr;
 }
 
 std::optional<std::string> TranscriptFile::takeNotice() {

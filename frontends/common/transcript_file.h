@@ -1,7 +1,7 @@
 // --transcript FILE: the lines typed and the pages they produced, appended as plain text.
 #pragma once
 
-#include <fstream>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,6 +23,9 @@ std::string transcriptEntry(const std::string* line, std::string_view page,
 class TranscriptFile {
  public:
   explicit TranscriptFile(std::string path);
+  ~TranscriptFile();
+  TranscriptFile(const TranscriptFile&) = delete;
+  TranscriptFile& operator=(const TranscriptFile&) = delete;
   // Appends and flushes, so that the file is complete after every turn.
   void write(std::string_view entry);
   // The one notice about a transcript that failed, given once; nothing otherwise.
@@ -32,7 +35,7 @@ class TranscriptFile {
  private:
   void fail();
   std::string path_;
-  std::ofstream out_;
+  std::FILE* out_ = nullptr;
   bool failed_ = false;
   bool told_ = false;
 };
