@@ -89,7 +89,7 @@ class TranscriptTest(unittest.TestCase):
             ("použij pochodeň", "Nic se nestalo.", None),
             ("save 3", "Hra je uložena do pozice 3.", None),
             ("load 3", "Hra z pozice 3 je nahrána.", None),
-            ("load 9", None, "Hru z pozice 9 se nepodařilo nahrát."),
+            ("load 9", None, "Pozice 9 je prázdná."),
             ("otevři dveře", None, None),
             ("s", None, None),
         ]

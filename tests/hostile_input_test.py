@@ -1,9 +1,11 @@
 """Hostile input through kvelt-cli: huge and broken lines, odd catalogues, vanishing files."""
+import json
 import os
 import resource
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 import unittest
 
@@ -130,7 +132,7 @@ class HostileFilesTest(unittest.TestCase):
                     os.remove(os.path.join(d, name))
                     make_hostile(os.path.join(d, name), kind)
                     loaded = g.send("load 3")
-                    self.assertEqual(loaded["notice"], "Hru z pozice 3 se nepodařilo nahrát.")
+                    self.assertEqual(loaded["notice"], "Pozici 3 nelze přečíst.")
                     self.assertEqual((loaded["posX"], loaded["posY"]), (3, 7))
                     g.close()
 
@@ -145,6 +147,94 @@ class FullStandardOutputTest(unittest.TestCase):
                 self.assertEqual(result.returncode, 1)
                 self.assertEqual(result.stderr.decode().strip().splitlines(),
                                  ["kvelt-cli: cannot write to standard output"])
+
+
+LINE_CUT = "Řádek byl delší než 4096 bajtů; hra vzala jen jeho začátek."
+
+
+def peak_rss_kb(args, chunks, **kwargs):
+    """Runs a program fed the chunks; its exit status, its output and its peak memory."""
+    proc = subprocess.Popen(args, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                            stderr=subprocess.DEVNULL, **kwargs)
+    out = []
+    reader = threading.Thread(target=lambda: out.append(proc.stdout.read()))
+    reader.start()
+    for chunk in chunks:
+        proc.stdin.write(chunk)
+    proc.stdin.close()
+    reader.join(timeout=300)
+    _, status, usage = os.wait4(proc.pid, 0)
+    proc.returncode = os.waitstatus_to_exitcode(status)
+    return proc.returncode, out[0], usage.ru_maxrss
+
+
+class StreamsTest(unittest.TestCase):
+    def test_endless_lines_keep_memory_flat_and_are_cut_with_an_answer(self):
+        megabyte = 1 << 20
+        with game_dir() as d:
+            _, _, small = peak_rss_kb([CLI, "--json", "--dir", d], [b"\n"])
+        for name, filler in (("an endless line", b"y"), ("NUL bytes", b"\0")):
+            with self.subTest(name), game_dir() as d:
+                code, out, peak = peak_rss_kb([CLI, "--json", "--dir", d],
+                                              [b"\n"] + [filler * megabyte] * 100 + [b"\n"])
+                self.assertEqual(code, 0)
+                self.assertLess(peak, small + 4 * 1024, "kB at the peak, for 100 MB in one line")
+                turns = [json.loads(l) for l in out.splitlines()]
+                self.assertEqual(turns[2]["status"], LINE_CUT)
+                self.assertEqual(len(turns[2]["line"].encode()), 4097)
+
+    def test_closed_pipe_closed_output_and_failed_input_end_with_one_line(self):
+        with game_dir() as d:
+            # A reader that goes away: no SIGPIPE, status 1.
+            proc = subprocess.Popen([CLI, "--dir", d], stdin=subprocess.PIPE,
+                                    stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+            proc.stdout.read(10)
+            proc.stdout.close()
+            _, err = proc.communicate(b"s\n" * 100000, timeout=60)
+            self.assertEqual((proc.returncode, err.decode().splitlines()),
+                             (1, ["kvelt-cli: cannot write to standard output"]))
+            with tempfile.TemporaryDirectory() as other:
+                transcript = os.path.join(other, "t.txt")
+                result = subprocess.run(f'exec {CLI} --dir {d} --transcript {transcript} >&-',
+                                        shell=True, input=b"s\n", capture_output=True, timeout=60)
+                self.assertEqual((result.returncode, result.stderr.decode().splitlines()),
+                                 (1, ["kvelt-cli: standard output is closed"]))
+                self.assertFalse(os.path.exists(transcript) and os.path.getsize(transcript))
+            folder = os.open(d, os.O_RDONLY)  # reading a folder fails: EISDIR
+            result = subprocess.run([CLI, "--dir", d], stdin=folder, capture_output=True,
+                                    timeout=60)
+            os.close(folder)
+            self.assertEqual(result.returncode, 1)
+            self.assertEqual(result.stderr.decode().splitlines(),
+                             ["kvelt-cli: cannot read standard input"])
+
+    def test_fifo_transcript_without_reader_or_with_one_that_quits(self):
+        with game_dir() as d, tempfile.TemporaryDirectory() as other:
+            fifo = os.path.join(other, "fifo")
+            os.mkfifo(fifo)
+            result = subprocess.run([CLI, "--json", "--dir", d, "--transcript", fifo],
+                                    input=b"s\nexit\n", capture_output=True, timeout=30)
+            self.assertEqual(result.returncode, 0)
+            self.assertEqual(len(result.stderr.decode().splitlines()), 1)
+            self.assertEqual(len(result.stdout.splitlines()), 3)
+            reader = os.open(fifo, os.O_RDONLY | os.O_NONBLOCK)
+            g = started(self, CLI, d, extra_args=("--transcript", fifo))
+            g.send("")
+            os.close(reader)
+            for _ in range(20):
+                self.assertEqual(g.send("s")["event"], "turn")
+            rest, code = g.close()
+            self.assertEqual(code, 0)
+
+    def test_file_size_limit_fails_the_save_with_a_notice(self):
+        with game_dir() as d:
+            result = subprocess.run(
+                [CLI, "--json", "--dir", d], input=b"\nsave 1\n", capture_output=True,
+                timeout=60, preexec_fn=lambda: resource.setrlimit(resource.RLIMIT_FSIZE,
+                                                                  (1000, 1000)))
+            self.assertEqual(result.returncode, 0)
+            turns = [json.loads(l) for l in result.stdout.splitlines()]
+            self.assertEqual(turns[2]["notice"], "Hru se nepodařilo uložit do pozice 1.")
 
 
 class ReadOnlyGameDirectoryTest(unittest.TestCase):

@@ -69,7 +69,8 @@ class PackageTest(unittest.TestCase):
 
     def test_files_where_debian_puts_a_game(self):
         for path in ["usr/games/kvelt", "usr/games/kvelt-term", "usr/games/kvelt-cli",
-                     "usr/share/games/kvelt/scripts.tex", "usr/share/games/kvelt/background.jpg",
+                     "usr/share/games/kvelt/scripts.tex", "usr/share/games/kvelt/hints.txt",
+                     "usr/share/games/kvelt/background.jpg",
                      "usr/share/games/kvelt/kvelt.png", "usr/share/applications/kvelt.desktop",
                      "usr/share/metainfo/kvelt.metainfo.xml", "usr/share/doc/kvelt/copyright",
                      *[f"usr/share/icons/hicolor/{n}x{n}/apps/kvelt.png"

@@ -64,11 +64,12 @@ class SaveRoundTripTest(unittest.TestCase):
         self.assertEqual(len(resumed) - 1, len(WINNING) - middle)
         self.assertTrue(resumed[-1]["gameOver"])
 
-    def test_never_saved_slot_gives_a_notice_and_creates_nothing(self):
+    def test_never_saved_slot_gives_a_notice_and_creates_no_slot(self):
         turns = play(self.dir, ["", "load 9", "vezmi pochodeň"])
-        self.assertEqual(turns[1]["notice"], "Hru z pozice 9 se nepodařilo nahrát.")
+        self.assertEqual(turns[1]["notice"], "Pozice 9 je prázdná.")
         self.assertTrue(turns[1]["narration"].startswith(message(2)))
-        self.assertEqual(sorted(p.name for p in self.dir.iterdir()), ["scripts.tex"])
+        self.assertEqual(sorted(p.name for p in self.dir.iterdir()),
+                         ["kvelt.lock", "scripts.tex"])  # the lock file stays
 
 
 if __name__ == "__main__":

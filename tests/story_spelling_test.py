@@ -3,6 +3,8 @@
 
 Usage: story_spelling_test.py [SCRIPTS_TEX]
 
+The map's room names (data/rooms.txt) are spelt the same way.
+
 Words the dictionary cannot know, the game's own (kvelt in all its cases, the shell's
 commands save, load and exit, the direction letter j), are in tests/data/words.dic, one a
 line; "kvelt/most" declines it like "most". An unknown word fails the test, named with the
@@ -21,6 +23,7 @@ ROOT = os.path.dirname(HERE)
 WORDS = os.path.join(HERE, "data", "words.dic")
 CATALOGUE = (sys.argv.pop(1) if len(sys.argv) > 1 and not sys.argv[1].startswith("-")
              else os.path.join(ROOT, "data", "scripts.tex"))
+ROOM_NAMES = os.path.join(ROOT, "data", "rooms.txt")
 NEVER_PRINTED = {3, 4}
 
 
@@ -72,6 +75,18 @@ class StorySpellingTest(unittest.TestCase):
         report = ", ".join("%s (message %s)" % (word, ", ".join(map(str, numbers)))
                            for word, numbers in found.items())
         self.assertEqual(found, {}, "unknown words: " + report)
+
+    def test_the_room_names_have_no_unknown_word(self):
+        with open(ROOM_NAMES, encoding="utf-8") as f:
+            names = [line.split(" ", 1)[1] for line in f.read().splitlines()]
+        self.assertEqual(len(names), 23)
+        self.assertEqual(unknown_words(names), {})
+
+    def test_the_hints_have_no_unknown_word(self):
+        with open(os.path.join(ROOT, "data", "hints.txt"), encoding="utf-8") as f:
+            texts = [line.split("=", 1)[1].replace("{undo}", "") if "=" in line else ""
+                     for line in f.read().split("\n") if not line.startswith("#")]
+        self.assertEqual(unknown_words(texts), {})
 
 
 if __name__ == "__main__":

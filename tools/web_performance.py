@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """The browser edition's figures for docs/performance.md: the download's size, the time from
-navigation to the first page, and the time of a turn, in headless Chromium.
+navigation to the first page (fresh, from the service worker's cache, on an emulated phone),
+and the time of a turn, in headless Chromium.
 
 usage: tools/web_performance.py [SITE] [WINNING_SEQUENCE] [RUNS]  (default dist/web, the
 winning game of tests/data, 5 runs)
@@ -58,9 +59,11 @@ def measure():
             for line in lines:
                 browser.send(line)
             turns += browser.js("return window.kveltTimings.turns")
+        served = browser.js("return !!navigator.serviceWorker.controller")
         print(f"first page after navigation: cold {first[0]:.1f} ms, "
               f"then median {statistics.median(first[1:] or first):.1f} ms "
-              f"(worst {max(first):.1f} ms) over {runs} loads")
+              f"(worst {max(first):.1f} ms) over {runs} loads"
+              f"{', the later ones from the service worker' if served else ''}")
         print(f"a turn (engine and drawing the panes), {len(turns)} turns: median "
               f"{statistics.median(turns):.2f} ms, p99 {percentile(turns, 0.99):.2f} ms, "
               f"worst {max(turns):.2f} ms")
@@ -68,5 +71,20 @@ def measure():
         browser.close()
 
 
+def measure_phone():
+    """A fresh load in a phone's screen (390 x 844, touch), and whether anything there is wider
+    than the screen."""
+    browser = Browser(site, phone=True)
+    try:
+        browser.open()
+        first = browser.js("return window.kveltTimings.firstPage")
+        wide = browser.js("return document.documentElement.scrollWidth > innerWidth")
+        print(f"phone: first page {first:.1f} ms after a fresh navigation; "
+              f"{'scrolls sideways' if wide else 'nothing wider than the screen'}")
+    finally:
+        browser.close()
+
+
 sizes()
 measure()
+measure_phone()

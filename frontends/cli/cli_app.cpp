@@ -9,13 +9,17 @@
 #include "base/files.h"
 #include "base/window.h"
 #include "common/game_arguments.h"
+#include "common/hint_advisor.h"
 #include "common/pane_text.h"
+#include "common/plan_platform.h"
 #include "common/recording_window.h"
 #include "common/shown_words.h"
 #include "common/transcript_file.h"
 #include "common/turn_status.h"
 #include "json_text.h"
+#include "kept_turns.h"
 #include "line_source.h"
+#include "map_json.h"
 #include "shell/session.h"
 
 namespace kvelt {
@@ -26,8 +30,14 @@ const ProgramDescription kProgram{
     "Hra v řádkovém režimu: řádek standardního vstupu za každý Enter.\n"
     "The game in line mode: a line of standard input for every Enter.",
     {{"json", "", "jedna událost za řádek v JSON / one JSON object per event"},
-     {"transcript", "FILE", "záznam hry do souboru / a transcript of the game into FILE"}}};
+     {"transcript", "FILE", "záznam hry do souboru / a transcript of the game into FILE"},
+     {"map", "", "s --json: mapa viděného / with --json: the map of what was seen"},
+     {"resume", "",
+      "uchovat hru po každém tahu a příště v ní pokračovat / keep the game after every turn "
+      "and go on with it next time"},
+     {"hints", "", "nápověda a varování ke každému tahu / hints and warnings with every turn"}}};
 constexpr const char* kCannotWrite = "kvelt-cli: cannot write to standard output\n";
+constexpr const char* kCannotRead = "kvelt-cli: cannot read standard input\n";
 
 // The carried objects one per line, without the pane's empty slots, for a listener's sake.
 std::string carriedList(std::string_view pane) {
@@ -52,8 +62,12 @@ class Transcript {
   Transcript(std::FILE* out, bool json, bool prompt = true)
       : out_(out), json_(json), prompt_(prompt) {}
 
+  // --map: every start and turn event carries the map of what was seen so far.
+  void showMap(const MapKnowledge* known) { map_ = known; }
+
   void page(const Game& game, const char* event, const std::string* line, RecordingWindow& window,
-            const std::optional<std::string>& status = std::nullopt) {
+            const std::optional<std::string>& status = std::nullopt,
+            const HintAdvisor* hints = nullptr) {
     if (json_) {
       begin(event);
       if (line != nullptr) field("line", *line);
@@ -65,12 +79,18 @@ class Transcript {
       text_ += game.gameOver != kFalse ? ",\"gameOver\":true" : ",\"gameOver\":false";
       if (!window.notices.empty()) field("notice", window.notices);
       if (status) field("status", *status);
+      if (map_ != nullptr) {
+        text_ += ",\"map\":";
+        appendMapJson(text_, *map_);
+      }
+      if (hints != nullptr && !isTrue(game.gameOver)) hintFields(*hints);
       emit();
     } else {
       write(out_, withNewlines(game.Text2));
       write(out_, "\n\n");
       if (!window.notices.empty()) write(out_, "(" + window.notices + ")\n");
       if (status) write(out_, "(" + *status + ")\n");
+      if (hints != nullptr && hints->warning()) write(out_, "(" + *hints->warning() + ")\n");
       write(out_, kCarriedCaption);
       write(out_, "\n");
       write(out_, carriedList(game.Text3));
@@ -116,6 +136,20 @@ class Transcript {
     text_ += "\":";
     appendJsonString(text_, value);
   }
+  // "winnable", and while it is, the three steps of the hint and the plan's next line.
+  void hintFields(const HintAdvisor& hints) {
+    text_ += hints.winnable() ? ",\"winnable\":true" : ",\"winnable\":false";
+    if (!hints.winnable()) return;
+    text_ += ",\"hints\":[";
+    const char* comma = "";
+    for (const std::string& step : hints.steps()) {
+      text_ += comma;
+      appendJsonString(text_, step);
+      comma = ",";
+    }
+    text_ += ']';
+    field("hintLine", hints.hintLine());
+  }
   void emit() {
     text_ += '}';
     text_ += '\n';
@@ -125,6 +159,7 @@ class Transcript {
   std::FILE* out_;
   bool json_;
   bool prompt_;
+  const MapKnowledge* map_ = nullptr;
   std::string text_;  // the object being written, its room kept from page to page
 };
 
@@ -171,12 +206,28 @@ int runCli(const std::vector<std::string>& args, std::FILE* in, std::FILE* out, 
   if (in == stdin && !json) lines = editedLines([&game] { return visibleWords(game); });
   if (!lines) lines = streamLines(in);
   Transcript transcript(out, json, !lines->prompts());
+  MapKnowledge known;
+  if (json && commandLine.game->has("map")) transcript.showMap(&known);
+  // Without --resume nothing is kept and nothing is looked for.
+  std::optional<KeptTurns> kept;
+  if (commandLine.game->has("resume")) {
+    kept.emplace(systemFiles(), dirs.saveDir);
+    kept->open();
+  }
   Status status =
       startGame(game, Platform{&window, &display, &systemFiles(), dirs.catalogueDir, dirs.saveDir});
   if (!status.isOk()) {
     std::fprintf(err, "kvelt-cli: cannot read the catalogue %s\n", status.message().c_str());
     return 1;
   }
+  if (kept) window.notices = kept->resume(game);
+  known.startOver(game);
+  std::optional<HintAdvisor> hints;
+  if (commandLine.game->has("hints")) {
+    hints.emplace(readCatalogue(game), readHintTexts(game), "");
+    hints->look(game);
+  }
+  const HintAdvisor* hinted = hints ? &*hints : nullptr;
   TranscriptCopy copy(transcriptPath, err);
   copy.write(nullptr, game, window, std::nullopt);
   // A transcript cut short (a full disk, a closed pipe) must not pass for a whole one: every
@@ -186,26 +237,39 @@ int runCli(const std::vector<std::string>& args, std::FILE* in, std::FILE* out, 
     std::fputs(kCannotWrite, err);
     return true;
   };
-  transcript.page(game, "start", nullptr, window);
+  transcript.page(game, "start", nullptr, window, std::nullopt, hinted);
   if (cutShort()) return 1;
 
   while (std::optional<std::string> next = lines->next()) {
     const std::string& line = *next;
+    if (kept) kept->before(game);
     status = pressEnter(game, line);
     if (!status.isOk()) {
       std::fprintf(err, "kvelt-cli: cannot read the catalogue %s\n", status.message().c_str());
       return 1;
     }
+    known.afterTurn(game, line);
+    if (hints) hints->look(game);
     const std::optional<std::string> answer = turnAnswer(game.turn, line);
     copy.write(&line, game, window, answer);
     if (game.windowClosed) {
       transcript.exit(line);
       return cutShort() ? 1 : 0;
     }
-    transcript.page(game, "turn", &line, window, answer);
+    if (kept) {
+      kept->after(game, line);
+      if (std::optional<std::string> problem = kept->takeProblem()) {
+        std::fprintf(err, "kvelt-cli: cannot keep the game: %s\n", problem->c_str());
+      }
+    }
+    transcript.page(game, "turn", &line, window, answer, hinted);
     if (cutShort()) return 1;
   }
   closeWindow(game);
+  if (std::ferror(in) != 0) {
+    std::fputs(kCannotRead, err);
+    return 1;
+  }
   transcript.eof();
   return cutShort() ? 1 : 0;
 }

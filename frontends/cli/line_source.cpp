@@ -1,18 +1,18 @@
 // The plain source of lines: a C stream read line by line.
 #include "line_source.h"
 
+#include "common/standard_streams.h"
+
 namespace kvelt {
 namespace {
 
 class StreamLines : public LineSource {
  public:
   explicit StreamLines(std::FILE* in) : in_(in) {}
+  // A read error ends the lines as their end does; the stream's error flag tells them apart.
   std::optional<std::string> next() override {
     std::string line;
-    int c;
-    while ((c = std::getc(in_)) != EOF && c != '\n') line += char(c);
-    if (c == EOF && line.empty()) return std::nullopt;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (readBoundedLine(in_, line) != LineRead::line) return std::nullopt;
     return line;
   }
   bool prompts() const override { return false; }

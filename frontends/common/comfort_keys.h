@@ -1,9 +1,9 @@
 // Which key chords of a window are the player's comforts rather than editing of the input line.
 #pragma once
 
-namespace kvelt {
+#include "common/view.h"
 
-enum class Comfort { none, undo, redo, newGame, savedSlots };
+namespace kvelt {
 
 // A key as a window reports it: a letter (lower case, 'a' to 'z') or F2, with its modifiers.
 struct KeyChord {

@@ -17,6 +17,12 @@ std::optional<Page> PageHistory::dropLatest() {
   return latest;
 }
 
+void PageHistory::restore(std::vector<Page> pages) {
+  clear();
+  const std::size_t skip = pages.size() > limit_ ? pages.size() - limit_ : 0;
+  for (std::size_t i = skip; i < pages.size(); ++i) pages_.push_back(std::move(pages[i]));
+}
+
 void PageHistory::clear() {
   pages_.clear();
   shown_.reset();

@@ -5,6 +5,7 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kvelt {
 
@@ -35,6 +36,9 @@ class PageHistory {
   // The page being read back; nothing on the live page.
   const Page* shown() const;
   std::size_t size() const { return pages_.size(); }
+  // Every page, oldest first, for keeping them between runs, and put back from there.
+  const std::deque<Page>& all() const { return pages_; }
+  void restore(std::vector<Page> pages);
 
  private:
   std::size_t limit_;

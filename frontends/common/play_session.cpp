@@ -3,6 +3,10 @@
 
 #include <ctime>
 
+#include "common/completion.h"
+#include "common/saved_slots.h"
+#include "common/shown_words.h"
+#include "common/tab_choices.h"
 #include "shell/session.h"
 
 namespace kvelt {
@@ -10,6 +14,7 @@ namespace {
 
 // One more sentence in the status line.
 void addSentence(std::string& line, const std::string& sentence) {
+  if (sentence.empty()) return;
   if (!line.empty()) line += ' ';
   line += sentence;
 }
@@ -52,6 +57,8 @@ Status PlaySession::start() {
 }
 
 Status PlaySession::enter(const std::string& line) {
+  pages_.toLive();
+  choices_.clear();
   newGameAsked_ = false;
   tap_.heard.clear();
   undo_.record(game_);
@@ -98,12 +105,12 @@ void PlaySession::redo() {
   recordRemark(kRedone);
 }
 
-Status PlaySession::newGameKey() {
+ActionResult PlaySession::newGameKey() {
   if (!newGameAsked_) {
     newGameAsked_ = true;
     statusBeforeQuestion_ = status_;
     status_ = askNewGameStatus(keys_);
-    return Status::ok();
+    return {.changed = false};
   }
   newGameAsked_ = false;
   tap_.heard.clear();
@@ -113,10 +120,10 @@ Status PlaySession::newGameKey() {
   Status started = begin();
   game_.savedWidth = width;
   game_.savedHeight = height;
-  if (!started.isOk()) return started;
+  if (!started.isOk()) return {.status = started};
   setStatus(kNewGameStarted);
   record(nullptr, {kNewGameStarted});
-  return started;
+  return {.newGame = true};
 }
 
 void PlaySession::showSavedSlots() {
@@ -128,25 +135,93 @@ void PlaySession::showSavedSlots() {
 }
 
 void PlaySession::dismiss() {
+  choices_.clear();
   if (!newGameAsked_) return;
   newGameAsked_ = false;
   status_ = statusBeforeQuestion_;
+}
+
+ActionResult PlaySession::comfort(Comfort which) {
+  if (which != Comfort::pageBack && which != Comfort::pageForward && which != Comfort::livePage) {
+    choices_.clear();
+  }
+  switch (which) {
+    case Comfort::undo:
+      undo();
+      return {};
+    case Comfort::redo:
+      redo();
+      return {};
+    case Comfort::newGame:
+      return newGameKey();
+    case Comfort::savedSlots:
+      showSavedSlots();
+      return {.changed = false};
+    case Comfort::pageBack:
+      return {.changed = pages_.back()};
+    case Comfort::pageForward:
+      return {.changed = pages_.forward()};
+    case Comfort::livePage:
+      if (!pages_.browsing()) return {.changed = false};
+      pages_.toLive();
+      return {};
+    case Comfort::dismiss:
+      dismiss();
+      return {.changed = false};
+    case Comfort::hint:
+    case Comfort::map:
+    case Comfort::none:
+      break;
+  }
+  return {.changed = false};
+}
+
+std::optional<ActionResult> PlaySession::press(const KeyChord& key, bool lineEmpty) {
+  const Comfort which = comfortOf(key, lineEmpty);
+  if (which == Comfort::none) return std::nullopt;
+  return comfort(which);
+}
+
+std::string PlaySession::complete(const std::string& typed) {
+  Completion done = completeLine(typed, visibleWords(game_));
+  choices_ = tabChoices(done.candidates);
+  return done.line;
+}
+
+std::vector<std::string> PlaySession::shownWords() const {
+  return visibleWords(game_);
 }
 
 void PlaySession::close() {
   closeWindow(game_);
 }
 
-std::string PlaySession::narration() const {
-  const Page* page = pages_.shown();
-  if (page == nullptr) return game_.Text2;
-  const std::string heading = pageHeading(*page);
-  return heading.empty() ? page->narration : heading + "\r\n" + page->narration;
-}
-
-std::string PlaySession::carried() const {
-  const Page* page = pages_.shown();
-  return page == nullptr ? game_.Text3 : page->carried;
+View PlaySession::view() const {
+  View view;
+  if (const Page* page = pages_.shown()) {
+    const std::string heading = pageHeading(*page);
+    view.narration = heading.empty() ? page->narration : heading + "\r\n" + page->narration;
+    view.carried = page->carried;
+  } else {
+    view.narration = game_.Text2;
+    view.carried = game_.Text3;
+  }
+  view.input = game_.Text1;
+  view.inputBackground = game_.text1Background;
+  if (!choices_.empty()) {
+    view.statusLine = choices_;
+  } else {
+    view.statusLine = tap_.heard;
+    addSentence(view.statusLine, status());
+  }
+  view.ended = game_.windowClosed;
+  view.newGameAsked = newGameAsked_;
+  view.browsing = pages_.browsing();
+  view.gameOver = game_.gameOver != kFalse;
+  view.posX = game_.posX;
+  view.posY = game_.posY;
+  view.slot = game_.saveSlot;
+  return view;
 }
 
 std::string PlaySession::status() const {

@@ -1,5 +1,6 @@
 // One game as an interactive front end plays it: the engine's turns with undo, a new game, the
-// status line, earlier pages and the transcript. A front end only delivers keys and draws.
+// status line, earlier pages and the transcript. A front end only delivers keys and draws the
+// View it is handed.
 #pragma once
 
 #include <optional>
@@ -9,18 +10,19 @@
 #include "base/game.h"
 #include "base/status.h"
 #include "base/window.h"
+#include "common/comfort_keys.h"
 #include "common/page_history.h"
-#include "common/saved_slots.h"
 #include "common/transcript_file.h"
 #include "common/turn_status.h"
 #include "common/undo_stack.h"
+#include "common/view.h"
 
 namespace kvelt {
 
 class PlaySession {
  public:
   // `platform` as startGame takes it. Its window still gets the engine's notices; the session
-  // hears them too, for the transcript.
+  // hears them too, for the status line and the transcript.
   explicit PlaySession(Platform platform, KeyNames keys = {});
   PlaySession(const PlaySession&) = delete;
   PlaySession& operator=(const PlaySession&) = delete;
@@ -31,39 +33,25 @@ class PlaySession {
   // The opening page, with the keys in the status line. An error means the catalogue cannot
   // be read: the program must end.
   Status start();
-  // The player pressed Enter with `line`. Afterwards ended() tells whether the program ended.
+  // The player pressed Enter with `line`; the live page comes back. Afterwards view().ended
+  // tells whether the program ended.
   Status enter(const std::string& line);
-  // The turn before, or again the turn taken back; the status line tells when there is none.
-  void undo();
-  void redo();
-  // The new-game key: the first press asks in the status line, the next one starts a new game
-  // exactly as the program starts, unless another key came between (dismiss()).
-  Status newGameKey();
-  // Slots at a glance, in the status line.
-  void showSavedSlots();
-  // Any other key: a pending question is withdrawn.
-  void dismiss();
+  // One of the comforts. The new-game key asks at its first press and starts a new game
+  // exactly as the program starts at the next, unless another key came between (dismiss).
+  ActionResult comfort(Comfort which);
+  // A key chord of a window: the comfort it stands for, or nothing when the key belongs to the
+  // input line. Ctrl+Z is the line's own undo while the line holds text.
+  std::optional<ActionResult> press(const KeyChord& key, bool lineEmpty);
+  // Tab: `typed` completed from the words on screen; the words it could not choose between
+  // stand in the status line until the next action.
+  std::string complete(const std::string& typed);
+  // The words the player has been shown, for a line editor's own completion.
+  std::vector<std::string> shownWords() const;
   // The window was closed some other way than by the exit request.
   void close();
 
-  // Reading back: the page before the one shown, the next one, the live page again.
-  bool pageBack() { return pages_.back(); }
-  bool pageForward() { return pages_.forward(); }
-  void toLivePage() { pages_.toLive(); }
-  bool browsing() const { return pages_.browsing(); }
-
-  // What the panes show: the live game, or the page read back under its heading.
-  std::string narration() const;
-  std::string carried() const;
-  // What the status line shows.
-  std::string status() const;
-  // The engine's notices of the last turn (a save or load that failed), as its window heard them.
-  const std::string& notices() const { return tap_.heard; }
-
-  const Game& game() const { return game_; }
-  bool ended() const { return game_.windowClosed; }
-  const UndoStack& undoStack() const { return undo_; }
-  const PageHistory& pages() const { return pages_; }
+  // What the front end draws now.
+  View view() const;
 
  private:
   // Passes the engine's notices on to the front end's window and keeps them for the turn.
@@ -76,7 +64,17 @@ class PlaySession {
     std::string heard;
   };
 
+  // The game record itself, for tests that look behind the view.
+  friend const Game& recordOf(const PlaySession& session);
+
   Status begin();
+  void undo();
+  void redo();
+  ActionResult newGameKey();
+  void showSavedSlots();
+  void dismiss();
+  // What the status line shows apart from Tab's choices and the notices.
+  std::string status() const;
   void setStatus(std::string message);
   void record(const std::string* line, const std::vector<std::string>& remarks);
   void recordRemark(const std::string& remark);
@@ -91,6 +89,7 @@ class PlaySession {
   std::optional<TranscriptFile> transcript_;
   std::string status_;
   std::string statusBeforeQuestion_;
+  std::string choices_;
   bool newGameAsked_ = false;
 };
 

@@ -8,6 +8,7 @@
 #include <random>
 #include <sstream>
 
+#include "test_support/session_record.h"
 #include "test_support/test_game.h"
 
 namespace kvelt {
@@ -26,8 +27,11 @@ class PlaySessionTest : public ::testing::Test {
   }
   void dieAtTheGate() { play({"", "", "otevři dveře", "s", "vezmi kámen", "s", "s"}); }
   bool statusSays(const std::string& text) const {
-    return session.status().find(text) != std::string::npos;
+    return status().find(text) != std::string::npos;
   }
+  std::string status() const { return session.view().statusLine; }
+  const Game& game() const { return recordOf(session); }
+  bool pageBack() { return session.comfort(Comfort::pageBack).changed; }
   testing::TestGame t;  // only its fake services
   PlaySession session;
 };
@@ -45,83 +49,99 @@ TEST_F(PlaySessionTest, TheStatusLineShowsTheKeysAtStartThenTheAnswers) {
                {"vezmi pochodeň", ""}};
   for (const auto& turn : turns) {
     ASSERT_TRUE(session.enter(turn.line).isOk());
-    EXPECT_EQ(session.status(), turn.status) << turn.line;
+    EXPECT_EQ(status(), turn.status) << turn.line;
   }
 }
 
 TEST_F(PlaySessionTest, ADeathIsTakenBackWithItsPageAndPlayedAgain) {
   dieAtTheGate();
-  EXPECT_EQ(session.game().Text2, messageText(91));
+  EXPECT_EQ(game().Text2, messageText(91));
   EXPECT_TRUE(statusSays("Enter ukončí program"));
   EXPECT_TRUE(statusSays("Alt+U"));
   EXPECT_TRUE(statusSays("Alt+N"));
 
-  session.undo();
-  EXPECT_EQ(session.game().gameOver, kFalse);
-  EXPECT_EQ(session.status(), kTakenBack);
-  EXPECT_EQ(session.game().posY, 5);
-  ASSERT_TRUE(session.pageBack());
-  EXPECT_EQ(testing::paneLines(session.narration()).front(), "> vezmi kámen");
-  session.toLivePage();
+  session.comfort(Comfort::undo);
+  EXPECT_EQ(game().gameOver, kFalse);
+  EXPECT_EQ(status(), kTakenBack);
+  EXPECT_EQ(game().posY, 5);
+  ASSERT_TRUE(pageBack());
+  EXPECT_EQ(testing::paneLines(session.view().narration).front(), "> vezmi kámen");
+  session.comfort(Comfort::livePage);
 
-  session.redo();
-  EXPECT_EQ(session.game().Text2, messageText(91));
+  session.comfort(Comfort::redo);
+  EXPECT_EQ(game().Text2, messageText(91));
   EXPECT_TRUE(statusSays("Enter ukončí program"));
-  session.undo();
+  session.comfort(Comfort::undo);
   play({"j"});  // the way back south instead
-  EXPECT_FALSE(session.ended());
-  EXPECT_EQ(session.game().posY, 6);
-  session.redo();
-  EXPECT_EQ(session.status(), kNothingToRedo);
+  EXPECT_FALSE(session.view().ended);
+  EXPECT_EQ(game().posY, 6);
+  session.comfort(Comfort::redo);
+  EXPECT_EQ(status(), kNothingToRedo);
 }
 
 TEST_F(PlaySessionTest, EarlierPagesComeWithTheirLines) {
   play({"", "", "vezmi pochodeň"});
-  const std::string live = session.narration();
+  const std::string live = session.view().narration;
   // The start room and the first turn, both after an empty line, then the opening.
   for (const std::string& first : {std::string("> "), std::string("> "), messageText(1)}) {
-    ASSERT_TRUE(session.pageBack());
-    EXPECT_EQ(testing::paneLines(session.narration()).front(), first);
+    ASSERT_TRUE(pageBack());
+    EXPECT_EQ(testing::paneLines(session.view().narration).front(), first);
   }
-  EXPECT_EQ(session.carried(), "dýku");
-  EXPECT_FALSE(session.pageBack());
+  EXPECT_EQ(session.view().carried, "dýku");
+  EXPECT_FALSE(pageBack());
   EXPECT_TRUE(statusSays("PgDn"));
-  while (session.pageForward()) {
+  while (session.comfort(Comfort::pageForward).changed) {
   }
-  EXPECT_EQ(session.narration(), live);
+  EXPECT_EQ(session.view().narration, live);
 }
 
 TEST_F(PlaySessionTest, ANewGameIsAskedForThenStartsAsTheProgramDoes) {
   play({"", "", "vezmi pochodeň"});
-  ASSERT_TRUE(session.newGameKey().isOk());
+  ASSERT_TRUE(session.comfort(Comfort::newGame).status.isOk());
   EXPECT_TRUE(statusSays("Alt+N"));
-  session.dismiss();
-  EXPECT_EQ(session.game().posY, 7);
-  EXPECT_EQ(session.game().inventory[1], "pochodeň");
+  session.comfort(Comfort::dismiss);
+  EXPECT_EQ(game().posY, 7);
+  EXPECT_EQ(game().inventory[1], "pochodeň");
 
-  ASSERT_TRUE(session.newGameKey().isOk());
-  ASSERT_TRUE(session.newGameKey().isOk());
-  EXPECT_EQ(session.status(), kNewGameStarted);
-  EXPECT_EQ(session.game().inventory[1], "");
-  EXPECT_EQ(session.game().Text3, "dýku");
-  EXPECT_EQ(session.game().firstTurnShown, kFalse);
-  EXPECT_FALSE(session.undoStack().canUndo());
-  EXPECT_EQ(session.pages().size(), 1u);
+  ASSERT_TRUE(session.comfort(Comfort::newGame).status.isOk());
+  ASSERT_TRUE(session.comfort(Comfort::newGame).status.isOk());
+  EXPECT_EQ(status(), kNewGameStarted);
+  EXPECT_EQ(game().inventory[1], "");
+  EXPECT_EQ(game().Text3, "dýku");
+  EXPECT_EQ(game().firstTurnShown, kFalse);
+  EXPECT_FALSE(pageBack());
+  session.comfort(Comfort::undo);
+  EXPECT_EQ(status(), kNothingToTakeBack);
 
   // The screen size put back at the end is still the one found at program start.
   play({"exit"});
-  EXPECT_TRUE(session.ended());
+  EXPECT_TRUE(session.view().ended);
   EXPECT_EQ(t.display.width, 1024u);
   EXPECT_EQ(t.display.height, 768u);
 }
 
 TEST_F(PlaySessionTest, NoticesReachTheWindowAndTheSession) {
   play({"", "", "load 9"});
-  EXPECT_EQ(session.notices(), "Hru z pozice 9 se nepodařilo nahrát.");
-  EXPECT_EQ(t.window.notices, "Hru z pozice 9 se nepodařilo nahrát.");
-  EXPECT_EQ(session.status(), "");
-  play({""});
-  EXPECT_EQ(session.notices(), "");
+  EXPECT_EQ(status(), "Pozice 9 je prázdná.");
+  EXPECT_EQ(t.window.notices, "Pozice 9 je prázdná.");
+  play({"nesmysl"});
+  EXPECT_EQ(status(), kNotUnderstood);
+}
+
+TEST_F(PlaySessionTest, KeysReachTheComfortsAndTabsChoicesStandUntilTheNextKey) {
+  play({"", ""});
+  const std::string before = status();
+  EXPECT_FALSE(session.press({.letter = 'z', .ctrl = true}, false));  // the line's own undo
+  ASSERT_TRUE(session.press({.letter = 'n', .alt = true}, true));
+  EXPECT_TRUE(session.view().newGameAsked);
+  EXPECT_EQ(session.complete("po"), "po");
+  EXPECT_NE(status().find(", "), std::string::npos) << status();
+  pageBack();
+  session.comfort(Comfort::livePage);
+  EXPECT_NE(status().find(", "), std::string::npos) << status();
+  session.comfort(Comfort::dismiss);
+  EXPECT_FALSE(session.view().newGameAsked);
+  EXPECT_EQ(status(), before);
 }
 
 TEST(PlaySessionTranscriptTest, EveryTurnIsAppendedWithItsStatus) {
@@ -133,7 +153,7 @@ TEST(PlaySessionTranscriptTest, EveryTurnIsAppendedWithItsStatus) {
     session.setTranscript(path.string());
     ASSERT_TRUE(session.start().isOk());
     for (const char* line : {"", "", "nesmysl"}) ASSERT_TRUE(session.enter(line).isOk());
-    session.undo();
+    session.comfort(Comfort::undo);
     ASSERT_TRUE(session.enter("exit").isOk());
   }
   std::ifstream in(path, std::ios::binary);
@@ -154,10 +174,10 @@ TEST(PlaySessionTranscriptTest, ATranscriptThatCannotBeWrittenIsToldOnceAndTheGa
   PlaySession session(Platform{&t.window, &t.display, &t.files, t.kDir, t.kDir});
   session.setTranscript("/nonexistent-folder/t.txt");
   ASSERT_TRUE(session.start().isOk());
-  EXPECT_NE(session.status().find("/nonexistent-folder/t.txt"), std::string::npos);
+  EXPECT_NE(session.view().statusLine.find("/nonexistent-folder/t.txt"), std::string::npos);
   ASSERT_TRUE(session.enter("").isOk());
-  EXPECT_EQ(session.status(), "");
-  EXPECT_EQ(session.game().Text2, messageText(174));
+  EXPECT_EQ(session.view().statusLine, "");
+  EXPECT_EQ(recordOf(session).Text2, messageText(174));
 }
 
 }  // namespace

@@ -4,11 +4,16 @@
 #include <algorithm>
 
 #include "base/files.h"
+#include "common/kept_file.h"
 #include "persistence/save_commands.h"
 #include "platform/modification_time.h"
 
 namespace kvelt {
 namespace {
+
+std::optional<std::time_t> writtenAt(const std::string& dir, const std::string& name) {
+  return modificationTime(joinPath(dir, name));
+}
 
 std::string twoDigits(int number) {
   std::string digits(1, static_cast<char>('0' + number / 10 % 10));
@@ -16,24 +21,51 @@ std::string twoDigits(int number) {
   return digits;
 }
 
+std::optional<std::tm> localTime(std::time_t seconds) {
+  if (const std::tm* local = std::localtime(&seconds)) return *local;
+  return std::nullopt;
+}
+
+bool sameDay(const std::tm& one, const std::tm& other) {
+  return one.tm_mday == other.tm_mday && one.tm_mon == other.tm_mon && one.tm_year == other.tm_year;
+}
+
+// "8. 12. 21:05", or "21:05" when the day has just been named.
+std::string when(const std::tm& at, int thisYear, const std::tm* dayBefore) {
+  std::string text;
+  if (dayBefore == nullptr || !sameDay(*dayBefore, at)) {
+    text = std::to_string(at.tm_mday) + ". " + std::to_string(at.tm_mon + 1) + ". ";
+    if (at.tm_year + 1900 != thisYear) text += std::to_string(at.tm_year + 1900) + " ";
+  }
+  return text + std::to_string(at.tm_hour) + ":" + twoDigits(at.tm_min);
+}
+
 }  // namespace
+
+std::optional<std::tm> keptGameTime(const std::string& saveDir) {
+  const auto written = writtenAt(saveDir, kKeptFileName);
+  if (!written) return std::nullopt;
+  return localTime(*written);
+}
 
 std::vector<SlotState> readSavedSlots(const std::string& saveDir) {
   std::vector<SlotState> slots;
   for (int slot = 1; slot <= kSlotCount; ++slot) {
     SlotState state{slot, std::nullopt};
-    const auto list = modificationTime(joinPath(saveDir, slotListFileName(slot)));
-    const auto stateFile = modificationTime(joinPath(saveDir, slotStateFileName(slot)));
+    const auto list = writtenAt(saveDir, slotListFileName(slot));
+    const auto stateFile = writtenAt(saveDir, slotStateFileName(slot));
     if (list && stateFile) {
-      const std::time_t latest = std::max(*list, *stateFile);
-      if (const std::tm* local = std::localtime(&latest)) state.savedAt = *local;
+      state.savedAt = localTime(std::max(*list, *stateFile));
     }
     slots.push_back(state);
   }
   return slots;
 }
 
-std::string savedSlotsStatus(const std::vector<SlotState>& slots, int thisYear) {
+std::string savedSlotsStatus(const std::vector<SlotState>& slots, int thisYear,
+                             const std::optional<std::tm>& keptAt) {
+  const std::string kept =
+      keptAt ? "Uchovaná hra (" + when(*keptAt, thisYear, nullptr) + "). " : std::string();
   std::string used;
   std::size_t count = 0;
   const std::tm* dayBefore = nullptr;
@@ -42,19 +74,12 @@ std::string savedSlotsStatus(const std::vector<SlotState>& slots, int thisYear) 
     ++count;
     const std::tm& at = *state.savedAt;
     if (!used.empty()) used += ", ";
-    used += std::to_string(state.slot) + " (";
     // Ten slots saved on one evening fit the status line when the day is written once.
-    const bool sameDay = dayBefore != nullptr && dayBefore->tm_mday == at.tm_mday &&
-                         dayBefore->tm_mon == at.tm_mon && dayBefore->tm_year == at.tm_year;
-    if (!sameDay) {
-      used += std::to_string(at.tm_mday) + ". " + std::to_string(at.tm_mon + 1) + ". ";
-      if (at.tm_year + 1900 != thisYear) used += std::to_string(at.tm_year + 1900) + " ";
-    }
-    used += std::to_string(at.tm_hour) + ":" + twoDigits(at.tm_min) + ")";
+    used += std::to_string(state.slot) + " (" + when(at, thisYear, dayBefore) + ")";
     dayBefore = &at;
   }
-  if (used.empty()) return "Žádná pozice zatím nemá uloženou hru.";
-  used = "Uložené hry: " + used + ".";
+  if (used.empty()) return kept + "Žádná pozice zatím nemá uloženou hru.";
+  used = kept + "Uložené hry: " + used + ".";
   return count < slots.size() ? used + " Ostatní pozice jsou volné." : used;
 }
 

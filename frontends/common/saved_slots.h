@@ -17,8 +17,12 @@ struct SlotState {
 // files are there, saved when the later of the two was written.
 std::vector<SlotState> readSavedSlots(const std::string& saveDir);
 
-// One short line for the status line: the saved slots with their times, or that none is used.
-// A time in `thisYear` goes without its year, to keep the line short.
-std::string savedSlotsStatus(const std::vector<SlotState>& slots, int thisYear);
+// When the game kept between runs was last written; nothing when the folder keeps none.
+std::optional<std::tm> keptGameTime(const std::string& saveDir);
+
+// One short line for the status line: the kept game and the saved slots with their times, or
+// that no slot is used. A time in `thisYear` goes without its year, to keep the line short.
+std::string savedSlotsStatus(const std::vector<SlotState>& slots, int thisYear,
+                             const std::optional<std::tm>& keptAt = std::nullopt);
 
 }  // namespace kvelt

@@ -34,6 +34,8 @@ TEST(SavedSlotsTest, TheLineNamesTheSavedSlotsWithTheirTimes) {
   const std::string all = savedSlotsStatus(slots, 2025);
   EXPECT_TRUE(all.starts_with("Uložené hry: 1 (1. 1. 0:00), 2 (0:00), 3 (0:00)")) << all;
   EXPECT_TRUE(all.ends_with(", 9 (0:00), 10 (2. 1. 8:00).")) << all;
+  EXPECT_TRUE(savedSlotsStatus(slots, 2025, at(2, 1, 2025, 21, 7))
+                  .starts_with("Uchovaná hra (2. 1. 21:07). Uložené hry: 1 (1. 1. 0:00)"));
 }
 
 TEST(SavedSlotsTest, ASlotHoldsAGameWhenBothItsFilesAreThere) {
@@ -57,6 +59,9 @@ TEST(SavedSlotsTest, ASlotHoldsAGameWhenBothItsFilesAreThere) {
   }
   EXPECT_EQ(slots[1].savedAt->tm_mday, std::localtime(&seconds)->tm_mday);
   EXPECT_EQ(slots[1].savedAt->tm_hour, std::localtime(&seconds)->tm_hour);
+  EXPECT_FALSE(keptGameTime(dir.string()));
+  std::ofstream(dir / "kept.kvelt") << "x";
+  EXPECT_TRUE(keptGameTime(dir.string()));
   std::filesystem::remove_all(dir);
 }
 

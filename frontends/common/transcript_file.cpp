@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "platform/append_file.h"
+#include "common/standard_streams.h"
 
 namespace kvelt {
 
@@ -31,8 +31,8 @@ std::string transcriptEntry(const std::string* line, std::string_view page,
   return out + "\n";
 }
 
-TranscriptFile::TranscriptFile(std::string path)
-    : path_(std::move(path)), out_(openForAppend(path_)) {
+TranscriptFile::TranscriptFile(std::string path) : path_(std::move(path)) {
+  out_ = openForAppend(path_);
   if (out_ == nullptr) fail();
 }
 
@@ -42,8 +42,9 @@ TranscriptFile::~TranscriptFile() {
 
 void TranscriptFile::write(std::string_view entry) {
   if (failed_) return;
-  const bool written = std::fwrite(entry.data(), 1, entry.size(), out_) == entry.size();
-  if (!written || std::fflush(out_) != 0) fail();
+  if (std::fwrite(entry.data(), 1, entry.size(), out_) != entry.size() || std::fflush(out_) != 0) {
+    fail();
+  }
 }
 
 void TranscriptFile::fail() {

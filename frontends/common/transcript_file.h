@@ -20,6 +20,8 @@ std::string transcriptEntry(const std::string* line, std::string_view page,
                             const std::vector<std::string>& remarks);
 
 // A transcript that cannot be written says so once and is then left alone: the game goes on.
+// That covers a FIFO nobody reads (it is not waited for), a reader that goes away, a full disk
+// and the file-size limit.
 class TranscriptFile {
  public:
   explicit TranscriptFile(std::string path);

@@ -8,6 +8,7 @@ namespace kvelt {
 std::optional<std::string> turnAnswer(const TurnReport& turn, std::string_view line) {
   const std::string slot = std::to_string(turn.slot);
   if (turn.exitRequested) return std::nullopt;
+  if (turn.lineCut) return kLineCut;
   if (turn.slotCommand == SlotCommand::save && turn.slotDone) {
     return "Hra je uložena do pozice " + slot + ".";
   }
@@ -35,7 +36,7 @@ std::optional<std::string> turnAnswer(const Game& game, std::string_view line) {
 
 std::string afterEndStatus(const KeyNames& keys) {
   // A load typed out of habit after a death leaves too: the player is told before trying.
-  return "Hra skončila. Enter ukončí program, ať napíšeš cokoli, i „load N“. " + keys.undo +
+  return "Hra skončila. " + keys.enterAfterEnd + ", ať napíšeš cokoli, i „load N“. " + keys.undo +
          " vezme poslední tah zpět, " + keys.newGame + " začne novou hru.";
 }
 

@@ -18,12 +18,16 @@ struct KeyNames {
   std::string slots = "F2";
   std::string earlierPage = "PgUp";
   std::string laterPage = "PgDn";
+  // What Enter does once the game has ended: a program ends, a page shows its closing screen.
+  std::string enterAfterEnd = "Enter ukončí program";
 };
 
 inline constexpr const char* kNotUnderstood =
     "Tomu nerozumím. Tab doplní slova, která vidíš na obrazovce.";
 inline constexpr const char* kNothingHappened = "Nic se nestalo.";
 inline constexpr const char* kNoWayThere = "Tudy cesta nevede.";
+inline constexpr const char* kLineCut =
+    "Řádek byl delší než 4096 bajtů; hra vzala jen jeho začátek.";
 
 // The answer to the line just played, decided from what the engine reported, never from the
 // page: nothing when the page itself answers (a move, a reply, a death, the first turn, an empty

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/session.h"
 #include "test_support/test_game.h"
 
 namespace kvelt {
@@ -59,6 +60,17 @@ TEST(TurnStatusTest, TheFirstEnterAndASaveBeforeADeathAnswerAsThePageCannot) {
   t.enter("save 2");
   EXPECT_EQ(t.game.gameOver, kTrue);
   EXPECT_EQ(turnAnswer(t.game.turn, "save 2"), "Hra je uložena do pozice 2.");
+}
+
+// A line past the limit is played cut at a letter's boundary, and the player is told.
+TEST(TurnStatusTest, ALineTooLongIsPlayedCutAndSaysSo) {
+  testing::TestGame t;
+  t.startPlaying();
+  const std::string line = "vezmi " + std::string(kLineLimit, 'x');
+  t.enter(line);
+  EXPECT_EQ(turnAnswer(t.game.turn, line).value_or(""), kLineCut);
+  t.enter(std::string(kLineLimit, 'x'));
+  EXPECT_FALSE(t.game.turn.lineCut);
 }
 
 TEST(TurnStatusTest, TheKeysAreNamedAsTheFrontEndCallsThem) {

@@ -31,6 +31,14 @@ bool UndoStack::redo(Game& live) {
   return true;
 }
 
+void UndoStack::restore(std::vector<Game> done, std::vector<Game> undone) {
+  clear();
+  // A history kept by a program with a longer one is cut to this one's, oldest turns first.
+  const std::size_t skip = done.size() > limit_ ? done.size() - limit_ : 0;
+  for (std::size_t i = skip; i < done.size(); ++i) done_.push_back(std::move(done[i]));
+  undone_ = std::move(undone);
+}
+
 void UndoStack::clear() {
   done_.clear();
   undone_.clear();

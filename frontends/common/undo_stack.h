@@ -31,6 +31,11 @@ class UndoStack {
   std::size_t depth() const { return done_.size(); }
   void clear();
 
+  // The history as it stands, for keeping it between runs, and put back from there.
+  const std::deque<Game>& done() const { return done_; }
+  const std::vector<Game>& undone() const { return undone_; }
+  void restore(std::vector<Game> done, std::vector<Game> undone);
+
  private:
   std::size_t limit_;
   std::deque<Game> done_;     // oldest first

@@ -13,10 +13,7 @@
 #include <filesystem>
 
 #include "base/files.h"
-#include "common/completion.h"
 #include "common/pane_text.h"
-#include "common/shown_words.h"
-#include "common/tab_choices.h"
 #include "common/window_scale.h"
 #include "failure_report.h"
 #include "key_chord.h"
@@ -31,15 +28,6 @@ constexpr int kScrollbarWidth = 14;
 
 Fl_Color colour(Rgb rgb) {
   return fl_rgb_color(rgb.red, rgb.green, rgb.blue);
-}
-
-// The game keeps its panes with CR LF between lines, as the text boxes it was written for.
-std::string withoutCarriageReturns(const std::string& text) {
-  std::string out;
-  out.reserve(text.size());
-  for (char c : text)
-    if (c != '\r') out += c;
-  return out;
 }
 
 // A file missing is normal until the game's pictures are delivered; the window then shows its
@@ -99,7 +87,7 @@ bool isForInputLine(bool lineEmpty) {
 }
 
 void setPane(Fl_Text_Buffer& buffer, Fl_Text_Display& pane, const std::string& text) {
-  buffer.text(withoutCarriageReturns(text).c_str());
+  buffer.text(withNewlines(text).c_str());
   // Every page starts at its top, as a text box does when its whole text is set.
   pane.insert_position(0);
   pane.scroll(0, 0);
@@ -141,10 +129,9 @@ GameWindow::GameWindow(int font, const GameDirs& dirs, int scale, int defaultSca
   text1_->onEnter = [this](const std::string& line) { sendLine(line); };
   text1_->onComplete = [this](const std::string& line) { return complete(line); };
   text1_->onPage = [this](int direction) { onPage(direction); };
-  text1_->onComfort = [this](Comfort comfort) { onComfort(comfort); };
+  text1_->onChord = [this](const KeyChord& key) { return onChord(key); };
   text1_->onKey = [this] {
-    choices_.clear();
-    session_->dismiss();
+    session_->comfort(Comfort::dismiss);
     showStatus();
   };
   text1_->onEdited = [this] { backToLivePage(); };
@@ -281,10 +268,9 @@ int GameWindow::handle(int event) {
 }
 
 void GameWindow::sendLine(const std::string& line) {
-  session_->toLivePage();
   Status status = session_->enter(line);
   if (!status.isOk()) return fail(status);
-  if (session_->ended()) return hide();
+  if (session_->view().ended) return hide();
   showInputLine();
 }
 
@@ -294,30 +280,30 @@ void GameWindow::closedByPlayer() {
 }
 
 void GameWindow::refresh() {
-  setPane(text2Buffer_, *text2_, session_->narration());
-  setPane(text3Buffer_, *text3_, carriedPaneText(session_->carried()));
-  showStatus();
+  showView(session_->view());
+}
+
+void GameWindow::showView(const View& view) {
+  setPane(text2Buffer_, *text2_, view.narration);
+  setPane(text3Buffer_, *text3_, carriedPaneText(view.carried));
+  setStatusLine(view.statusLine);
 }
 
 void GameWindow::showInputLine() {
-  refresh();
-  const std::string& line = session_->game().Text1;
-  if (text1_->value() != line) text1_->value(line.c_str());
+  const View view = session_->view();
+  showView(view);
+  if (text1_->value() != view.input) text1_->value(view.input.c_str());
 }
 
 std::string GameWindow::complete(const std::string& line) {
-  Completion completion = completeLine(line, visibleWords(session_->game()));
   // Several words fit: they are offered below the input line, not in the narration.
-  choices_ = tabChoices(completion.candidates);
+  std::string completed = session_->complete(line);
   showStatus();
-  return completion.line;
+  return completed;
 }
 
 void GameWindow::showStatus() {
-  if (!choices_.empty()) return setStatusLine(choices_);
-  std::string text = session_->notices();
-  if (!text.empty() && !session_->status().empty()) text += '\n';
-  setStatusLine(text + session_->status());
+  setStatusLine(session_->view().statusLine);
 }
 
 void GameWindow::setStatusLine(const std::string& text) {

@@ -65,13 +65,15 @@ class GameWindow : public Fl_Double_Window, public kvelt::Window {
   void refresh();
   // The same, and the input line as the game has left it (after Enter, at the start).
   void showInputLine();
-  // The comfort keys, and the earlier pages read back with Page Up, Page Down and the wheel.
-  void onComfort(Comfort comfort);
+  // The comfort keys (true when `key` was one), and the earlier pages read back with Page Up,
+  // Page Down and the wheel.
+  bool onChord(const KeyChord& key);
   void onPage(int direction);
   void onWheelPastEnd(int direction);
   void backToLivePage();
   void showStatus();
   std::string complete(const std::string& line);
+  void showView(const View& view);
   void setStatusLine(const std::string& text);
   void fail(const Status& status);
 
@@ -88,7 +90,6 @@ class GameWindow : public Fl_Double_Window, public kvelt::Window {
   // The session's answers, save and load problems, and the words Tab could not choose between.
   Fl_Box* statusLine_;
   std::string statusText_;
-  std::string choices_;
   int scale_;
   int defaultScale_;
   int exitStatus_ = 0;

@@ -37,11 +37,7 @@ bool InputLine::controlKey() {
 int InputLine::handle(int event) {
   // Tab arrives as a shortcut when FLTK would move the focus; the line keeps it instead.
   if ((event == FL_KEYBOARD || event == FL_SHORTCUT) && Fl::focus() == this) {
-    const Comfort comfort = comfortOf(eventChord(), size() == 0);
-    if (comfort != Comfort::none && onComfort) {
-      onComfort(comfort);
-      return 1;
-    }
+    if (onChord && onChord(eventChord())) return 1;
     if (controlKey()) return 1;
     const int key = Fl::event_key();
     if (onKey && key != FL_Page_Up && key != FL_Page_Down && !isModifierEvent()) onKey();

@@ -23,8 +23,9 @@ class InputLine : public Fl_Input {
   std::function<std::string(const std::string&)> onComplete;
   // Called with -1 for Page Up and +1 for Page Down.
   std::function<void(int)> onPage;
-  // A comfort key was pressed; it does not reach the line.
-  std::function<void(Comfort)> onComfort;
+  // A key chord that may be a comfort key; true when it was one, and then it does not reach
+  // the line.
+  std::function<bool(const KeyChord&)> onChord;
   // Before any other key but Page Up and Page Down (modifiers alone do not count).
   std::function<void()> onKey;
   // The player changed the text of the line (typing, deleting, pasting).

@@ -2,6 +2,7 @@
 #include "input_line.h"
 
 #include "base/utf8.h"
+#include "common/standard_streams.h"
 #include "text_wrap.h"
 
 namespace kvelt::term {
@@ -25,7 +26,9 @@ void InputLine::replaceBeforeCursor(std::string_view text) {
   cursor_ = replacement.size();
 }
 
+// A paste that never ends stops here; the game cuts the line to its limit and says so.
 void InputLine::insert(char32_t letter) {
+  if (letters_.size() > kLineLimit) return;
   letters_.insert(cursor_++, 1, letter);
 }
 

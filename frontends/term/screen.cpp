@@ -100,16 +100,14 @@ void Screen::colourInputLine(Rgb background) {
   }
 }
 
-void Screen::draw(const Game& game, const std::string& narrationText,
-                  const std::string& carriedText, const InputLine& input,
-                  const std::string& status) {
+void Screen::draw(const View& view, const InputLine& input) {
   // The bold attribute brightens the basic colours that stand in for light yellow and white.
   auto coloured = [&](short pair, Rgb text, attr_t plain) -> attr_t {
     if (!colour_) return plain;
     const bool bright = !ownColours_ && paletteColour(text, COLORS).bright;
     return COLOR_PAIR(pair) | (bright ? A_BOLD : A_NORMAL);
   };
-  colourInputLine(game.text1Background);
+  colourInputLine(view.inputBackground);
   const attr_t paneAttr = coloured(kPanePair, layout::kPaneText, A_NORMAL);
   const attr_t inputAttr = coloured(kInputPair, layout::kLabel1Text, A_REVERSE);
   const attr_t captionAttr = coloured(kCaptionPair, layout::kLabel1Text, A_BOLD);
@@ -127,7 +125,7 @@ void Screen::draw(const Game& game, const std::string& narrationText,
   // The narration, one column in from each edge, scrolled by whole pages.
   const Rect& narration = layout.narration;
   fill(narration, paneAttr);
-  const std::vector<std::u32string> rows = wrapText(narrationText, narration.width - 2);
+  const std::vector<std::u32string> rows = wrapText(view.narration, narration.width - 2);
   const int lastStart = std::max(0, static_cast<int>(rows.size()) - narration.height);
   lastStart_ = lastStart;
   pageStep_ = std::max(1, narration.height - 1);
@@ -146,7 +144,7 @@ void Screen::draw(const Game& game, const std::string& narrationText,
       clipToWidth(decodeUtf8(kCarriedCaption), layout.caption.width), captionAttr);
   fill(layout.carried, paneAttr);
   int carriedRow = layout.carried.top;
-  for (std::string_view line : splitLines(carriedText)) {
+  for (std::string_view line : splitLines(view.carried)) {
     if (carriedRow == layout.carried.bottom()) break;
     std::u32string word = decodeUtf8(line);
     for (char32_t& letter : word) letter = printable(letter);
@@ -154,7 +152,7 @@ void Screen::draw(const Game& game, const std::string& narrationText,
         paneAttr);
   }
 
-  const std::vector<std::u32string> statusRows = wrapText(status, layout.status.width);
+  const std::vector<std::u32string> statusRows = wrapText(view.statusLine, layout.status.width);
   for (int row = 0; row < layout.status.height && row < static_cast<int>(statusRows.size());
        ++row) {
     put(layout.status.top + row, layout.status.left, statusRows[row], A_NORMAL);
@@ -162,10 +160,10 @@ void Screen::draw(const Game& game, const std::string& narrationText,
   put(layout.credit.top, layout.credit.left, credit, creditAttr);
 
   fill(layout.input, inputAttr);
-  const InputLine::View view = input.view(layout.input.width - 2);
-  put(layout.input.top, layout.input.left + 1, view.shown, inputAttr);
+  const InputLine::View line = input.view(layout.input.width - 2);
+  put(layout.input.top, layout.input.left + 1, line.shown, inputAttr);
   attrset(A_NORMAL);
-  move(layout.input.top, layout.input.left + 1 + view.cursorColumn);
+  move(layout.input.top, layout.input.left + 1 + line.cursorColumn);
   refresh();
 }
 

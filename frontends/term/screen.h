@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "base/game.h"
+#include "common/view.h"
 #include "input_line.h"
 
 struct screen;  // curses' SCREEN
@@ -19,11 +19,9 @@ class Screen {
   Screen(const Screen&) = delete;
   Screen& operator=(const Screen&) = delete;
 
-  // Draws the window's panes: the narration and the carried objects (the game's, or those of
-  // an earlier page), the input line's colour from the game, the input line and the status
-  // text (notices and answers, or the choices of a completion).
-  void draw(const Game& game, const std::string& narration, const std::string& carried,
-            const InputLine& input, const std::string& status);
+  // Draws the window's panes, the input line and the status line from `view`, the text of the
+  // input line as it is being edited from `input`.
+  void draw(const View& view, const InputLine& input);
   // Page Up (-1) or Page Down (+1) in the narration; a new page starts at its top.
   void page(int direction) { scroll_ += direction * pageStep_; }
   void toTop() { scroll_ = 0; }

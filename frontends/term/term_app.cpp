@@ -4,10 +4,12 @@
 #include <curses.h>
 #include <langinfo.h>
 
+#include <cctype>
 #include <clocale>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <ostream>
 #include <string_view>
 
@@ -15,13 +17,11 @@
 #include "base/files.h"
 #include "base/window.h"
 #include "cli/cli_app.h"
-#include "common/completion.h"
 #include "common/game_arguments.h"
 #include "common/input_history.h"
 #include "common/play_session.h"
 #include "common/recording_window.h"
-#include "common/shown_words.h"
-#include "common/tab_choices.h"
+#include "common/standard_streams.h"
 #include "common/transcript_file.h"
 #include "input_line.h"
 #include "screen.h"
@@ -81,19 +81,23 @@ class TermApp {
     bool changed = true;
     for (;;) {
       if (changed) {
-        screen.draw(session_.game(), session_.narration(), session_.carried(), input_, status());
+        screen.draw(session_.view(), input_);
       }
       wint_t key = 0;
       const int kind = get_wch(&key);
       if (endingSignal != 0) return closeBySignal();
       changed = kind != ERR;
+      if (kind == ERR && terminalGone()) return closeBySignal();
       if (kind == ERR) continue;
       if (kind != KEY_CODE_YES && key == kEscape) {
         const Outcome outcome = onAltKey(screen);
         if (outcome != Outcome::playing) return outcome;
         continue;
       }
-      if (!(kind == KEY_CODE_YES && key == KEY_RESIZE)) session_.dismiss();
+      // Any key but a resize or the page keys withdraws a question and Tab's choices.
+      if (!(kind == KEY_CODE_YES && (key == KEY_RESIZE || key == KEY_PPAGE || key == KEY_NPAGE))) {
+        session_.comfort(Comfort::dismiss);
+      }
       const Outcome outcome = kind == KEY_CODE_YES ? onKeyCode(key, screen) : onLetter(key, screen);
       if (outcome != Outcome::playing) return outcome;
     }
@@ -102,14 +106,6 @@ class TermApp {
   std::string error;
 
  private:
-  // A completion's choices, or the turn's notices and the session's status.
-  std::string status() const {
-    if (!choices_.empty()) return choices_;
-    std::string text = session_.notices();
-    if (!text.empty() && !session_.status().empty()) text += ' ';
-    return text + session_.status();
-  }
-
   Outcome closeBySignal() {
     session_.close();
     return Outcome::closed;
@@ -121,42 +117,39 @@ class TermApp {
     timeout(50);
     const int kind = get_wch(&key);
     timeout(200);
-    choices_.clear();
     const bool letter = kind != ERR && kind != KEY_CODE_YES;
-    if (letter && (key == L'n' || key == L'N')) {
-      Status status = session_.newGameKey();
-      if (!status.isOk()) {
-        error = status.message();
-        return Outcome::failed;
-      }
-      screen.toTop();
-      return Outcome::playing;
+    KeyChord chord{.alt = true};
+    if (letter && key < 0x80) chord.letter = static_cast<char>(std::tolower(static_cast<int>(key)));
+    if (chord.letter != 'n') session_.comfort(Comfort::dismiss);
+    return act(screen, session_.press(chord, input_.text().empty()));
+  }
+
+  // A comfort key's result: the page it leaves starts at its top.
+  Outcome act(Screen& screen, std::optional<ActionResult> result) {
+    if (!result) return Outcome::playing;
+    if (!result->status.isOk()) {
+      error = result->status.message();
+      return Outcome::failed;
     }
-    session_.dismiss();
-    if (letter && (key == L'u' || key == L'U')) undo(screen);
+    if (result->changed) screen.toTop();
     return Outcome::playing;
   }
 
-  void undo(Screen& screen) {
-    session_.undo();
-    screen.toTop();
-  }
-  void redo(Screen& screen) {
-    session_.redo();
-    screen.toTop();
+  Outcome ctrlKey(Screen& screen, char letter) {
+    return act(screen, session_.press({.letter = letter, .ctrl = true}, input_.text().empty()));
   }
 
   // Page Up at the top of a page shows the page before it; Page Down at its end the next one.
   void pageUp(Screen& screen) {
     if (screen.atTop()) {
-      if (session_.pageBack()) screen.toTop();
+      if (session_.comfort(Comfort::pageBack).changed) screen.toTop();
       return;
     }
     screen.page(-1);
   }
   void pageDown(Screen& screen) {
-    if (screen.atBottom() && session_.browsing()) {
-      session_.pageForward();
+    if (screen.atBottom() && session_.view().browsing) {
+      session_.comfort(Comfort::pageForward);
       screen.toTop();
       return;
     }
@@ -165,13 +158,10 @@ class TermApp {
 
   // Typing goes on the live page.
   void backToLive(Screen& screen) {
-    if (!session_.browsing()) return;
-    session_.toLivePage();
-    screen.toTop();
+    if (session_.comfort(Comfort::livePage).changed) screen.toTop();
   }
 
   Outcome onKeyCode(wint_t key, Screen& screen) {
-    if (key != KEY_RESIZE && key != KEY_PPAGE && key != KEY_NPAGE) choices_.clear();
     switch (key) {
       case KEY_ENTER:
         return sendLine(screen);
@@ -188,8 +178,7 @@ class TermApp {
         pageDown(screen);
         break;
       case KEY_F(2):
-        session_.showSavedSlots();
-        break;
+        return act(screen, session_.press({.f2 = true}, input_.text().empty()));
       case KEY_LEFT:
         input_.left();
         break;
@@ -217,7 +206,6 @@ class TermApp {
   }
 
   Outcome onLetter(wint_t key, Screen& screen) {
-    choices_.clear();
     switch (key) {
       case L'\r':
       case L'\n':
@@ -232,12 +220,9 @@ class TermApp {
         input_.clear();
         break;
       case kCtrlZ:
-        // With text in the line Ctrl+Z would be the line's own undo; the turn is Alt+U's then.
-        if (input_.text().empty()) undo(screen);
-        break;
+        return ctrlKey(screen, 'z');
       case kCtrlY:
-        redo(screen);
-        break;
+        return ctrlKey(screen, 'y');
       case kBackspace:
       case kDelete:
         backToLive(screen);
@@ -253,23 +238,18 @@ class TermApp {
     return Outcome::playing;
   }
 
-  void complete() {
-    Completion done = completeLine(input_.beforeCursor(), visibleWords(session_.game()));
-    input_.replaceBeforeCursor(done.line);
-    choices_ = tabChoices(done.candidates);
-  }
+  void complete() { input_.replaceBeforeCursor(session_.complete(input_.beforeCursor())); }
 
   Outcome sendLine(Screen& screen) {
     const std::string line = input_.text();
     history_.add(line);
     input_.clear();
-    session_.toLivePage();
     Status status = session_.enter(line);
     if (!status.isOk()) {
       error = status.message();
       return Outcome::failed;
     }
-    if (session_.ended()) return Outcome::closed;
+    if (session_.view().ended) return Outcome::closed;
     screen.toTop();
     return Outcome::playing;
   }
@@ -277,7 +257,6 @@ class TermApp {
   PlaySession& session_;
   InputLine input_;
   InputHistory history_;
-  std::string choices_;
 };
 
 }  // namespace

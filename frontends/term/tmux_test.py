@@ -277,7 +277,7 @@ def play(tmux, program, workdir, gamedir):
 
     # A notice (a slot never saved) stands in the status lines, not in the narration, until
     # the next Enter.
-    notice = "Hru z pozice 9 se nepodařilo nahrát."
+    notice = "Pozice 9 je prázdná."
     tmux.text("load 9")
     send("load 9")
     rows = tmux.wait("the notice", lambda rows: notice in " ".join(r.strip() for r in rows[18:]))

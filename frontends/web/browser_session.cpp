@@ -8,11 +8,18 @@ namespace {
 
 constexpr const char* kCatalogueFailed = "Hru nelze hrát: katalog textů nelze přečíst (";
 
+// A page cannot end the program: Enter after the end shows the closing screen instead.
+KeyNames pageKeys() {
+  KeyNames keys;
+  keys.enterAfterEnd = "Enter ukáže závěrečnou obrazovku";
+  return keys;
+}
+
 }  // namespace
 
 BrowserSession::BrowserSession(const std::string& catalogueDir, const std::string& saveDir)
     : files_(systemFiles()),
-      session_(Platform{&window_, &display_, &files_, catalogueDir, saveDir}) {}
+      session_(Platform{&window_, &display_, &files_, catalogueDir, saveDir}, pageKeys()) {}
 
 Played BrowserSession::outcome(const Status& status) {
   // The session's own window only remembers; the page reads the notices of each turn.
@@ -21,7 +28,7 @@ Played BrowserSession::outcome(const Status& status) {
     failure_ = kCatalogueFailed + status.message() + ").";
     return Played::failed;
   }
-  return session_.ended() ? Played::closed : Played::playing;
+  return session_.view().ended ? Played::closed : Played::playing;
 }
 
 Played BrowserSession::start() {
@@ -30,38 +37,31 @@ Played BrowserSession::start() {
 
 Played BrowserSession::enter(const std::string& line) {
   // The program of a closed window has ended: nothing more reaches the game until a new one.
-  if (session_.ended()) return Played::closed;
+  if (session_.view().ended) return Played::closed;
   history_.add(line);
-  session_.toLivePage();
   return outcome(session_.enter(line));
 }
 
 Played BrowserSession::newGameKey() {
-  return outcome(session_.newGameKey());
+  return outcome(session_.comfort(Comfort::newGame).status);
 }
 
 Played BrowserSession::newGame() {
-  session_.dismiss();
-  (void)session_.newGameKey();
-  return outcome(session_.newGameKey());
+  session_.comfort(Comfort::dismiss);
+  (void)session_.comfort(Comfort::newGame);
+  return outcome(session_.comfort(Comfort::newGame).status);
 }
 
 std::string BrowserSession::narration() const {
-  return withNewlines(session_.narration());
+  return withNewlines(session_.view().narration);
 }
 
 std::string BrowserSession::carried() const {
-  return withNewlines(session_.carried());
-}
-
-std::string BrowserSession::status() const {
-  std::string text = session_.notices();
-  if (!text.empty() && !session_.status().empty()) text += ' ';
-  return text + session_.status();
+  return withNewlines(session_.view().carried);
 }
 
 Integer BrowserSession::takeSavedSlot() {
-  return files_.takeWritten() ? game().saveSlot : Integer(0);
+  return files_.takeWritten() ? session_.view().slot : Integer(0);
 }
 
 }  // namespace kvelt::web

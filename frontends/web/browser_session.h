@@ -33,9 +33,6 @@ class BrowserSession {
   // The panes as the page shows them: line ends "\n".
   std::string narration() const;
   std::string carried() const;
-  // The turn's notices, then the session's status line.
-  std::string status() const;
-  Rgb inputColour() const { return window_.background; }
   // Why the game cannot go on, after a failed start or key.
   const std::string& failure() const { return failure_; }
 
@@ -44,7 +41,6 @@ class BrowserSession {
   Integer takeSavedSlot();
 
   InputHistory& history() { return history_; }
-  const Game& game() const { return session_.game(); }
 
  private:
   Played outcome(const Status& status);

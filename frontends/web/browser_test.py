@@ -1,10 +1,11 @@
 """Plays the browser edition in headless Chromium and holds every page against kvelt-cli.
 
-usage: browser_test.py SITE KVELT_CLI DATA_DIR WINNING_SEQUENCE ARTIFACTS_DIR
+usage: browser_test.py SITE KVELT_CLI DATA_DIR WINNING_SEQUENCE ARTIFACTS_DIR [TEST ...]
 """
 import gzip
 import json
 import os
+import pathlib
 import shutil
 import subprocess
 import sys
@@ -48,10 +49,13 @@ def pane(text):
     return text.replace("\r\n", "\n")
 
 
-class BrowserTest(unittest.TestCase):
+class Pages(unittest.TestCase):
+    """One browser for the tests of a class, the page loaded anew for each."""
+    PHONE = False
+
     @classmethod
     def setUpClass(cls):
-        cls.browser = Browser(SITE)
+        cls.browser = Browser(SITE, phone=cls.PHONE)
 
     @classmethod
     def tearDownClass(cls):
@@ -71,12 +75,12 @@ class BrowserTest(unittest.TestCase):
         self.assertEqual(got["narration"], pane(expected["narration"]), context)
         self.assertEqual(got["carried"], pane(expected["carried"]), context)
 
-    def play(self, lines, directory=None):
-        """Plays `lines` in the page and checks each page, and the answer in the status line,
-        against kvelt-cli's."""
+    def play(self, lines, directory=None, send=None):
+        """Plays `lines` in the page (typed, or by `send`) and checks each page, and the answer
+        in the status line, against kvelt-cli's."""
         expected = cli_pages(lines, directory)
         for line, page in zip(lines, expected[1:]):
-            self.browser.send(line)
+            (send or self.browser.send)(line)
             self.assertPageIs(page, f"after {line!r}")
             answer = self.browser.status()
             if page["gameOver"]:  # the keys that still work follow the answer
@@ -84,6 +88,8 @@ class BrowserTest(unittest.TestCase):
             self.assertEqual(answer, page.get("status", ""), f"the answer to {line!r}")
         return expected
 
+
+class BrowserTest(Pages):
     def test_opening_page(self):
         start = cli_pages([])[0]
         self.assertPageIs(start, "the opening page")
@@ -304,10 +310,125 @@ class BrowserTest(unittest.TestCase):
         self.assertLessEqual(packed, GZIP_LIMIT, sizes)
 
 
+class PhoneTest(Pages):
+    PHONE = True
+
+    def tap_line(self, line):
+        """Builds `line` from the chips, longest word first, and taps the send button."""
+        b, rest = self.browser, line
+        while rest:
+            chips = dict(b.js("return [...document.querySelectorAll('#chips button')]"
+                              ".map(chip => [chip.textContent, chip])"))
+            words = [w for w in chips if rest == w or rest.startswith(w + " ")]
+            self.assertTrue(words, f"no chip for {rest!r} among {list(chips)}")
+            b.tap(chips[max(words, key=len)])
+            rest = rest[len(max(words, key=len)):].lstrip(" ")
+        self.assertEqual(b.element("input").get_attribute("value"), line)
+        before = b.turn()
+        b.tap(b.element("send"))
+        b.wait(lambda: b.turn() == before + 1, f"the tapped {line!r}")
+
+    def assertFitsTheScreen(self):
+        # Nothing wider than the screen, each pane inside it, text a phone does not zoom into.
+        faults = self.browser.js("""const faults = [];
+            if (document.documentElement.scrollWidth > innerWidth) faults.push("sideways");
+            for (const id of ["narration", "carried", "chips", "input", "send", "status"]) {
+              const e = document.getElementById(id), r = e.getBoundingClientRect();
+              if (r.left < 0 || r.top < 0 || r.right > innerWidth || r.bottom > innerHeight
+                  || !r.height || parseFloat(getComputedStyle(e).fontSize) < 16) faults.push(id);
+            }
+            return faults;""")
+        self.assertEqual(faults, [])
+
+    def test_whole_winning_game_by_taps(self):
+        b = self.browser
+        self.assertFitsTheScreen()
+        # A tap offers only what the page shows: the first room is looked at before its torch
+        # is taken.
+        expected = self.play(WINNING[:1] + [""] + WINNING[1:], send=self.tap_line)
+        self.assertEqual(expected[-1]["narration"], cli_pages(WINNING)[-1]["narration"])
+        self.assertFitsTheScreen()
+        self.assertIn("Enter ukáže závěrečnou obrazovku", b.status())
+        b.tap(b.element("send"))
+        self.assertTrue(b.element("closed").is_displayed())
+
+    def test_buttons(self):
+        b = self.browser
+        expected = self.play(["", "", "vezmi pochodeň", "vezmi olej"], send=self.tap_line)
+        buttons = {button.get_attribute("data-action"): button for button in
+                   b.driver.find_elements("css selector", "#toolbar button")}
+        # Hint and map stand hidden until the engine offers them; what is shown has a name.
+        for action in ("hint", "map"):
+            self.assertEqual(buttons[action].is_displayed(),
+                             b.js(f"return !!Module._kvelt_{action}"), action)
+        for button in b.driver.find_elements("css selector", "#stage button"):
+            self.assertTrue(button.accessible_name or not button.is_displayed())
+        for action, answer, page in [("undo", "Tah je vzat zpět.", expected[3]),
+                                     ("redo", "Tah je znovu zahrán.", expected[4])]:
+            b.tap(buttons[action])
+            b.wait(lambda: b.status() == answer, action)
+            self.assertPageIs(page, action)
+        b.tap(buttons["earlier"])
+        b.wait(lambda: buttons["later"].is_displayed(), "the earlier page")
+        self.assertTrue(b.page()["narration"].startswith("> vezmi pochodeň\n"))
+        b.tap(buttons["later"])
+        self.assertPageIs(expected[4], "back from the earlier page")
+        Select(b.element("slot")).select_by_visible_text("4")
+        b.tap(b.element("save"))
+        b.wait(lambda: b.status() == "Hra je uložena do pozice 4.", "the save")
+        b.tap(buttons["slots"])
+        b.wait(lambda: "4 (" in b.status(), "the slots at a glance")
+        # A new game asks first.
+        before = b.page()["narration"]
+        b.tap(buttons["newGame"])
+        b.tap(b.element("ask-no"))
+        self.assertEqual(b.page()["narration"], before)
+        b.tap(buttons["newGame"])
+        b.tap(b.element("ask-yes"))
+        self.assertPageIs(cli_pages([])[0], "a new game")
+        self.tap_line("")
+        b.tap(b.element("load"))
+        b.wait(lambda: b.status() == "Hra z pozice 4 je nahrána.", "the load")
+
+
+class OfflineTest(unittest.TestCase):
+    def test_new_version_then_offline(self):
+        site = tempfile.mkdtemp()  # a copy that a new version can replace
+        self.addCleanup(shutil.rmtree, site)
+        shutil.copytree(SITE, site, dirs_exist_ok=True)
+        b = Browser(site)
+        self.addCleanup(b.close)
+        cached = """return caches.keys().then(names => Promise.all(names.map(name =>
+            caches.open(name).then(c => c.keys()).then(r => [name, r.map(q => q.url)]))));"""
+        b.open()
+        b.wait(lambda: b.js("return navigator.serviceWorker.ready.then(r => !!r.active)"),
+               "the service worker")
+        b.open()
+        self.assertTrue(b.js("return !!navigator.serviceWorker.controller"))
+        [(name, urls)] = b.js(cached)
+        self.assertEqual({url[len(b.url):] for url in urls} - {""},
+                         set(os.listdir(site)) - {"service-worker.js"})
+        # A new version: its own cache replaces the old one, and the page says so once.
+        worker = pathlib.Path(site, "service-worker.js")
+        worker.write_text(worker.read_text("utf-8").replace(name[6:], "99.0.0"), "utf-8")
+        b.open()
+        b.wait(lambda: "verzi 99.0.0" in b.status(), "the notice of the new version")
+        self.assertEqual([name for name, _ in b.js(cached)], ["kvelt-99.0.0"])
+        b.open()
+        self.assertNotIn("verzi", b.status())
+        # No network at all: the page, the engine and the catalogue come from the cache.
+        b.driver.set_network_conditions(offline=True, latency=0, download_throughput=0,
+                                        upload_throughput=0)
+        b.server.shutdown()
+        b.open()
+        b.send("")
+        self.assertEqual(b.page()["narration"], pane(cli_pages([""])[1]["narration"]))
+
+
 if __name__ == "__main__":
     for program in (CHROMIUM, CHROMEDRIVER):
         if not os.access(program, os.X_OK):
             print(f"SKIPPED: {program} is not installed")
             sys.exit(SKIP)
     os.makedirs(ARTIFACTS, exist_ok=True)
-    unittest.main(argv=sys.argv[:1], verbosity=2)
+    unittest.main(argv=sys.argv[:1] + sys.argv[6:], verbosity=2)

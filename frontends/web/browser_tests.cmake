@@ -23,7 +23,7 @@ if(KVELT_EMXX)
             ${kvelt_web_site} $<TARGET_FILE:kvelt-cli> ${KVELT_DATA_DIR}
             ${PROJECT_SOURCE_DIR}/tests/data/winning_sequence.txt ${CMAKE_BINARY_DIR}/artifacts)
   set_tests_properties(web_browser PROPERTIES
-    TIMEOUT 300 SKIP_RETURN_CODE 77 LABELS "display;browser" RESOURCE_LOCK chromium)
+    TIMEOUT 600 SKIP_RETURN_CODE 77 LABELS "display;browser" RESOURCE_LOCK chromium)
 else()
   add_test(NAME web_browser
     COMMAND sh -c "echo 'SKIPPED: emscripten (em++) is not installed'; exit 77")

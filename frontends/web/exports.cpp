@@ -3,12 +3,10 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "base/window.h"
 #include "browser_session.h"
-#include "common/completion.h"
-#include "common/shown_words.h"
-#include "common/tab_choices.h"
 #include "persistence/save_files.h"
 
 namespace {
@@ -33,11 +31,6 @@ const char* handOver(std::string text) {
 
 const char* handOver(const std::optional<std::string>& text) {
   return text ? handOver(*text) : nullptr;
-}
-
-std::string& offered() {
-  static std::string words;
-  return words;
 }
 
 int played(kvelt::web::Played outcome) {
@@ -70,6 +63,15 @@ EMSCRIPTEN_KEEPALIVE const char* kvelt_save_failed_notice(int slot) {
   return handOver(kvelt::saveFailedNotice(kvelt::Integer(slot)));
 }
 
+// Whether a slot's two files, brought in from outside, would load: 1 or 0. The state file's
+// bytes and the list file's size are enough; a load takes any list.
+EMSCRIPTEN_KEEPALIVE int kvelt_slot_loadable(const char* state, int stateSize, int listSize) {
+  if (listSize < 0 || stateSize < 0) return 0;
+  return kvelt::loadableSlot(std::size_t(listSize), std::string_view(state, std::size_t(stateSize)))
+             ? 1
+             : 0;
+}
+
 // The keys that play return 0 when the game goes on, 1 when it closed its window, 2 when the
 // catalogue cannot be read (kvelt_failure says why).
 EMSCRIPTEN_KEEPALIVE int kvelt_start() {
@@ -93,37 +95,37 @@ EMSCRIPTEN_KEEPALIVE const char* kvelt_failure() {
 }
 
 EMSCRIPTEN_KEEPALIVE void kvelt_undo() {
-  session().play().undo();
+  session().play().comfort(kvelt::Comfort::undo);
 }
 
 EMSCRIPTEN_KEEPALIVE void kvelt_redo() {
-  session().play().redo();
+  session().play().comfort(kvelt::Comfort::redo);
 }
 
 EMSCRIPTEN_KEEPALIVE void kvelt_saved_slots() {
-  session().play().showSavedSlots();
+  session().play().comfort(kvelt::Comfort::savedSlots);
 }
 
-// Any other key withdraws the new-game question.
+// Any other key withdraws the new-game question and Tab's choices.
 EMSCRIPTEN_KEEPALIVE void kvelt_dismiss() {
-  session().play().dismiss();
+  session().play().comfort(kvelt::Comfort::dismiss);
 }
 
 // Earlier pages: 1 when the panes now show another page.
 EMSCRIPTEN_KEEPALIVE int kvelt_page_back() {
-  return session().play().pageBack() ? 1 : 0;
+  return session().play().comfort(kvelt::Comfort::pageBack).changed ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE int kvelt_page_forward() {
-  return session().play().pageForward() ? 1 : 0;
+  return session().play().comfort(kvelt::Comfort::pageForward).changed ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE int kvelt_browsing() {
-  return session().play().browsing() ? 1 : 0;
+  return session().play().view().browsing ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE void kvelt_to_live_page() {
-  session().play().toLivePage();
+  session().play().comfort(kvelt::Comfort::livePage);
 }
 
 EMSCRIPTEN_KEEPALIVE const char* kvelt_narration() {
@@ -134,17 +136,18 @@ EMSCRIPTEN_KEEPALIVE const char* kvelt_carried() {
   return handOver(session().carried());
 }
 
+// The status line: Tab's choices while they stand, or the turn's notices and the answer.
 EMSCRIPTEN_KEEPALIVE const char* kvelt_status() {
-  return handOver(session().status());
+  return handOver(session().play().view().statusLine);
 }
 
 EMSCRIPTEN_KEEPALIVE const char* kvelt_input() {
-  return session().game().Text1.c_str();
+  return handOver(session().play().view().input);
 }
 
 // The input line's background as 0xRRGGBB.
 EMSCRIPTEN_KEEPALIVE int kvelt_input_colour() {
-  kvelt::Rgb colour = session().inputColour();
+  kvelt::Rgb colour = session().play().view().inputBackground;
   return colour.red << 16 | colour.green << 8 | colour.blue;
 }
 
@@ -153,16 +156,19 @@ EMSCRIPTEN_KEEPALIVE int kvelt_take_saved_slot() {
 }
 
 // Tab: the line completed from the words on screen. The words it could not choose between
-// wait for kvelt_offered.
+// stand in the status line until the next key.
 EMSCRIPTEN_KEEPALIVE const char* kvelt_complete(const char* line) {
-  kvelt::Completion completion = kvelt::completeLine(line, kvelt::visibleWords(session().game()));
-  offered() = kvelt::tabChoices(completion.candidates);
-  return handOver(completion.line);
+  return handOver(session().play().complete(line));
 }
 
-// The words the last Tab could not choose between, ", " between them; empty when it could.
-EMSCRIPTEN_KEEPALIVE const char* kvelt_offered() {
-  return offered().c_str();
+// The words a tap can add to the line, the same that Tab completes from, one a line.
+EMSCRIPTEN_KEEPALIVE const char* kvelt_shown_words() {
+  std::string words;
+  for (const std::string& word : kvelt::visibleWords(session().game())) {
+    if (!words.empty()) words += '\n';
+    words += word;
+  }
+  return handOver(std::move(words));
 }
 
 // Up and Down; null when there is no line further that way.

@@ -2,6 +2,7 @@
 // so that the page copies it into the browser's lasting storage.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,8 +13,10 @@ namespace kvelt::web {
 class SyncedFiles : public Files {
  public:
   explicit SyncedFiles(Files& disk) : disk_(disk) {}
-  Status read(const std::string& path, std::string& content, std::size_t limit) override {
-    return disk_.read(path, content, limit);
+  using Files::read;
+  Status read(const std::string& path, std::string& content, std::size_t limit,
+              Links links) override {
+    return disk_.read(path, content, limit, links);
   }
   Status replace(const std::string& path, const std::string& content) override {
     return noted(disk_.replace(path, content));
@@ -28,6 +31,13 @@ class SyncedFiles : public Files {
   Status syncDir(const std::string& dir) override { return disk_.syncDir(dir); }
   Status list(const std::string& dir, std::vector<DirEntry>& entries) override {
     return disk_.list(dir, entries);
+  }
+  Status lockFolder(const std::string& dir, std::unique_ptr<FolderLock>& lock) override {
+    return disk_.lockFolder(dir, lock);
+  }
+  std::string processTag() override { return disk_.processTag(); }
+  bool otherProgramRunning(const std::string& tag) override {
+    return disk_.otherProgramRunning(tag);
   }
   // Whether a file was written, renamed or removed since the last call.
   bool takeWritten() {

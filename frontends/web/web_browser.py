@@ -27,7 +27,7 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
 class Browser:
     """One Chromium with a profile of its own, and a static server for the site."""
 
-    def __init__(self, site):
+    def __init__(self, site, phone=False):
         handler = functools.partial(QuietHandler, directory=site)
         self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
         threading.Thread(target=self.server.serve_forever, daemon=True).start()
@@ -42,6 +42,9 @@ class Browser:
             "download.default_directory": self.downloads,
             "download.prompt_for_download": False,
             "profile.default_content_setting_values.automatic_downloads": 1})
+        if phone:  # a phone's screen in CSS pixels, touched rather than clicked
+            options.add_experimental_option("mobileEmulation", {
+                "deviceMetrics": {"width": 390, "height": 844, "pixelRatio": 3, "touch": True}})
         self.driver = webdriver.Chrome(service=Service(CHROMEDRIVER), options=options)
         self.driver.execute_cdp_cmd("Browser.setDownloadBehavior",
                                     {"behavior": "allow", "downloadPath": self.downloads})
@@ -67,6 +70,15 @@ class Browser:
         """Loads the page anew and waits for its first page."""
         self.driver.get(self.url)
         self.wait(lambda: self.js("return document.body.dataset.ready") == "1", "the first page")
+
+    def tap(self, element):
+        """A finger's tap in the middle of `element`, scrolled into sight first."""
+        box = self.js("arguments[0].scrollIntoView({block: 'nearest'});"
+                      "const r = arguments[0].getBoundingClientRect();"
+                      "return [r.left + r.width / 2, r.top + r.height / 2];", element)
+        for kind, points in (("touchStart", [{"x": box[0], "y": box[1]}]), ("touchEnd", [])):
+            self.driver.execute_cdp_cmd("Input.dispatchTouchEvent",
+                                        {"type": kind, "touchPoints": points})
 
     def element(self, element_id):
         return self.driver.find_element("id", element_id)

@@ -61,48 +61,34 @@ bool GameWindow::comfortKey(UINT message, WPARAM w, LPARAM l) {
   if (message != WM_KEYDOWN && message != WM_CHAR && message != WM_SYSCHAR) return false;
   // Enter, Tab and the control characters of the edit control's own keys are not chords here.
   if (message == WM_CHAR && (w == L'\r' || w == L'\t')) return false;
-  const Comfort comfort = comfortOf(chordOf(message, w, l), ::GetWindowTextLengthW(text1_) == 0);
-  if (comfort != Comfort::none) {
-    onComfort(comfort);
+  const std::optional<ActionResult> result =
+      session_->press(chordOf(message, w, l), ::GetWindowTextLengthW(text1_) == 0);
+  if (result) {
+    answer(*result);
     return true;
   }
-  // Any other key withdraws a question the status line is asking.
+  // Any other key withdraws a question the status line is asking, and Tab's choices.
   if (message == WM_KEYDOWN && !isModifier(w) && w != VK_PRIOR && w != VK_NEXT) {
-    session_->dismiss();
+    session_->comfort(Comfort::dismiss);
     showStatus();
   }
   return false;
 }
 
-void GameWindow::onComfort(Comfort comfort) {
-  switch (comfort) {
-    case Comfort::undo:
-      session_->undo();
-      break;
-    case Comfort::redo:
-      session_->redo();
-      break;
-    case Comfort::newGame: {
-      Status status = session_->newGameKey();
-      if (!status.isOk()) return fatalError(status);
-      // The first press only asks; the second starts over as the program does.
-      if (session_->status() == askNewGameStatus(KeyNames{})) return showStatus();
-      return showTexts();
-    }
-    case Comfort::savedSlots:
-      session_->showSavedSlots();
-      return showStatus();
-    case Comfort::none:
-      return;
+void GameWindow::answer(const ActionResult& result) {
+  if (!result.status.isOk()) {
+    fatalError(result.status);
+  } else if (result.newGame) {
+    showTexts();
+  } else if (result.changed) {
+    showPanes();
+  } else {
+    showStatus();
   }
-  showPanes();
 }
 
 void GameWindow::showStatus() {
-  std::string text = session_->notices();
-  if (!text.empty() && !session_->status().empty()) text += "\r\n";
-  text += session_->status();
-  const std::wstring wide = toUtf16(text);
+  const std::wstring wide = toUtf16(session_->view().statusLine);
   ::SetWindowTextW(statusLine_, wide.c_str());
   if (wide.empty()) {
     ::ShowWindow(statusLine_, SW_HIDE);
@@ -145,14 +131,13 @@ void GameWindow::wheelNarration(UINT message, WPARAM w, LPARAM l) {
 
 // Page Up at the top of a page shows the page before it; Page Down at its end the next one.
 void GameWindow::turnPage(int direction) {
-  const bool turned = direction < 0 ? session_->pageBack() : session_->pageForward();
-  if (turned) showPanes();
+  if (session_->comfort(direction < 0 ? Comfort::pageBack : Comfort::pageForward).changed) {
+    showPanes();
+  }
 }
 
 void GameWindow::backToLivePage() {
-  if (!session_->browsing()) return;
-  session_->toLivePage();
-  showPanes();
+  if (session_->comfort(Comfort::livePage).changed) showPanes();
 }
 
 LRESULT CALLBACK GameWindow::narrationProc(HWND edit, UINT message, WPARAM w, LPARAM l) {

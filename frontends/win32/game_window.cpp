@@ -3,10 +3,8 @@
 
 #include "background_picture.h"
 #include "base/files.h"
-#include "common/completion.h"
 #include "common/game_dirs.h"
 #include "common/pane_text.h"
-#include "common/shown_words.h"
 #include "layout.h"
 #include "platform/program_dir.h"
 #include "platform/utf16_win32.h"
@@ -249,13 +247,14 @@ void GameWindow::notice(std::string_view) {
 
 void GameWindow::showTexts() {
   showPanes();
-  setInputLine(toUtf16(session_->game().Text1));
+  setInputLine(toUtf16(session_->view().input));
 }
 
 void GameWindow::showPanes() {
-  const std::wstring page = toUtf16(session_->narration());
+  const View view = session_->view();
+  const std::wstring page = toUtf16(view.narration);
   ::SetWindowTextW(text2_, page.c_str());
-  ::SetWindowTextW(text3_, toUtf16(carriedPaneText(session_->carried())).c_str());
+  ::SetWindowTextW(text3_, toUtf16(carriedPaneText(view.carried)).c_str());
   // Every new page is shown from its top, as in the other front ends: a page is read from its
   // description down, and Page Down reaches the rest.
   ::SendMessageW(text2_, WM_VSCROLL, SB_TOP, 0);
@@ -275,13 +274,12 @@ void GameWindow::setInputLine(const std::wstring& text) {
 void GameWindow::sendLine() {
   std::wstring line = windowText(text1_);
   history_.add(toUtf8(line));
-  session_->toLivePage();
   Status status = session_->enter(toUtf8(line));
   if (!status.isOk()) {
     fatalError(status);
     return;
   }
-  if (session_->ended()) {
+  if (session_->view().ended) {
     ::PostMessageW(window_, kExitMessage, 0, 0);
     return;
   }
@@ -290,8 +288,9 @@ void GameWindow::sendLine() {
 
 void GameWindow::completeLine() {
   std::wstring typed = windowText(text1_);
-  Completion completion = kvelt::completeLine(toUtf8(typed), visibleWords(session_->game()));
-  std::wstring completed = toUtf16(completion.line);
+  std::wstring completed = toUtf16(session_->complete(toUtf8(typed)));
+  // The words that fit, when there are several, stand in the status line.
+  showStatus();
   // Nothing to add: no word fits, or several fit and share nothing more.
   if (completed == typed) {
     ::MessageBeep(MB_OK);

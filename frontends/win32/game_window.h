@@ -56,7 +56,8 @@ class GameWindow : public Window {
 
   // The comfort keys among the input line's messages; true when `message` was one of them.
   bool comfortKey(UINT message, WPARAM w, LPARAM l);
-  void onComfort(Comfort comfort);
+  // Redraws what a comfort changed.
+  void answer(const ActionResult& result);
   // Page Up and Page Down (-1, +1) scroll the narration; past its top or end they turn to the
   // page before or after it, as does the wheel.
   void pageNarration(int direction);

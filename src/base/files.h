@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -9,9 +10,19 @@
 
 namespace kvelt {
 
-// No file the game reads is anywhere near this big; a larger one is refused rather than read
-// into memory.
+// No file the game reads is anywhere near this big, nor both files of a slot together; more is
+// refused rather than read into memory.
 inline constexpr std::size_t kFileSizeLimit = 16 * 1024 * 1024;
+
+// Whether a read goes through a symbolic link (or a Windows reparse point) to what it names.
+// The game's own files in the save folder are never links: one there was put by someone else.
+enum class Links { follow, refuse };
+
+// Keeps every other copy of the game off a folder while it lives.
+class FolderLock {
+ public:
+  virtual ~FolderLock() = default;
+};
 
 // One name in a folder, and whether it is a folder itself (a folder cannot be renamed over).
 struct DirEntry {
@@ -25,10 +36,15 @@ class Files {
   // The whole content of a regular file of at most `limit` bytes. A folder, FIFO, device or
   // socket, or a larger file, is refused at once, without waiting on it or reading it. The
   // string's room is reused: reading into the same string again allocates nothing. After a
-  // failure its bytes mean nothing.
-  virtual Status read(const std::string& path, std::string& content, std::size_t limit) = 0;
+  // failure its bytes mean nothing. A missing file is StatusKind::notFound; one that is not a
+  // regular file, is too large or is refused to us is StatusKind::corrupt.
+  virtual Status read(const std::string& path, std::string& content, std::size_t limit,
+                      Links links) = 0;
+  Status read(const std::string& path, std::string& content, std::size_t limit) {
+    return read(path, content, limit, Links::follow);
+  }
   Status read(const std::string& path, std::string& content) {
-    return read(path, content, kFileSizeLimit);
+    return read(path, content, kFileSizeLimit, Links::follow);
   }
   // Replaces the file with exactly `content`, or leaves the old file untouched: the bytes go to
   // a temporary file beside it first, which is then moved over the old one.
@@ -44,6 +60,15 @@ class Files {
   virtual Status syncDir(const std::string& dir) = 0;
   // The names in a folder.
   virtual Status list(const std::string& dir, std::vector<DirEntry>& entries) = 0;
+  // Waits a moment for every other program that holds the folder to let go, then holds it until
+  // `lock` is destroyed; StatusKind::busy when another still holds it. A folder where no lock
+  // can be kept (one nobody may write to, a disk without locks) gives an empty lock and ok: the
+  // names of each program's own files still keep two programs apart.
+  virtual Status lockFolder(const std::string& dir, std::unique_ptr<FolderLock>& lock) = 0;
+  // A name for this program that no other program running now has (its process number).
+  virtual std::string processTag() = 0;
+  // Whether another program that may still be running has this tag; false for our own.
+  virtual bool otherProgramRunning(const std::string& tag) = 0;
 };
 
 // The real disk of the machine the game runs on.

@@ -1,6 +1,8 @@
 // What the last press of Enter did, as the engine saw it, for the answers a front end gives.
 #pragma once
 
+#include <array>
+
 namespace kvelt {
 
 enum class SlotCommand { none, save, load };
@@ -20,6 +22,10 @@ struct TurnReport {
   int answers = 0;           // lines the command, the room's answer and the carry checks printed
   bool gameEnded = false;    // the game is over after this turn
   int printed = 0;           // every message, reply and listing so far this turn (a running count)
+  bool waysListed = false;   // "Můžeš jít na" stands on the page, naming waysNamed
+  std::array<bool, 4> waysNamed{};  // north, south, west, east as that sentence named them
+  bool won = false;                 // the closing sequence: the game is won
+  bool lineCut = false;             // the line was too long and only its beginning was played
 };
 
 }  // namespace kvelt

@@ -97,7 +97,7 @@ TEST_F(SaveCommandsTest, LoadIntoAPlaceOffTheMapIsRefused) {
   t.enter("");
   const std::string page = t.game.Text2;
   t.enter("load 3");
-  EXPECT_EQ(t.window.notices, "Hru z pozice 3 se nepodařilo nahrát.");
+  EXPECT_EQ(t.window.notices, "Pozici 3 nelze přečíst.");
   EXPECT_EQ(t.game.posX, 3);
   EXPECT_EQ(t.game.posY, 7);
   EXPECT_EQ(t.game.Text2, page) << "the turn goes on in the room the player stands in";
@@ -106,7 +106,7 @@ TEST_F(SaveCommandsTest, LoadIntoAPlaceOffTheMapIsRefused) {
 TEST_F(SaveCommandsTest, NeverSavedSlotGivesANoticeAndTheTurnGoesOn) {
   t.startPlaying();
   t.enter("load 7");
-  EXPECT_EQ(t.window.notices, "Hru z pozice 7 se nepodařilo nahrát.");
+  EXPECT_EQ(t.window.notices, "Pozice 7 je prázdná.");
   EXPECT_EQ(t.game.Text2.rfind(messageText(2), 0), 0u);
   EXPECT_EQ(t.files.files.size(), 1u);
 }

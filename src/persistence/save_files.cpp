@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "base/files.h"
+#include "base/status.h"
 #include "base/window.h"
 #include "persistence/slot_commit.h"
 #include "persistence/state_file.h"
@@ -28,6 +29,25 @@ constexpr const char* kLineEnd = "\r\n";
 constexpr const char* kSaveFailedBefore = "Hru se nepodařilo uložit do pozice ";
 constexpr const char* kLoadFailedBefore = "Hru z pozice ";
 constexpr const char* kLoadFailedAfter = " se nepodařilo nahrát.";
+constexpr const char* kEmptyBefore = "Pozice ";
+constexpr const char* kEmptyAfter = " je prázdná.";
+constexpr const char* kDamagedBefore = "Pozici ";
+constexpr const char* kDamagedAfter = " nelze přečíst.";
+constexpr const char* kFolderBusy = " Složku s uloženými hrami právě používá jiný program.";
+
+std::string loadFailedNotice(Integer slot, StatusKind kind) {
+  const std::string number = std::to_string(slot);
+  switch (kind) {
+    case StatusKind::notFound:
+      return kEmptyBefore + number + kEmptyAfter;
+    case StatusKind::corrupt:
+      return kDamagedBefore + number + kDamagedAfter;
+    case StatusKind::busy:
+      return kLoadFailedBefore + number + kLoadFailedAfter + kFolderBusy;
+    default:
+      return kLoadFailedBefore + number + kLoadFailedAfter;
+  }
+}
 
 // Words hold no line ends, and the conversion maps none in or out, so the whole file converts
 // in one go.
@@ -85,25 +105,33 @@ void save(Game& game) {
   const std::string stateBytes = encodeState(game);
   // Both files change together or not at all: a slot never mixes two games.
   const SlotNames slot(game.platform.saveDir, game.saveSlot);
-  if (!commitSlot(*game.platform.files, slot, listBytes, stateBytes).isOk()) {
-    game.platform.window->notice(saveFailedNotice(game.saveSlot));
+  Status saved = commitSlot(*game.platform.files, slot, listBytes, stateBytes);
+  if (!saved.isOk()) {
+    game.platform.window->notice(saveFailedNotice(game.saveSlot) +
+                                 (saved.kind() == StatusKind::busy ? kFolderBusy : ""));
     return;
   }
   game.turn.slotDone = true;
 }
 
+bool loadableSlot(std::size_t listSize, std::string_view stateBytes) {
+  Game game;
+  return listSize + stateBytes.size() <= kFileSizeLimit && leavesPlayableGame(game, stateBytes);
+}
+
 void load(Game& game) {
-  // Both files are read whole, and the position checked, before anything changes: a slot that
-  // was never saved, that cannot be read, or that would put the player off the map leaves the
-  // game exactly as it was.
-  Files& files = *game.platform.files;
+  // Both files are read whole, and the state checked, before anything changes: a slot that was
+  // never saved, that cannot be read, or that holds a game no play can reach leaves the game
+  // exactly as it was.
   const SlotNames slot(game.platform.saveDir, game.saveSlot);
   std::string listBytes;
   std::string stateBytes;
-  if (!recoverSlot(files, slot).isOk() || !files.read(game.saveListPath, listBytes).isOk() ||
-      !files.read(game.saveStatePath, stateBytes).isOk() || !leavesPlayableGame(game, stateBytes)) {
-    game.platform.window->notice(kLoadFailedBefore + std::to_string(game.saveSlot) +
-                                 kLoadFailedAfter);
+  Status read = readSlot(*game.platform.files, slot, listBytes, stateBytes);
+  if (read.isOk() && !leavesPlayableGame(game, stateBytes)) {
+    read = Status::error(StatusKind::corrupt, slot.path(slot.state) + ": not a game of this story");
+  }
+  if (!read.isOk()) {
+    game.platform.window->notice(loadFailedNotice(game.saveSlot, read.kind()));
     return;
   }
   restoreObjectLists(game, listBytes);

@@ -178,8 +178,8 @@ TEST_F(SaveFilesTest, ExtraLinesAreIgnored) {
 }
 
 TEST_F(SaveFilesTest, LoneCrAndLoneLfEndLinesToo) {
+  run("save");
   t.files.files[kList] = "d\xFDku\rolej\nlano\r\n";
-  t.files.files[kState] = "";
   run("load");
   EXPECT_EQ(t.game.inventory[0], "dýku");
   EXPECT_EQ(t.game.inventory[1], "olej");
@@ -203,34 +203,24 @@ TEST_F(SaveFilesTest, CarriedSlotsNineAndTenAreNotStoredButMoveDownOnLoad) {
   EXPECT_EQ(t.game.inventory[10], "");
 }
 
-TEST_F(SaveFilesTest, ShortStateFileReadsOnlyWholeIntegers) {
-  t.game.posX = 5;
-  t.game.posY = 4;
-  t.game.standNailSet = kTrue;
+TEST_F(SaveFilesTest, ShortStateFileIsRefusedAndALongerOneLoads) {
   t.game.kveltTaken = kTrue;
   run("save");
   const std::string full = stateBytes();
-  struct Case {
-    std::size_t size;
-    Integer posX, kveltTaken, standNailSet;
-  };
-  // Before each load the game holds (5,3), kveltTaken 7 and standNailSet 9.
-  for (Case c : {Case{0, 5, 7, 9}, Case{1, 5, 7, 9}, Case{81, 5, -1, 9}, Case{83, 5, -1, -1}}) {
-    SCOPED_TRACE(c.size);
-    stateBytes() = c.size <= 82 ? full.substr(0, c.size) : full + "\x01";
-    if (c.size == 1) stateBytes()[0] = 9;  // half of posX: not read
-    t.game.posX = 5;
-    t.game.posY = 3;
-    t.game.kveltTaken = 7;
-    t.game.standNailSet = 9;
-    t.game.inventory[0] = "";
+  for (std::size_t size : {0, 1, 81}) {
+    SCOPED_TRACE(size);
+    stateBytes() = full.substr(0, size);
+    t.window.notices.clear();
+    t.game.kveltTaken = kFalse;
     run("load");
-    EXPECT_EQ(t.game.inventory[0], "dýku") << "the object list is loaded whatever the state file";
-    EXPECT_EQ(t.game.posX, c.posX);
-    EXPECT_EQ(t.game.posY, c.size >= 4 ? 4 : 3);
-    EXPECT_EQ(t.game.kveltTaken, c.kveltTaken);
-    EXPECT_EQ(t.game.standNailSet, c.standNailSet);
+    EXPECT_EQ(t.window.notices, "Pozici 3 nelze přečíst.");
+    EXPECT_EQ(t.game.kveltTaken, kFalse) << "nothing of a short file is taken";
   }
+  stateBytes() = full + "\x01";
+  t.window.notices.clear();
+  run("load");
+  EXPECT_EQ(t.window.notices, "");
+  EXPECT_EQ(t.game.kveltTaken, kTrue);
 }
 
 TEST_F(SaveFilesTest, SlotThatCannotBeReadChangesNothing) {
@@ -248,7 +238,7 @@ TEST_F(SaveFilesTest, SlotThatCannotBeReadChangesNothing) {
     other.game.commandVerb = "load";
     other.game.saveSlot = 3;
     ulozit(other.game);
-    EXPECT_EQ(other.window.notices, "Hru z pozice 3 se nepodařilo nahrát.");
+    EXPECT_EQ(other.window.notices, "Pozici 3 nelze přečíst.") << "half a slot is damaged";
     EXPECT_EQ(other.game.Text2, before.Text2);
     EXPECT_EQ(other.game.Text3, before.Text3);
     EXPECT_EQ(other.game.inventory, before.inventory);
@@ -295,7 +285,55 @@ TEST_F(SaveFilesTest, SecondFileFailingKeepsTheOldSlotWhole) {
   EXPECT_EQ(files.files, before) << "no temporary file or record is left either";
 }
 
-TEST_F(SaveFilesTest, OffTheMapPositionOrDoorCodeIsRefused) {
+// An immutable state file: the list file has moved when the state file cannot follow.
+class StateRenameRefused : public MemoryFiles {
+ public:
+  Status rename(const std::string& from, const std::string& to) override {
+    if (refuse && to == kState) return Status::error(to + ": operation not permitted");
+    return MemoryFiles::rename(from, to);
+  }
+  bool refuse = false;
+};
+
+TEST_F(SaveFilesTest, SaveWhoseStateFileCannotBeReplacedFailsAndTheOldGameLoads) {
+  StateRenameRefused files;
+  files.files = t.files.files;
+  t.game.platform.files = &files;
+  t.game.inventory[1] = "olej";
+  run("save");
+  const auto before = files.files;
+  files.refuse = true;
+  t.game.inventory[1] = "lano";
+  run("save");
+  EXPECT_EQ(t.window.notices, "Hru se nepodařilo uložit do pozice 3.");
+  EXPECT_EQ(files.files, before) << "the old list is back and nothing else is left";
+  t.game.inventory[1] = "";
+  run("load");
+  EXPECT_EQ(t.game.inventory[1], "olej");
+}
+
+TEST_F(SaveFilesTest, BusyFolderAndOversizedSlotGiveTheirNotices) {
+  run("save");
+  t.files.busy = true;
+  t.window.notices.clear();
+  run("save");
+  EXPECT_EQ(t.window.notices,
+            "Hru se nepodařilo uložit do pozice 3. Složku s uloženými hrami právě používá jiný "
+            "program.");
+  t.window.notices.clear();
+  run("load");
+  EXPECT_EQ(t.window.notices,
+            "Hru z pozice 3 se nepodařilo nahrát. Složku s uloženými hrami právě používá jiný "
+            "program.");
+  t.files.busy = false;
+  // Each file is under the limit; the two together are over it.
+  t.files.files.at(kList).resize(kFileSizeLimit - 40, '\n');
+  t.window.notices.clear();
+  run("load");
+  EXPECT_EQ(t.window.notices, "Pozici 3 nelze přečíst.");
+}
+
+TEST_F(SaveFilesTest, StatesNoPlayReachesAreRefused) {
   run("save");
   const std::string good = stateBytes();
   struct Case {
@@ -304,8 +342,11 @@ TEST_F(SaveFilesTest, OffTheMapPositionOrDoorCodeIsRefused) {
   };
   // (4,7) and (3,0) are outside the map; (3,8) is below it; -32768 is what "j" wrapped to.
   // startSouthBlocked (offset 22) other than true would let "j" walk off the map from (3,7).
-  for (Case c : {Case{0, 4}, Case{2, 0}, Case{2, 8}, Case{2, -32768}, Case{0, 7}, Case{4, 6},
-                 Case{4, -1}, Case{22, 0}, Case{22, 257}}) {
+  // A flag of neither -1 nor 0 passes both tests of a rule or neither: ropeFree (32) at 1 sent
+  // "j" from (2,2) to (2,3), which is no room.
+  for (Case c :
+       {Case{0, 4}, Case{2, 0}, Case{2, 8}, Case{2, -32768}, Case{0, 7}, Case{4, 6}, Case{4, -1},
+        Case{22, 0}, Case{22, 257}, Case{6, 1}, Case{32, 1}, Case{32, 256}, Case{80, -2}}) {
     SCOPED_TRACE(std::to_string(c.offset) + "=" + std::to_string(c.value));
     stateBytes() = good;
     stateBytes()[c.offset] = static_cast<char>(c.value & 0xFF);
@@ -315,17 +356,13 @@ TEST_F(SaveFilesTest, OffTheMapPositionOrDoorCodeIsRefused) {
     t.game.inventory[0] = "";
     before.inventory[0] = "";
     run("load");
-    EXPECT_EQ(t.window.notices, "Hru z pozice 3 se nepodařilo nahrát.");
+    EXPECT_EQ(t.window.notices, "Pozici 3 nelze přečíst.");
     EXPECT_EQ(t.game.inventory, before.inventory);
     EXPECT_EQ(t.game.posX, before.posX);
     EXPECT_EQ(t.game.posY, before.posY);
     EXPECT_EQ(t.game.doorRoomCode, before.doorRoomCode);
     EXPECT_EQ(t.game.Text2, before.Text2);
   }
-  stateBytes() = good.substr(0, 1);  // a file too short to hold the position keeps the old one
-  t.window.notices.clear();
-  run("load");
-  EXPECT_EQ(t.window.notices, "");
 }
 
 TEST_F(SaveFilesTest, LoaderSurvivesAnyBytes) {
@@ -350,8 +387,7 @@ TEST_F(SaveFilesTest, LoaderSurvivesAnyBytes) {
     run("save");
     EXPECT_EQ(splitLines(t.files.files.at(kList)).size(), 630u);
   }
-  t.files.files[kList] = "\x81\r\n";
-  t.files.files[kState] = "";
+  t.files.files[kList] = "\x81\r\n";  // with the state file of the last save
   run("load");
   EXPECT_EQ(t.game.inventory[0], "\xEF\xBF\xBD");
 }

@@ -1,8 +1,7 @@
-// A slot's two files replaced as one unit, and the repair of a replacement cut short.
+// A slot's two files replaced as one unit, read as one unit, and the repair of a save cut short.
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "base/files.h"
 #include "base/game.h"
@@ -10,32 +9,34 @@
 
 namespace kvelt {
 
-// The names that belong to one slot in the save folder. The two files keep the names that
-// saved games have always had; the temporary files and the record exist only during a save.
+// The two files of one slot in the save folder. They keep the names that saved games have
+// always had; the other files of a save (temporary files, the kept old list, the record) exist
+// only while it runs and carry the number of the program that writes them.
 struct SlotNames {
   SlotNames(std::string folder, Integer slot);
   std::string path(const std::string& name) const { return joinPath(dir, name); }
-  // A temporary file of this slot, of this version or of an earlier one.
-  bool isLeftover(const std::string& name) const;
 
   std::string dir;
-  std::string list;            // save3.s
-  std::string state;           // savex3.s
-  std::string listTemporary;   // save3.s.tmp
-  std::string stateTemporary;  // savex3.s.tmp
-  std::string record;          // save3.s.commit: both temporary files are whole and on the disk
+  std::string list;   // save3.s
+  std::string state;  // savex3.s
 };
 
 // Writes both files of the slot so that the slot afterwards holds either the old game or the
-// new one, whenever the program is killed. A failure is reported only when the slot still holds
-// the old game; once the list file has been moved into place, the new game is the slot's, and
-// what is left to do is done by the next recoverSlot.
+// new one, whenever the program is killed and whatever other copy of the game uses the folder.
+// Success means both files are in place; a failure means the slot holds the old game (at once,
+// or after the recovery that every later save and load runs first).
 Status commitSlot(Files& files, const SlotNames& slot, const std::string& listBytes,
                   const std::string& stateBytes);
 
-// Finishes or rolls back a commit of the slot that was cut short, and removes the temporary
-// files of an interrupted save. Run before every save and load of the slot. A failure means the
-// slot may not be whole, so it must not be read.
+// Reads both files of the slot, after repairing a save of it that was cut short, while no other
+// program may save it. StatusKind::notFound when the slot was never saved; the two files
+// together may hold at most kFileSizeLimit bytes.
+Status readSlot(Files& files, const SlotNames& slot, std::string& listBytes,
+                std::string& stateBytes);
+
+// Finishes or rolls back every save of the slot that was cut short, and removes the files of an
+// interrupted save, except those of a save another running program may still be making. A
+// failure means the slot may not be whole, so it must not be read.
 Status recoverSlot(Files& files, const SlotNames& slot);
 
 // recoverSlot for every slot that needs it, at the start of the program. Nothing is reported:

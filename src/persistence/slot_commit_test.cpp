@@ -28,9 +28,10 @@ TEST(SlotCommitTest, EveryFaultPointOnceTwiceAndAsAKill) {
     SCOPED_TRACE(slotExisted ? "over an old slot" : "into a never-saved slot");
     MemoryFiles disk;
     FaultCampaign report = runSaveFaults(disk, "/slots", slotExisted);
-    EXPECT_EQ(report.points, 13)
-        << "listing, 2 temporary files and the record (write + sync each), "
-           "folder sync, rename, sync, rename, sync, record removed";
+    EXPECT_EQ(report.points, slotExisted ? 17 : 14)
+        << "listing, reading the old list, 2 temporary files, the kept old list and the record "
+           "(write + sync each), folder sync, rename, sync, rename, sync, record and kept list "
+           "removed";
     EXPECT_GT(report.runs, 200);
     expectClean(report);
   }
@@ -42,9 +43,9 @@ TEST(SlotCommitTest, CleanSaveLeavesTheTwoFilesAlone) {
   ASSERT_TRUE(commitSlot(files, SlotNames("/slots", 10), "list", "state").isOk());
   EXPECT_EQ(disk.files, (std::map<std::string, std::string>{{"/slots/save10.s", "list"},
                                                             {"/slots/savex10.s", "state"}}));
-  EXPECT_EQ(files.kinds,
-            (std::vector<std::string>{"read", "write", "sync", "write", "sync", "write", "sync",
-                                      "sync", "rename", "sync", "rename", "sync", "write"}));
+  EXPECT_EQ(files.kinds, (std::vector<std::string>{"read", "read", "write", "sync", "write", "sync",
+                                                   "write", "sync", "sync", "rename", "sync",
+                                                   "rename", "sync", "write"}));
 }
 
 // What a start of the program finds and what it makes of it, one row per state a kill leaves.
@@ -73,10 +74,25 @@ TEST(SlotCommitTest, StartFinishesOrUndoesWhatItFinds) {
       {"other slots untouched",
        {{"/s/save30.s.tmp", "x"}, {"/s/save1.s.tmp", "y"}},
        {{"/s/save30.s.tmp", "x"}}},
+      // Program 7 died in its save 2; program 8 is saving now, without a lock to keep us off.
+      {"list moved, state not: the old list comes back",
+       {{L, "new"}, {S, "o"}, {ST + ".7-2", "n"}, {L + ".old.7-2", "old"}, {R + ".7-2", ""}},
+       {{L, "old"}, {S, "o"}}},
+      {"list already put back",
+       {{L, "old"}, {S, "o"}, {ST + ".7-2", "n"}, {R + ".7-2", ""}},
+       {{L, "old"}, {S, "o"}}},
+      {"never saved, list moved", {{L, "new"}, {ST + ".7-2", "n"}, {L + ".first.7-2", ""}}, {}},
+      {"both moved",
+       {{L, "new"}, {S, "n"}, {L + ".old.7-2", "old"}, {R + ".7-2", ""}},
+       {{L, "new"}, {S, "n"}}},
+      {"a running program's save is left alone",
+       {{L, "new"}, {S, "o"}, {ST + ".8-1", "n"}, {L + ".old.8-1", "old"}, {R + ".8-1", ""}},
+       {{L, "new"}, {S, "o"}, {ST + ".8-1", "n"}, {L + ".old.8-1", "old"}, {R + ".8-1", ""}}},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.state);
     MemoryFiles disk;
+    disk.running = {"8"};
     disk.files = row.before;
     recoverSlots(disk, "/s");
     EXPECT_EQ(disk.files, row.after);

@@ -54,16 +54,17 @@ constexpr std::array<Integer Game::*, kStateFields> kStateOrder = {
     &Game::standNailSet,       // 80
 };
 
-// Field i of the file, or what the game holds when the file ends before it.
-Integer fieldOrCurrent(const Game& game, std::string_view bytes, std::size_t i) {
-  if (2 * i + 1 >= bytes.size()) return game.*kStateOrder[i];
+// Field i of a file of at least kStateFileSize bytes.
+Integer field(std::string_view bytes, std::size_t i) {
   auto low = static_cast<std::uint8_t>(bytes[2 * i]);
   auto high = static_cast<std::uint8_t>(bytes[2 * i + 1]);
   return static_cast<Integer>(static_cast<std::uint16_t>(low | (high << 8)));
 }
 
 constexpr Integer kLastDoorCode = 5;
+constexpr std::size_t kFirstFlagField = 3;           // byte offset 6: all after it are flags
 constexpr std::size_t kStartSouthBlockedField = 11;  // byte offset 22
+static_assert(kStateOrder[kFirstFlagField] == &Game::hatchOiled);
 static_assert(kStateOrder[kStartSouthBlockedField] == &Game::startSouthBlocked);
 
 }  // namespace
@@ -80,19 +81,26 @@ std::string encodeState(const Game& game) {
 }
 
 void decodeState(Game& game, std::string_view bytes) {
-  for (std::size_t i = 0; i < kStateFields && 2 * i + 1 < bytes.size(); ++i) {
-    game.*kStateOrder[i] = fieldOrCurrent(game, bytes, i);
-  }
+  for (std::size_t i = 0; i < kStateFields; ++i) game.*kStateOrder[i] = field(bytes, i);
 }
 
 bool leavesPlayableGame(Game& game, std::string_view bytes) {
-  const Integer doorCode = fieldOrCurrent(game, bytes, 2);
+  // A short file would leave the game half old, half loaded: no play reaches that.
+  if (bytes.size() < kStateFileSize) return false;
+  const Integer doorCode = field(bytes, 2);
+  if (roomObjects(game, field(bytes, 0), field(bytes, 1)) == nullptr || doorCode < 0 ||
+      doorCode > kLastDoorCode) {
+    return false;
+  }
+  // The rules test flags for exactly -1 or 0, so a flag that holds another value passes both
+  // tests or neither: with such a rope flag "j" from (2,2) walks to (2,3), which is no room.
+  for (std::size_t i = kFirstFlagField; i < kStateFields; ++i) {
+    const Integer flag = field(bytes, i);
+    if (flag != kTrue && flag != kFalse) return false;
+  }
   // Nothing in play ever clears startSouthBlocked; without it "j" in the start room walks off
   // the map, where no line is answered any more.
-  return roomObjects(game, fieldOrCurrent(game, bytes, 0), fieldOrCurrent(game, bytes, 1)) !=
-             nullptr &&
-         doorCode >= 0 && doorCode <= kLastDoorCode &&
-         fieldOrCurrent(game, bytes, kStartSouthBlockedField) == kTrue;
+  return field(bytes, kStartSouthBlockedField) == kTrue;
 }
 
 }  // namespace kvelt

@@ -2,8 +2,12 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
+#include <cstdlib>
+#include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "base/files.h"
@@ -27,6 +31,34 @@ std::string describe(const std::string& path, DWORD error) {
   return path + ": " + toUtf8(message);
 }
 
+StatusKind kindOf(DWORD error) {
+  switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+      return StatusKind::notFound;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_CANT_ACCESS_FILE:
+      return StatusKind::corrupt;
+    default:
+      return StatusKind::ioFailure;
+  }
+}
+
+Status failure(const std::string& path, DWORD error) {
+  return Status::error(kindOf(error), describe(path, error));
+}
+
+Status lastFailure(const std::string& path) {
+  return failure(path, ::GetLastError());
+}
+
+// How long a second program waits for the folder before it says it is busy: a save takes a few
+// flushes, so anything longer is a program that holds it for good.
+constexpr auto kLockWait = std::chrono::seconds(2);
+constexpr auto kLockRetry = std::chrono::milliseconds(20);
+constexpr const char* kLockName = "kvelt.lock";
+
 class Handle {
  public:
   explicit Handle(HANDLE handle) : handle_(handle) {}
@@ -46,6 +78,18 @@ class Handle {
   HANDLE handle_;
 };
 
+// The lock on the first byte of kvelt.lock goes with the handle; the file itself stays.
+class Win32FolderLock : public FolderLock {
+ public:
+  explicit Win32FolderLock(HANDLE file) : file_(file) {}
+  ~Win32FolderLock() override { ::CloseHandle(file_); }
+  Win32FolderLock(const Win32FolderLock&) = delete;
+  Win32FolderLock& operator=(const Win32FolderLock&) = delete;
+
+ private:
+  HANDLE file_;
+};
+
 // Writes all of `content`, in pieces WriteFile can take; false with GetLastError set on a failure.
 bool writeAll(HANDLE file, const std::string& content) {
   const char* next = content.data();
@@ -62,18 +106,33 @@ bool writeAll(HANDLE file, const std::string& content) {
 
 class Win32Files : public Files {
  public:
-  Status read(const std::string& path, std::string& content, std::size_t limit) override {
+  using Files::read;
+  Status read(const std::string& path, std::string& content, std::size_t limit,
+              Links links) override {
+    // With FILE_FLAG_OPEN_REPARSE_POINT a link is opened itself, so that it can be seen and
+    // refused rather than followed.
+    const DWORD flags =
+        FILE_ATTRIBUTE_NORMAL | (links == Links::refuse ? FILE_FLAG_OPEN_REPARSE_POINT : 0);
     Handle file(::CreateFileW(toUtf16(path).c_str(), GENERIC_READ,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) return Status::error(describe(path, ::GetLastError()));
+                              OPEN_EXISTING, flags, nullptr));
+    if (!file.valid()) return lastFailure(path);
     // Straight into `content`, whose room is kept from the last call (the catalogue is read for
     // every message); the size is only a first guess, reading goes on to the end of the file.
     // A device or a pipe given a file's name never ends; only a file on a disk is read.
-    if (::GetFileType(file.get()) != FILE_TYPE_DISK) return Status::error(path + ": not a file");
+    if (::GetFileType(file.get()) != FILE_TYPE_DISK) {
+      return Status::error(StatusKind::corrupt, path + ": not a file");
+    }
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!::GetFileInformationByHandle(file.get(), &info)) return lastFailure(path);
+    if ((info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0) {
+      return Status::error(StatusKind::corrupt, path + ": not a file");
+    }
     LARGE_INTEGER size{};
-    if (!::GetFileSizeEx(file.get(), &size)) return Status::error(describe(path, ::GetLastError()));
-    if (std::uint64_t(size.QuadPart) > limit) return Status::error(path + ": too large");
+    if (!::GetFileSizeEx(file.get(), &size)) return lastFailure(path);
+    if (std::uint64_t(size.QuadPart) > limit) {
+      return Status::error(StatusKind::corrupt, path + ": too large");
+    }
     const std::size_t expected = size.QuadPart > 0 ? std::size_t(size.QuadPart) : 0;
     content.resize(std::max<std::size_t>(expected + 1, 4096));
     std::size_t total = 0;
@@ -84,11 +143,11 @@ class Win32Files : public Files {
       if (!::ReadFile(file.get(), content.data() + total, want, &got, nullptr)) {
         const DWORD error = ::GetLastError();
         content.clear();
-        return Status::error(describe(path, error));
+        return failure(path, error);
       }
       if (got == 0) break;
       total += got;
-      if (total > limit) return Status::error(path + ": too large");
+      if (total > limit) return Status::error(StatusKind::corrupt, path + ": too large");
     }
     content.resize(total);
     return Status::ok();
@@ -100,7 +159,7 @@ class Win32Files : public Files {
     std::wstring temporary = target + L".tmp-" + std::to_wstring(::GetCurrentProcessId());
     Handle file(::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) return Status::error(describe(path, ::GetLastError()));
+    if (!file.valid()) return lastFailure(path);
     if (!writeAll(file.get(), content)) return abandon(file, temporary, path);
     if (!::FlushFileBuffers(file.get())) return abandon(file, temporary, path);
     if (!file.close()) return abandon(file, temporary, path);
@@ -114,10 +173,10 @@ class Win32Files : public Files {
   Status create(const std::string& path, const std::string& content) override {
     Handle file(::CreateFileW(toUtf16(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) return Status::error(describe(path, ::GetLastError()));
-    if (!writeAll(file.get(), content)) return Status::error(describe(path, ::GetLastError()));
+    if (!file.valid()) return lastFailure(path);
+    if (!writeAll(file.get(), content)) return lastFailure(path);
     if (!::FlushFileBuffers(file.get()) || !file.close()) {
-      return Status::error(describe(path, ::GetLastError()));
+      return lastFailure(path);
     }
     return Status::ok();
   }
@@ -125,7 +184,7 @@ class Win32Files : public Files {
   Status rename(const std::string& from, const std::string& to) override {
     if (!::MoveFileExW(toUtf16(from).c_str(), toUtf16(to).c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-      return Status::error(describe(to, ::GetLastError()));
+      return lastFailure(to);
     }
     return Status::ok();
   }
@@ -133,7 +192,7 @@ class Win32Files : public Files {
   Status remove(const std::string& path) override {
     if (!::DeleteFileW(toUtf16(path).c_str())) {
       DWORD error = ::GetLastError();
-      if (error != ERROR_FILE_NOT_FOUND) return Status::error(describe(path, error));
+      if (error != ERROR_FILE_NOT_FOUND) return failure(path, error);
     }
     return Status::ok();
   }
@@ -146,7 +205,7 @@ class Win32Files : public Files {
     WIN32_FIND_DATAW found{};
     HANDLE search =
         ::FindFirstFileW(toUtf16(joinPath(dir.empty() ? "." : dir, "*")).c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return Status::error(describe(dir, ::GetLastError()));
+    if (search == INVALID_HANDLE_VALUE) return lastFailure(dir);
     entries.clear();
     do {
       const std::wstring name = found.cFileName;
@@ -155,8 +214,47 @@ class Win32Files : public Files {
     } while (::FindNextFileW(search, &found));
     DWORD error = ::GetLastError();
     ::FindClose(search);
-    if (error != ERROR_NO_MORE_FILES) return Status::error(describe(dir, error));
+    if (error != ERROR_NO_MORE_FILES) return failure(dir, error);
     return Status::ok();
+  }
+
+  Status lockFolder(const std::string& dir, std::unique_ptr<FolderLock>& lock) override {
+    lock.reset();
+    const std::string path = joinPath(dir, kLockName);
+    HANDLE file = ::CreateFileW(toUtf16(path).c_str(), GENERIC_READ | GENERIC_WRITE,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+      return Status::ok();  // read-only or missing: nothing to guard
+    const auto giveUp = std::chrono::steady_clock::now() + kLockWait;
+    for (;;) {
+      OVERLAPPED at{};
+      if (::LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at)) {
+        lock = std::make_unique<Win32FolderLock>(file);
+        return Status::ok();
+      }
+      if (::GetLastError() != ERROR_LOCK_VIOLATION) break;  // no locks on this disk
+      if (std::chrono::steady_clock::now() >= giveUp) {
+        ::CloseHandle(file);
+        return Status::error(StatusKind::busy, path + ": held by another program");
+      }
+      std::this_thread::sleep_for(kLockRetry);
+    }
+    ::CloseHandle(file);
+    return Status::ok();
+  }
+
+  std::string processTag() override { return std::to_string(::GetCurrentProcessId()); }
+
+  bool otherProgramRunning(const std::string& tag) override {
+    const auto id = DWORD(std::strtoul(tag.c_str(), nullptr, 10));
+    if (id == 0 || std::to_string(id) != tag || id == ::GetCurrentProcessId()) return false;
+    HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
+    if (process == nullptr) return ::GetLastError() == ERROR_ACCESS_DENIED;
+    DWORD code = 0;
+    const bool running = ::GetExitCodeProcess(process, &code) && code == STILL_ACTIVE;
+    ::CloseHandle(process);
+    return running;
   }
 
  private:
@@ -164,7 +262,7 @@ class Win32Files : public Files {
     DWORD error = ::GetLastError();
     file.close();
     ::DeleteFileW(temporary.c_str());
-    return Status::error(describe(path, error));
+    return failure(path, error);
   }
 };
 

@@ -33,11 +33,19 @@ Status startGame(Game& game, Platform platform) {
 }
 
 Status pressEnter(Game& game, std::string line) {
+  const bool cut = line.size() > kLineLimit;
+  if (cut) {
+    std::size_t end = kLineLimit;
+    while (end > 0 && (static_cast<unsigned char>(line[end]) & 0xC0) == 0x80) --end;
+    line.resize(end);
+  }
   game.Text1 = std::move(line);
-  return guarded(game, [&] {
+  Status played = guarded(game, [&] {
     Integer key = kEnterKey;
     Text1_KeyPress(game, key);
   });
+  game.turn.lineCut = cut;
+  return played;
 }
 
 void closeWindow(Game& game) {

@@ -35,6 +35,7 @@ struct Gate {
   bool (*holds)(const Game&);
   std::vector<Integer> messages;
   bool endsTurn;
+  bool wins = false;
 };
 
 // The fatal and final situations, in the order they are tested. An earlier gate hides every
@@ -43,6 +44,7 @@ struct Gate {
 const std::array<Gate, 9> kGatesBeforeMovement = {{
     {[](const Game& g) { return typed(g, {"j"}) && at(g, 3, 6) && isTrue(g.kveltTaken); },
      {kEndingMessages.begin(), kEndingMessages.end()},
+     true,
      true},
     {[](const Game& g) {
        return typed(g, {"j"}) && at(g, 3, 6) && isFalse(g.kveltTaken) && isTrue(g.chandelierCut);
@@ -98,6 +100,7 @@ bool passGates(Game& game, const std::array<Gate, N>& gates) {
     if (!gate.holds(game)) continue;
     for (Integer message : gate.messages) showMessage(game, message);
     game.gameOver = kTrue;
+    game.turn.won = gate.wins;
     game.Text1.clear();
     if (gate.endsTurn) return true;
   }

@@ -11,7 +11,9 @@ void strany(Game& game) {
   appendLine(game.Text2, kWaysOutLead);
   for (game.loopIndex = 0; game.loopIndex <= 3; ++game.loopIndex) {
     if (isTrue(game.exits[game.loopIndex])) ++game.k;
+    game.turn.waysNamed[game.loopIndex] = isTrue(game.exits[game.loopIndex]);
   }
+  game.turn.waysListed = true;
   game.g = 1;
   for (game.loopIndex = 0; game.loopIndex <= 3; ++game.loopIndex) {
     if (!isTrue(game.exits[game.loopIndex])) continue;

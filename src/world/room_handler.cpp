@@ -140,6 +140,10 @@ ObjectList* roomObjects(Game& game, Integer x, Integer y) {
   return room ? &(game.*(room->objects)) : nullptr;
 }
 
+bool isRoom(Integer x, Integer y) {
+  return findRoom(x, y) != nullptr;
+}
+
 void popisy(Game& game) {
   const Room* room = findRoom(game.posX, game.posY);
   if (room == nullptr) return;

@@ -14,11 +14,12 @@ Status FaultyFiles::failed(const std::string& path) const {
   return Status::error(path + ": injected fault at point " + std::to_string(points));
 }
 
-Status FaultyFiles::read(const std::string& path, std::string& content, std::size_t limit) {
+Status FaultyFiles::read(const std::string& path, std::string& content, std::size_t limit,
+                         Links links) {
   Hit hit = next("read");
   if (hit == Hit::kill) throw Killed{};
   if (hit == Hit::fail) return failed(path);
-  return inner_.read(path, content, limit);
+  return inner_.read(path, content, limit, links);
 }
 
 Status FaultyFiles::replace(const std::string& path, const std::string& content) {
@@ -73,6 +74,20 @@ Status FaultyFiles::list(const std::string& dir, std::vector<DirEntry>& entries)
   if (hit == Hit::kill) throw Killed{};
   if (hit == Hit::fail) return failed(dir);
   return inner_.list(dir, entries);
+}
+
+// Taking the lock is not a fault point: a lock that cannot be had is StatusKind::busy, which the
+// tests of the lock itself cover.
+Status FaultyFiles::lockFolder(const std::string& dir, std::unique_ptr<FolderLock>& lock) {
+  return inner_.lockFolder(dir, lock);
+}
+
+std::string FaultyFiles::processTag() {
+  return inner_.processTag();
+}
+
+bool FaultyFiles::otherProgramRunning(const std::string& tag) {
+  return inner_.otherProgramRunning(tag);
 }
 
 }  // namespace kvelt::testing

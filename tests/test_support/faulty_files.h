@@ -1,6 +1,7 @@
 // Files that fail, or kill the program, at a chosen point of their work, over any other Files.
 #pragma once
 
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -21,13 +22,17 @@ class FaultyFiles : public Files {
   explicit FaultyFiles(Files& inner) : inner_(inner) {}
 
   using Files::read;
-  Status read(const std::string& path, std::string& content, std::size_t limit) override;
+  Status read(const std::string& path, std::string& content, std::size_t limit,
+              Links links) override;
   Status replace(const std::string& path, const std::string& content) override;
   Status create(const std::string& path, const std::string& content) override;
   Status rename(const std::string& from, const std::string& to) override;
   Status remove(const std::string& path) override;
   Status syncDir(const std::string& dir) override;
   Status list(const std::string& dir, std::vector<DirEntry>& entries) override;
+  Status lockFolder(const std::string& dir, std::unique_ptr<FolderLock>& lock) override;
+  std::string processTag() override;
+  bool otherProgramRunning(const std::string& tag) override;
 
   std::set<int> failAt;            // the points that fail
   int killAt = 0;                  // the point at which the program dies; 0 for never

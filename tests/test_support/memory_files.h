@@ -3,6 +3,8 @@
 
 #include <cstddef>
 #include <map>
+#include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -14,10 +16,10 @@ namespace kvelt {
 class MemoryFiles : public Files {
  public:
   using Files::read;
-  Status read(const std::string& path, std::string& content, std::size_t limit) override {
+  Status read(const std::string& path, std::string& content, std::size_t limit, Links) override {
     auto it = files.find(path);
-    if (it == files.end()) return Status::error(path + ": no such file");
-    if (it->second.size() > limit) return Status::error(path + ": too large");
+    if (it == files.end()) return Status::error(StatusKind::notFound, path + ": no such file");
+    if (it->second.size() > limit) return Status::error(StatusKind::corrupt, path + ": too large");
     content = it->second;
     return Status::ok();
   }
@@ -56,8 +58,21 @@ class MemoryFiles : public Files {
     }
     return Status::ok();
   }
+  Status lockFolder(const std::string& dir, std::unique_ptr<FolderLock>& lock) override {
+    lock.reset();
+    if (busy) return Status::error(StatusKind::busy, dir + ": busy");
+    return Status::ok();
+  }
+  std::string processTag() override { return tag; }
+  bool otherProgramRunning(const std::string& other) override {
+    return other != tag && running.count(other) > 0;
+  }
+
   std::map<std::string, std::string> files;
   bool readOnly = false;
+  bool busy = false;              // another program holds the folder
+  std::string tag = "100";        // this program's process number
+  std::set<std::string> running;  // the other programs' numbers that are still running
 };
 
 }  // namespace kvelt

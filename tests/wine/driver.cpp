@@ -245,7 +245,7 @@ void playToExit(CheckReport& report, const Options& options) {
   // A slot never saved: the notice shows in the status line, no box waits to be closed, and
   // the turn goes on.
   game.postLine(kText1, "load 5");
-  report.check(game.waitForText(kStatusLine, "Hru z pozice 5 se nepodařilo nahrát.", kExitTimeout),
+  report.check(game.waitForText(kStatusLine, "Pozice 5 je prázdná.", kExitTimeout),
                "a failed load shows its notice in the status line", game.text(kStatusLine));
   report.check(game.text(kText1).empty(), "and the turn then ends as usual", game.text(kText1));
 

@@ -1,5 +1,6 @@
 // The page's script: starts the engine, draws its panes after every Enter, keeps the slots in
-// the browser and moves them in and out as files.
+// the browser and moves them in and out as files; on a phone it lays the panes out in a column
+// and plays by taps too. After the first page it keeps the game for playing offline.
 "use strict";
 
 (() => {
@@ -11,6 +12,9 @@
   const status = $("status");
   const slot = $("slot");
   const closed = $("closed");
+  const toolbar = Object.fromEntries(
+    [...document.querySelectorAll("#toolbar [data-action]")].map((b) => [b.dataset.action, b]),
+  );
 
   // Outside checks read these: the time of the first page and of every turn, in milliseconds.
   const timings = (window.kveltTimings = { firstPage: null, turns: [] });
@@ -20,14 +24,42 @@
   let handled = Promise.resolve();
   let saveDir = "";
 
-  // The window is 800 x 600; the page shows it whole, as large as the browser allows.
+  // The same test as the style sheet's: a narrow or touched screen gets the column.
+  const column = matchMedia("(max-width: 600px), (pointer: coarse)");
+  const visible = window.visualViewport;
+
+  // The window is 800 x 600; the page shows it whole, as large as the browser allows. The
+  // column fills what the on-screen keyboard leaves of the screen, so the input line stays in
+  // sight while it is typed into.
+  let fullWidth = 0;
+  let fullHeight = 0;
+
   function fit() {
+    if (column.matches) {
+      const height = visible ? visible.height : innerHeight;
+      stage.style.transform = "";
+      stage.style.top = `${visible ? visible.offsetTop : 0}px`;
+      stage.style.setProperty("--visible-height", `${height}px`);
+      // The screen's full height is the tallest seen at this width; a keyboard takes from it.
+      if (innerWidth !== fullWidth) [fullWidth, fullHeight] = [innerWidth, 0];
+      fullHeight = Math.max(fullHeight, height);
+      document.body.classList.toggle("keyboard", height < fullHeight * 0.75);
+      return;
+    }
+    stage.style.top = "";
+    stage.style.removeProperty("--visible-height");
+    document.body.classList.remove("keyboard");
     const scale = Math.min(innerWidth / 800, innerHeight / 600);
     const left = (innerWidth - 800 * scale) / 2;
     const top = (innerHeight - 600 * scale) / 2;
     stage.style.transform = `translate(${left}px, ${top}px) scale(${scale})`;
   }
   addEventListener("resize", fit);
+  column.addEventListener("change", fit);
+  if (visible) {
+    visible.addEventListener("resize", fit);
+    visible.addEventListener("scroll", fit);
+  }
   fit();
 
   // The engine's functions, with texts as strings; a null text comes back as null.
@@ -38,9 +70,6 @@
     return pointer ? Module.UTF8ToString(pointer) : null;
   };
 
-  // Tab's choices stand in the status line until the next key.
-  let choices = "";
-
   function setStatus(message) {
     status.textContent = message;
   }
@@ -50,7 +79,7 @@
   }
 
   function drawStatus() {
-    setStatus(choices || text("kvelt_status"));
+    setStatus(text("kvelt_status"));
   }
 
   function draw() {
@@ -60,7 +89,32 @@
     carried.textContent = text("kvelt_carried");
     input.style.backgroundColor = "#" + number("kvelt_input_colour").toString(16).padStart(6, "0");
     drawStatus();
+    drawChips();
+    toolbar.later.hidden = !number("kvelt_browsing");
   }
+
+  // The words Tab completes from, as buttons: a tap adds the word to the line.
+  const chips = $("chips");
+  let shownWords = "";
+
+  function drawChips() {
+    if (!column.matches) return;
+    const words = text("kvelt_shown_words") || "";
+    if (words === shownWords) return;
+    shownWords = words;
+    chips.replaceChildren(
+      ...[...new Set(words.split("\n"))].filter(Boolean).map((word) => {
+        const chip = document.createElement("button");
+        chip.type = "button";
+        chip.textContent = word;
+        return chip;
+      }),
+    );
+  }
+  column.addEventListener("change", () => {
+    shownWords = "";
+    if (document.body.dataset.ready) drawChips();
+  });
 
   // Copies the save folder to IndexedDB (or back, at start); a failure is reported by the caller.
   function sync(fromBrowser) {
@@ -130,9 +184,9 @@
   function opened(result) {
     closed.hidden = true;
     input.disabled = false;
-    choices = "";
     after(result);
-    if (closed.hidden) input.focus();
+    // On a phone the focus would bring up the keyboard over a game played by taps.
+    if (closed.hidden && !column.matches) input.focus();
   }
 
   // The keys wait for the slots of earlier visits to be back from IndexedDB, and for the keys
@@ -160,13 +214,11 @@
 
   function send() {
     const line = input.value;
-    choices = "";
     act(() => play(line)).then(countTurn);
   }
 
   function complete() {
     input.value = text("kvelt_complete", input.value);
-    choices = text("kvelt_offered");
     drawStatus();
   }
 
@@ -190,20 +242,45 @@
     }
   }
 
+  // What the comforts' keys and the buttons do alike. The hint and the map join them once the
+  // engine offers them (boot).
+  const actions = {
+    undo: () => act(() => (number("kvelt_undo"), draw())),
+    redo: () => act(() => (number("kvelt_redo"), draw())),
+    slots: () =>
+      act(() => refreshSlots().catch(() => {})).then(() => (number("kvelt_saved_slots"), drawStatus())),
+    earlier: () => act(() => number("kvelt_page_back") && draw()),
+    later: () => act(() => number("kvelt_browsing") && (number("kvelt_page_forward"), draw())),
+    // A tap cannot be pressed twice as a key is: the page asks instead.
+    newGame: () => {
+      $("ask").hidden = false;
+      $("ask-no").focus();
+    },
+  };
+
+  function optionalAction(name, exported) {
+    if (typeof Module[`_${exported}`] !== "function") return;
+    actions[name] = () => act(() => (number(exported), draw()));
+  }
+
   // The comforts' keys, as the status line names them.
   function comfort(event) {
     const key = event.code;
     if (event.altKey && !event.ctrlKey && key === "KeyN") {
       act(() => after(number("kvelt_new_game_key")));
     } else if (event.altKey && !event.ctrlKey && key === "KeyU") {
-      act(() => (number("kvelt_undo"), draw()));
+      actions.undo();
     } else if (event.ctrlKey && !event.altKey && key === "KeyY") {
-      act(() => (number("kvelt_redo"), draw()));
+      actions.redo();
     } else if (event.ctrlKey && !event.altKey && key === "KeyZ" && input.value === "") {
       // With text in the line Ctrl+Z is the line's own undo; the turn is Alt+U's then.
-      act(() => (number("kvelt_undo"), draw()));
+      actions.undo();
     } else if (event.key === "F2") {
-      act(() => refreshSlots().catch(() => {})).then(() => (number("kvelt_saved_slots"), drawStatus()));
+      actions.slots();
+    } else if (event.key === "F1" && actions.hint) {
+      actions.hint();
+    } else if (event.key === "F3" && actions.map) {
+      actions.map();
     } else {
       return false;
     }
@@ -216,8 +293,9 @@
     // A modifier on its own is no key yet: Alt before the second N must not withdraw the
     // question of the first.
     if (modifiers.includes(event.key)) return;
-    if (event.key !== "PageUp" && event.key !== "PageDown" && event.key !== "Tab") choices = "";
-    if (!(event.altKey && event.code === "KeyN")) number("kvelt_dismiss");
+    // Alt+N answers its own question; the page keys leave it and Tab's choices standing.
+    const keeps = (event.altKey && event.code === "KeyN") || ["PageUp", "PageDown"].includes(event.key);
+    if (!keeps) number("kvelt_dismiss");
     if (comfort(event)) {
       event.preventDefault();
       return;
@@ -251,11 +329,57 @@
   });
 
   // Typing goes on the live page.
-  input.addEventListener("input", () => {
+  function edited() {
     if (!number("kvelt_browsing")) return;
     number("kvelt_to_live_page");
     draw();
+  }
+  input.addEventListener("input", edited);
+
+  // Tapping: a chip adds its word to the line, the erase button takes the last word away, the
+  // send button is Enter. Any of them withdraws the new-game question as a key does.
+  function tapped(line) {
+    number("kvelt_dismiss");
+    choices = "";
+    input.value = line;
+    edited();
+    drawStatus();
+  }
+
+  // Letters without diacritics or capitals, as Tab matches them.
+  const folded = (word) => word.normalize("NFD").replace(/\p{M}/gu, "").toLowerCase();
+
+  chips.addEventListener("click", (event) => {
+    const chip = event.target.closest("button");
+    if (!chip) return;
+    const word = chip.textContent;
+    const line = input.value;
+    const typed = line.slice(line.lastIndexOf(" ") + 1);
+    // A word begun on the keyboard is finished by the chip, as Tab would; a whole word stays.
+    const begun = typed && !shownWords.split("\n").includes(typed) && folded(word).startsWith(folded(typed));
+    if (begun) tapped(line.slice(0, line.length - typed.length) + word);
+    else tapped(line === "" || line.endsWith(" ") ? line + word : `${line} ${word}`);
   });
+  $("erase").addEventListener("click", () => tapped(input.value.replace(/\s*\S*\s*$/, "")));
+  $("send").addEventListener("click", () => (number("kvelt_dismiss"), send()));
+  for (const [name, button] of Object.entries(toolbar)) {
+    button.addEventListener("click", () => {
+      if (name !== "newGame") number("kvelt_dismiss");
+      actions[name]();
+    });
+  }
+  $("ask-yes").addEventListener("click", () => {
+    $("ask").hidden = true;
+    act(() => opened(number("kvelt_new_game")));
+  });
+  $("ask-no").addEventListener("click", () => ($("ask").hidden = true));
+  // The save and load lines, for the slot chosen, as if typed.
+  const slotLine = (verb) => () => {
+    input.value = `${verb} ${slot.value}`;
+    send();
+  };
+  $("save").addEventListener("click", slotLine("save"));
+  $("load").addEventListener("click", slotLine("load"));
 
   // Commands are read only from the input line: a letter typed while a pane has the focus goes
   // there, with the focus.
@@ -315,6 +439,13 @@
       return;
     }
     const [listBytes, stateBytes] = await Promise.all([list.arrayBuffer(), state.arrayBuffer()]);
+    // Checked as a load would check it, before it replaces what the slot holds.
+    const state8 = new Uint8Array(stateBytes);
+    if (!Module.ccall("kvelt_slot_loadable", "number", ["array", "number", "number"],
+                      [state8, state8.length, listBytes.byteLength])) {
+      setStatus("Tyto soubory nejsou uložená hra, kterou by šlo nahrát.");
+      return;
+    }
     Module.FS.writeFile(`${saveDir}/save${n}.s`, new Uint8Array(listBytes));
     Module.FS.writeFile(`${saveDir}/savex${n}.s`, new Uint8Array(stateBytes));
     if (await keepSlot(Number(n))) setStatus(`Pozice ${n} je nahraná: napište load ${n}.`);
@@ -338,6 +469,25 @@
     return response.arrayBuffer();
   });
 
+  let updated = "";
+
+  // After one visit the service worker serves every file of the site, so that the game starts
+  // and plays with no network. A new version of the game replaces it; the worker tells the
+  // pages open at that moment, once.
+  if ("serviceWorker" in navigator) {
+    navigator.serviceWorker.addEventListener("message", (event) => {
+      if (!event.data || event.data.kind !== "updated") return;
+      updated = `Hra je aktualizována na verzi ${event.data.version}; platí od příštího načtení stránky.`;
+      // Before the first page, its status line would hide the notice: boot says it then.
+      if (document.body.dataset.ready) addStatus(updated);
+    });
+  }
+
+  function keepOffline() {
+    if (!("serviceWorker" in navigator)) return;
+    navigator.serviceWorker.register("service-worker.js").catch(() => {});
+  }
+
   async function boot() {
     const FS = Module.FS;
     const catalogueDir = text("kvelt_catalogue_dir");
@@ -360,9 +510,17 @@
     }
     FS.mkdirTree(catalogueDir);
     FS.writeFile(`${catalogueDir}/scripts.tex`, new Uint8Array(bytes));
+    optionalAction("hint", "kvelt_hint");
+    optionalAction("map", "kvelt_map");
+    for (const [name, button] of Object.entries(toolbar)) {
+      if (name !== "later") button.hidden = !actions[name];
+    }
     opened(number("kvelt_start"));
     timings.firstPage = performance.now();
     document.body.dataset.ready = "1";
+    // Not before: the files it fetches would compete with the first page's.
+    keepOffline();
+    if (updated) addStatus(updated);
     // Said after the first page, so that its status line does not hide it.
     if (!(await kept)) addStatus("Tento prohlížeč neuchová uložené hry po zavření stránky.");
   }
