@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 
 #include "base/utf8.h"
 #include "common/shown_words.h"
 #include "test_support/test_game.h"
+#include "test_support/winning_game.h"
 
 namespace kvelt {
 namespace {
@@ -170,13 +170,8 @@ TEST_F(VisibleWordsTest, DarkRoomShowsNoObjects) {
 // completed with Tab at its end is the line the game needs. The winning lines take the torch
 // while the first-turn page is still up; a new player looks around first, with one more Enter.
 TEST_F(VisibleWordsTest, WholeGamePlaysWithoutTypingADiacritic) {
-  std::ifstream in(KVELT_TEST_DATA_DIR "/winning_sequence.txt");
-  std::vector<std::string> lines;
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
-  ASSERT_FALSE(lines.empty()) << "tests/data/winning_sequence.txt is missing or empty";
+  std::vector<std::string> lines = testing::winningLines();
+  ASSERT_FALSE(lines.empty());
   ASSERT_EQ(lines.front(), "");
   lines.insert(lines.begin(), "");
 

@@ -1,33 +1,18 @@
 // Slots at a glance, from the modification times of the slot files.
 #include "common/saved_slots.h"
 
-#include <chrono>
-#include <filesystem>
-#include <system_error>
+#include <algorithm>
 
 #include "base/files.h"
 #include "common/kept_file.h"
 #include "persistence/save_commands.h"
+#include "platform/modification_time.h"
 
 namespace kvelt {
 namespace {
 
-std::optional<std::filesystem::file_time_type> writtenAt(const std::string& dir,
-                                                         const std::string& name) {
-  const std::string joined = joinPath(dir, name);
-  std::error_code error;
-  const auto time =
-      std::filesystem::last_write_time(std::u8string(joined.begin(), joined.end()), error);
-  if (error) return std::nullopt;
-  return time;
-}
-
-// The file clock's time on the wall clock, to the second. file_clock::to_sys would say it
-// exactly, but the C++ library of the browser build has no such member; the two clocks' distance
-// now is off by the microseconds between the two readings, which the rounding takes away.
-std::chrono::system_clock::time_point onSystemClock(std::filesystem::file_time_type time) {
-  const auto distance = std::filesystem::file_time_type::clock::now() - time;
-  return std::chrono::round<std::chrono::seconds>(std::chrono::system_clock::now() - distance);
+std::optional<std::time_t> writtenAt(const std::string& dir, const std::string& name) {
+  return modificationTime(joinPath(dir, name));
 }
 
 std::string twoDigits(int number) {
@@ -36,8 +21,7 @@ std::string twoDigits(int number) {
   return digits;
 }
 
-std::optional<std::tm> localTime(std::filesystem::file_time_type time) {
-  const std::time_t seconds = std::chrono::system_clock::to_time_t(onSystemClock(time));
+std::optional<std::tm> localTime(std::time_t seconds) {
   if (const std::tm* local = std::localtime(&seconds)) return *local;
   return std::nullopt;
 }

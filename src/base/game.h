@@ -140,10 +140,10 @@ struct Game {
   Integer savedWidth = 0;
   Integer savedHeight = 0;
 
-  // Not part of the original record: whether the screen size has been put back, so that every
+  // Kept out of saved games: whether the screen size has been put back, so that every
   // way of ending restores it exactly once.
   bool displayRestored = false;
-  // Not part of the original record either: what the last Enter did, for the front ends.
+  // Kept out of saved games too: what the last Enter did, for the front ends.
   TurnReport turn;
 };
 

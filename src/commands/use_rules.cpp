@@ -29,7 +29,7 @@ void die(Game& game) {
   game.gameOver = kTrue;
 }
 
-// Rule 2, the banner: the test looks at slots 0 to 10, the exchange at 0 to 20. The pole takes
+// The banner is looked for in slots 0 to 10 and exchanged in slots 0 to 20. The pole takes
 // the banner's place; the cloth goes into the first empty slot after that.
 void cutBanner(Game& game) {
   if (carries(game, "prapor")) game.bannerCut = kTrue;
@@ -56,7 +56,7 @@ void killGuard(Game& game) {
   relistRoom(game);
 }
 
-// Rule 3: one pass over slots 0 to 10 serves both lists.
+// The stone and the guard on the wall leave their lists in one pass over slots 0 to 10.
 void stoneTheWallGuard(Game& game) {
   showMessage(game, 93);
   game.wallGuardDown = kTrue;
@@ -68,7 +68,7 @@ void stoneTheWallGuard(Game& game) {
   relistRoom(game);
 }
 
-// Rule 6: the ladder only finds room in slots 0 to 10; when they are full it is gone, and it
+// The ladder only finds room in slots 0 to 10; when they are full it is gone, and it
 // still counts as standing at the holder.
 void raiseLadder(Game& game) {
   game.ladderOnHolder = kTrue;

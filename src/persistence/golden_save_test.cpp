@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "test_support/test_game.h"
+#include "test_support/winning_game.h"
 
 namespace kvelt {
 namespace {
@@ -26,16 +27,6 @@ const std::string kList = "/game/save3.s";
 const std::string kState = "/game/savex3.s";
 constexpr std::size_t kLinesPlayed = 89;  // up to and including "polož klíč"
 
-std::vector<std::string> winningLines() {
-  std::ifstream in(KVELT_TEST_DATA_DIR "/winning_sequence.txt");
-  std::vector<std::string> lines;
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
-  return lines;
-}
-
 std::string readGolden(const std::string& name) {
   std::ifstream in(kGoldenDir + "/" + name, std::ios::binary);
   EXPECT_TRUE(in.good()) << kGoldenDir << "/" << name << " is missing";
@@ -43,12 +34,12 @@ std::string readGolden(const std::string& name) {
 }
 
 TEST(GoldenSaveTest, KnownGameIsSavedAsTheGoldenFiles) {
-  const std::vector<std::string> lines = winningLines();
+  const std::vector<std::string>& lines = testing::winningLines();
   ASSERT_GT(lines.size(), kLinesPlayed) << "tests/data/winning_sequence.txt";
   ASSERT_EQ(lines[kLinesPlayed - 1], "polož klíč") << "the winning lines have changed";
   TestGame t;
   t.start();
-  for (std::size_t i = 0; i < kLinesPlayed; ++i) t.enter(lines[i]);
+  testing::playWinningLines(t, 0, kLinesPlayed);
   t.enter("save 3");
   const std::string& list = t.files.files.at(kList);
   const std::string& state = t.files.files.at(kState);

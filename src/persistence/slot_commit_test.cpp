@@ -99,5 +99,23 @@ TEST(SlotCommitTest, StartFinishesOrUndoesWhatItFinds) {
   }
 }
 
+// A start after saves into every slot were cut short at the same step finishes all ten of them,
+// and leaves the names of no slot alone.
+TEST(SlotCommitTest, StartFinishesEverySlotFromOneToTen) {
+  MemoryFiles disk;
+  std::map<std::string, std::string> expected;
+  for (int slot = 1; slot <= 10; ++slot) {
+    const std::string list = "/s/save" + std::to_string(slot) + ".s";
+    const std::string state = "/s/savex" + std::to_string(slot) + ".s";
+    disk.files[list] = expected[list] = "new list " + std::to_string(slot);
+    disk.files[state] = "old state";
+    disk.files[state + ".tmp"] = expected[state] = "new state " + std::to_string(slot);
+    disk.files[list + ".commit"] = "";
+  }
+  disk.files["/s/save11.s.tmp"] = expected["/s/save11.s.tmp"] = "not a slot";
+  recoverSlots(disk, "/s");
+  EXPECT_EQ(disk.files, expected);
+}
+
 }  // namespace
 }  // namespace kvelt

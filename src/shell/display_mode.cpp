@@ -22,7 +22,7 @@ ScreenSize currentScreenSize(DisplaySettings& display) {
 void setDisplayMode(DisplaySettings& display, const Integer& width, const Integer& height) {
   DevModeA mode = freshRecord();
   display.enumCurrentSettings(mode);
-  // Widened with the sign, as the game's 16-bit sizes always were.
+  // The 16-bit sizes are widened with their sign: a negative size stays negative.
   mode.setField32(DevModeA::kDmPelsWidthOffset, static_cast<std::uint32_t>(std::int32_t{width}));
   mode.setField32(DevModeA::kDmPelsHeightOffset, static_cast<std::uint32_t>(std::int32_t{height}));
   if (display.changeDisplaySettings(mode, kCdsTest) == kDispChangeSuccessful) {

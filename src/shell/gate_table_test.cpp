@@ -1,6 +1,7 @@
 // Every fatal and final situation of the turn loop, with a near miss for the tokens that decide.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -47,17 +48,23 @@ const std::vector<GateCase> kGateCases = {
 };
 // clang-format on
 
+// The case's room and flags, with no way out of the room: each gate sees the room it names.
+Game& setUp(testing::TestGame& t, const GateCase& c) {
+  t.startPlaying();
+  Game& game = t.game;
+  game.posX = c.x;
+  game.posY = c.y;
+  for (Flag flag : c.trueBefore) game.*flag = kTrue;
+  game.exits = {kFalse, kFalse, kFalse, kFalse};
+  game.Text2 = "the page before";
+  return game;
+}
+
 TEST(GateTableTest, EveryGateAndItsNearMiss) {
   for (const GateCase& c : kGateCases) {
     SCOPED_TRACE("(" + std::to_string(c.x) + "," + std::to_string(c.y) + ") \"" + c.line + "\"");
     testing::TestGame t;
-    t.startPlaying();
-    Game& game = t.game;
-    game.posX = c.x;
-    game.posY = c.y;
-    for (Flag flag : c.trueBefore) game.*flag = kTrue;
-    game.exits = {kFalse, kFalse, kFalse, kFalse};  // no move: each gate sees the room it names
-    game.Text2 = "the page before";
+    Game& game = setUp(t, c);
     t.enter(c.line);
     EXPECT_EQ(game.gameOver, c.page.empty() ? kFalse : kTrue);
     if (!c.page.empty()) {
@@ -65,6 +72,30 @@ TEST(GateTableTest, EveryGateAndItsNearMiss) {
     }
     EXPECT_EQ(game.posX, c.x);
     EXPECT_EQ(game.posY, c.y);
+  }
+}
+
+// A flag that holds neither -1 nor 0 (a state file edited by hand) is neither True nor False:
+// no gate holds on it, whether the gate asks for True or for False.
+TEST(GateTableTest, AFlagThatIsNeitherTrueNorFalseOpensNoGate) {
+  std::vector<Flag> gateFlags;
+  for (const GateCase& c : kGateCases) {
+    for (Flag flag : c.trueBefore) {
+      if (std::find(gateFlags.begin(), gateFlags.end(), flag) == gateFlags.end()) {
+        gateFlags.push_back(flag);
+      }
+    }
+  }
+  for (Integer stray : {Integer(1), Integer(-2), Integer(2), Integer(32767), Integer(-32768)}) {
+    for (const GateCase& c : kGateCases) {
+      SCOPED_TRACE("(" + std::to_string(c.x) + "," + std::to_string(c.y) + ") \"" + c.line +
+                   "\", flags " + std::to_string(stray));
+      testing::TestGame t;
+      Game& game = setUp(t, c);
+      for (Flag flag : gateFlags) game.*flag = stray;
+      t.enter(c.line);
+      EXPECT_EQ(game.gameOver, kFalse);
+    }
   }
 }
 
