@@ -212,8 +212,7 @@ void GameWindow::zoom(int direction) {
   rememberScale(direction == 0 ? std::nullopt : std::optional<int>(percent));
   if (percent != scale_) applyScale(percent);
   // Until the next key, like the words Tab offers.
-  choices_ = layout::scaleStatus(percent, percent < asked);
-  showStatus();
+  setStatusLine(layout::scaleStatus(percent, percent < asked));
 }
 
 void GameWindow::copySelection() {

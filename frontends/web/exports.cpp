@@ -163,7 +163,7 @@ EMSCRIPTEN_KEEPALIVE const char* kvelt_complete(const char* line) {
 // The words a tap can add to the line, the same that Tab completes from, one a line.
 EMSCRIPTEN_KEEPALIVE const char* kvelt_shown_words() {
   std::string words;
-  for (const std::string& word : kvelt::visibleWords(session().game())) {
+  for (const std::string& word : session().play().shownWords()) {
     if (!words.empty()) words += '\n';
     words += word;
   }
