@@ -117,7 +117,8 @@ class PackageTest(unittest.TestCase):
             result = run([str(self.root / "usr/games/kvelt-cli")], input="save 4\nexit\n",
                          cwd=elsewhere, env=dict(os.environ, XDG_DATA_HOME=str(data)))
             self.assertEqual(0, result.returncode, result.stderr)
-            self.assertEqual(["save4.s", "savex4.s"], sorted(os.listdir(data / "kvelt")))
+            self.assertEqual(["kvelt.lock", "save4.s", "savex4.s"],
+                             sorted(os.listdir(data / "kvelt")))
             self.assertEqual(["data"], os.listdir(elsewhere))
             self.assertEqual([], [p.name for p in self.root.rglob("*.s")])
 
