@@ -340,7 +340,6 @@
   // send button is Enter. Any of them withdraws the new-game question as a key does.
   function tapped(line) {
     number("kvelt_dismiss");
-    choices = "";
     input.value = line;
     edited();
     drawStatus();
