@@ -104,8 +104,12 @@ class PackageTest(unittest.TestCase):
                                           stdin=lines, capture_output=True, cwd=elsewhere,
                                           env=env, timeout=60)
             self.assertEqual(0, packaged.returncode, packaged.stderr)
+            # The built game plays from a copy of the catalogue: the source tree gets no lock file.
+            built_dir = Path(elsewhere) / "built"
+            built_dir.mkdir()
+            shutil.copy(Path(SOURCE) / "data" / "scripts.tex", built_dir)
             with open(winning, "rb") as lines:
-                built = subprocess.run([CLI, "--json", "--dir", str(Path(SOURCE) / "data")],
+                built = subprocess.run([CLI, "--json", "--dir", str(built_dir)],
                                        stdin=lines, capture_output=True, timeout=60, check=True)
             events = [json.loads(line) for line in packaged.stdout.splitlines()]
             self.assertTrue(events[-2]["gameOver"])
