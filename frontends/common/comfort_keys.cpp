@@ -4,7 +4,10 @@
 namespace kvelt {
 
 Comfort comfortOf(const KeyChord& key, bool lineEmpty) {
-  if (key.f2) return key.ctrl || key.alt || key.shift ? Comfort::none : Comfort::savedSlots;
+  if (key.f1 || key.f2 || key.f3) {
+    if (key.ctrl || key.alt || key.shift) return Comfort::none;
+    return key.f1 ? Comfort::hint : key.f2 ? Comfort::savedSlots : Comfort::map;
+  }
   if (key.alt && !key.ctrl && !key.shift) {
     if (key.letter == 'u') return Comfort::undo;
     if (key.letter == 'n') return Comfort::newGame;

@@ -36,11 +36,14 @@ void HintAdvisor::notice(const Game& game) {
   }
 }
 
-void HintAdvisor::look(const Game& game) {
+void HintAdvisor::look(const Game& game, bool afterTurn) {
   notice(game);
   warning_.reset();
   const std::uint64_t key = stateKey(game);
   if (looked_ && key == lookedAt_) return;
+  // No line leads out of a dead end: only a load can, and the planner never loads.
+  const bool loaded = game.turn.slotCommand == SlotCommand::load && game.turn.slotDone;
+  const bool stillLost = afterTurn && looked_ && !winnable() && !loaded;
   looked_ = true;
   lookedAt_ = key;
   gameOver_ = isTrue(game.gameOver) || game.windowClosed;
@@ -56,7 +59,7 @@ void HintAdvisor::look(const Game& game) {
       plan_.reset();
     }
   }
-  if (!plan_ && !gameOver_) plan_ = planner_.planFrom(game);
+  if (!plan_ && !gameOver_ && !stillLost) plan_ = planner_.planFrom(game);
   reason_ = plan_ || gameOver_ ? nullptr : deadEndReason(game);
   if (!winnable() && wasWinnable_ && warningsOn_) {
     warning_ = texts_.get("warning") + wayBack();
@@ -110,6 +113,23 @@ std::string HintAdvisor::pressHint() {
   }
   level_ = std::min(level_ + 1, 3);
   return steps()[static_cast<std::size_t>(level_ - 1)];
+}
+
+std::string HintAdvisor::seenText() const {
+  std::string text;
+  for (const std::string& word : seen_) {
+    text += word;
+    text += '\n';
+  }
+  return text;
+}
+
+void HintAdvisor::restoreSeen(const std::string& text) {
+  std::size_t from = 0;
+  for (std::size_t end = text.find('\n'); end != std::string::npos; end = text.find('\n', from)) {
+    if (end > from) seen_.insert(text.substr(from, end - from));
+    from = end + 1;
+  }
 }
 
 }  // namespace kvelt

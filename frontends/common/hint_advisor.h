@@ -21,8 +21,10 @@ class HintAdvisor {
   HintAdvisor(std::string catalogue, HintTexts texts, std::string undoKey = "Alt+U");
 
   // The game as it is now: after start-up, every Enter, an undo or a redo. A plan from an
-  // earlier look is kept while the game stays on it.
-  void look(const Game& game);
+  // earlier look is kept while the game stays on it. `afterTurn`: the game got here by one
+  // Enter from the state looked at last, so a lost game stays lost unless the line loaded a
+  // slot; the planner is not asked again.
+  void look(const Game& game, bool afterTurn = false);
 
   // False when no plan wins.
   bool winnable() const { return !reason_; }
@@ -39,6 +41,10 @@ class HintAdvisor {
   std::string hintLine() const;
   // F1: the next step of the hint, or what went wrong when the game is lost.
   std::string pressHint();
+
+  // The object words the player has been shown, a line each, for keeping between runs.
+  std::string seenText() const;
+  void restoreSeen(const std::string& text);
 
  private:
   void notice(const Game& game);

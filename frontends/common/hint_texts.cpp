@@ -4,6 +4,9 @@
 #include "base/files.h"
 
 namespace kvelt {
+
+extern const char* const kHintTextsBuiltIn;
+
 namespace {
 
 std::string_view trimmed(std::string_view text) {
@@ -40,10 +43,10 @@ const std::string& HintTexts::get(const std::string& key) const {
 
 HintTexts readHintTexts(const Game& game) {
   std::string content;
-  if (game.platform.files == nullptr) return {};
-  if (!game.platform.files->read(joinPath(game.platform.programDir, kHintFileName), content)
+  if (game.platform.files == nullptr ||
+      !game.platform.files->read(joinPath(game.platform.programDir, kHintFileName), content)
            .isOk()) {
-    return {};
+    return HintTexts::parse(kHintTextsBuiltIn);
   }
   return HintTexts::parse(content);
 }

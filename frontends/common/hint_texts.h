@@ -23,7 +23,8 @@ class HintTexts {
   std::map<std::string, std::string, std::less<>> texts_;
 };
 
-// hints.txt from the folder the game reads its catalogue from; empty texts when it is missing.
+// hints.txt from the folder the game reads its catalogue from; the copy built into the program
+// when the folder has none.
 HintTexts readHintTexts(const Game& game);
 
 }  // namespace kvelt

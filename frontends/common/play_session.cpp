@@ -2,8 +2,10 @@
 #include "common/play_session.h"
 
 #include <ctime>
+#include <utility>
 
 #include "common/completion.h"
+#include "common/plan_platform.h"
 #include "common/saved_slots.h"
 #include "common/shown_words.h"
 #include "common/tab_choices.h"
@@ -40,8 +42,15 @@ void PlaySession::keepBetweenRuns(KeptStart start, GameKeeper::Claim claim) {
   kept_.emplace(*platform_.files, platform_.saveDir, start, claim);
 }
 
+void PlaySession::setWarnings(bool on) {
+  warnings_ = on;
+  if (hints_) hints_->setWarnings(on);
+}
+
 void PlaySession::keep() {
   if (!kept_) return;
+  kept_->map = map_.now().toText();
+  kept_->hints = hints_ ? hints_->seenText() : std::string();
   kept_->keep(game_, undo_, pages_, redoPages_);
   if (std::optional<std::string> problem = kept_->takeProblem()) addSentence(status_, *problem);
 }
@@ -55,7 +64,22 @@ Status PlaySession::begin() {
   redoPages_.clear();
   undo_.clear();
   pages_.add(Page{std::nullopt, game_.Text2, game_.Text3});
+  mapShown_ = false;
+  map_.startOver(game_);
+  hints_.reset();
+  if (started.isOk()) {
+    hints_.emplace(readCatalogue(game_), readHintTexts(game_), keys_.undo);
+    hints_->setWarnings(warnings_);
+    hints_->look(game_);
+  }
   return started;
+}
+
+void PlaySession::follow(const std::string* line) {
+  if (line != nullptr) {
+    map_.afterTurn(game_, *line);
+  }
+  if (hints_) hints_->look(game_, line != nullptr);
 }
 
 Status PlaySession::start() {
@@ -65,7 +89,16 @@ Status PlaySession::start() {
   std::string said = startStatus(keys_);
   if (kept_) {
     KeptSession::Resumed resumed = kept_->resume(game_, undo_, pages_, redoPages_);
-    if (resumed.resumed) said = resumedStatus(keys_);
+    if (resumed.resumed) {
+      said = resumedStatus(keys_);
+      if (std::optional<MapKnowledge> seen = MapKnowledge::fromText(kept_->map)) {
+        map_.resume(std::move(*seen));
+      }
+      if (hints_) {
+        hints_->restoreSeen(kept_->hints);
+        hints_->look(game_);
+      }
+    }
     if (!resumed.notice.empty()) said = resumed.notice + " " + said;
   }
   setStatus(said);
@@ -75,6 +108,7 @@ Status PlaySession::start() {
 
 Status PlaySession::enter(const std::string& line) {
   pages_.toLive();
+  mapShown_ = false;
   choices_.clear();
   newGameAsked_ = false;
   tap_.heard.clear();
@@ -86,11 +120,14 @@ Status PlaySession::enter(const std::string& line) {
   }
   redoPages_.clear();
   pages_.add(Page{line, game_.Text2, game_.Text3});
+  follow(&line);
   std::vector<std::string> remarks;
   const std::optional<std::string> answer = turnAnswer(game_, line);
   if (answer) remarks.push_back(*answer);
   if (!tap_.heard.empty()) remarks.push_back(tap_.heard);
-  setStatus(answer.value_or(""));
+  std::string said = answer.value_or("");
+  if (hints_ && hints_->warning()) addSentence(said, *hints_->warning());
+  setStatus(std::move(said));
   record(&line, remarks);
   keep();
   return played;
@@ -104,6 +141,8 @@ void PlaySession::undo() {
     return;
   }
   if (std::optional<Page> page = pages_.dropLatest()) redoPages_.push_back(std::move(*page));
+  map_.undo();
+  follow(nullptr);
   setStatus(kTakenBack);
   recordRemark(kTakenBack);
   keep();
@@ -120,7 +159,11 @@ void PlaySession::redo() {
     pages_.add(std::move(redoPages_.back()));
     redoPages_.pop_back();
   }
-  setStatus(kRedone);
+  map_.redo();
+  follow(nullptr);
+  std::string said = kRedone;
+  if (hints_ && hints_->warning()) addSentence(said, *hints_->warning());
+  setStatus(std::move(said));
   recordRemark(kRedone);
   keep();
 }
@@ -163,6 +206,11 @@ void PlaySession::dismiss() {
   status_ = statusBeforeQuestion_;
 }
 
+void PlaySession::hint() {
+  newGameAsked_ = false;
+  setStatus(hints_ ? hints_->pressHint() : std::string());
+}
+
 ActionResult PlaySession::comfort(Comfort which) {
   if (which != Comfort::pageBack && which != Comfort::pageForward && which != Comfort::livePage) {
     choices_.clear();
@@ -180,18 +228,25 @@ ActionResult PlaySession::comfort(Comfort which) {
       showSavedSlots();
       return {.changed = false};
     case Comfort::pageBack:
-      return {.changed = pages_.back()};
+      return {.changed = pages_.back() || std::exchange(mapShown_, false)};
     case Comfort::pageForward:
-      return {.changed = pages_.forward()};
+      return {.changed = pages_.forward() || std::exchange(mapShown_, false)};
     case Comfort::livePage:
-      if (!pages_.browsing()) return {.changed = false};
+      // Typing and Esc go back to the live page, from an earlier one or from the map.
+      if (!pages_.browsing()) return {.changed = std::exchange(mapShown_, false)};
+      mapShown_ = false;
       pages_.toLive();
       return {};
     case Comfort::dismiss:
       dismiss();
       return {.changed = false};
     case Comfort::hint:
+      hint();
+      return {.changed = false};
     case Comfort::map:
+      dismiss();
+      mapShown_ = !mapShown_;
+      return {};
     case Comfort::none:
       break;
   }
@@ -239,11 +294,16 @@ View PlaySession::view() const {
   view.ended = game_.windowClosed;
   view.newGameAsked = newGameAsked_;
   view.browsing = pages_.browsing();
+  view.mapShown = mapShown_;
   view.gameOver = game_.gameOver != kFalse;
   view.posX = game_.posX;
   view.posY = game_.posY;
   view.slot = game_.saveSlot;
   return view;
+}
+
+MapPicture PlaySession::map() const {
+  return layoutMap(map_.now());
 }
 
 std::string PlaySession::status() const {

@@ -11,7 +11,10 @@
 #include "base/status.h"
 #include "base/window.h"
 #include "common/comfort_keys.h"
+#include "common/hint_advisor.h"
 #include "common/kept_session.h"
+#include "common/map_knowledge.h"
+#include "common/map_layout.h"
 #include "common/page_history.h"
 #include "common/transcript_file.h"
 #include "common/turn_status.h"
@@ -33,6 +36,9 @@ class PlaySession {
   // Keeps the game in the save folder after every turn and every comfort that changes it, and
   // resumes the kept one at start unless `start` says otherwise (call it before start()).
   void keepBetweenRuns(KeptStart start, GameKeeper::Claim claim = claimKeptGame);
+  // The status line says on the turn that makes the game unwinnable that it is lost, unless
+  // the player has switched that off (--no-warnings, a window's kept setting).
+  void setWarnings(bool on);
 
   // The opening page, with the keys in the status line. An error means the catalogue cannot
   // be read: the program must end.
@@ -56,6 +62,8 @@ class PlaySession {
 
   // What the front end draws now.
   View view() const;
+  // The map of what the player has seen, for drawing over the narration while view().mapShown.
+  MapPicture map() const;
 
  private:
   // Passes the engine's notices on to the front end's window and keeps them for the turn.
@@ -77,6 +85,9 @@ class PlaySession {
   ActionResult newGameKey();
   void showSavedSlots();
   void dismiss();
+  void hint();
+  // The map and the hints after the game has changed; `line` when an Enter changed it.
+  void follow(const std::string* line);
   // What the status line shows apart from Tab's choices and the notices.
   std::string status() const;
   void setStatus(std::string message);
@@ -93,6 +104,10 @@ class PlaySession {
   std::vector<Page> redoPages_;
   std::optional<TranscriptFile> transcript_;
   std::optional<KeptSession> kept_;
+  MapHistory map_;
+  std::optional<HintAdvisor> hints_;
+  bool warnings_ = true;
+  bool mapShown_ = false;
   std::string status_;
   std::string statusBeforeQuestion_;
   std::string choices_;

@@ -42,8 +42,10 @@ std::string afterEndStatus(const KeyNames& keys) {
 
 std::string startStatus(const KeyNames& keys) {
   return "Klávesy: " + keys.undo + " tah zpět, " + keys.redo + " znovu, " + keys.newGame +
-         " nová hra, " + keys.slots + " uložené hry, " + keys.earlierPage + " dřívější stránky, " +
-         (keys.zoom.empty() ? "" : keys.zoom + " velikost okna, ") + "Tab doplní slovo.";
+         " nová hra, " + (keys.hint.empty() ? "" : keys.hint + " nápověda, ") + keys.slots +
+         " uložené hry, " + (keys.map.empty() ? "" : keys.map + " mapa, ") + keys.earlierPage +
+         " dřívější stránky, " + (keys.zoom.empty() ? "" : keys.zoom + " velikost okna, ") +
+         "Tab doplní slovo.";
 }
 
 std::string askNewGameStatus(const KeyNames& keys) {

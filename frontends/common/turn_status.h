@@ -15,7 +15,9 @@ struct KeyNames {
   std::string undo = "Alt+U";
   std::string redo = "Ctrl+Y";
   std::string newGame = "Alt+N";
+  std::string hint = "F1";
   std::string slots = "F2";
+  std::string map = "F3";
   std::string earlierPage = "PgUp";
   std::string laterPage = "PgDn";
   std::string zoom;  // the keys that scale the window, in a window that scales

@@ -21,7 +21,9 @@ struct View {
   bool ended = false;         // the game closed its window: the program ends
   bool newGameAsked = false;  // the new-game key waits for its second press
   bool browsing = false;      // an earlier page is shown
-  bool gameOver = false;      // the story has ended; the next Enter leaves
+  // F3: the map stands over the narration pane until F3 again, Esc or typing (livePage).
+  bool mapShown = false;
+  bool gameOver = false;  // the story has ended; the next Enter leaves
   Integer posX = 0, posY = 0;
   Integer slot = 0;  // the slot the last save or load command named
 };

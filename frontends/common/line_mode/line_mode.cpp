@@ -237,7 +237,7 @@ int runLineMode(const std::vector<std::string>& args, std::FILE* in, std::FILE* 
       return 1;
     }
     known.afterTurn(game, line);
-    if (hints) hints->look(game);
+    if (hints) hints->look(game, true);
     const std::optional<std::string> answer = turnAnswer(game.turn, line);
     copy.write(&line, game, window, answer);
     if (game.windowClosed) {
