@@ -10,6 +10,7 @@
 
 #include "test_support/session_record.h"
 #include "test_support/test_game.h"
+#include "test_support/winning_game.h"
 
 namespace kvelt {
 namespace {
@@ -142,6 +143,54 @@ TEST_F(PlaySessionTest, KeysReachTheComfortsAndTabsChoicesStandUntilTheNextKey) 
   session.comfort(Comfort::dismiss);
   EXPECT_FALSE(session.view().newGameAsked);
   EXPECT_EQ(status(), before);
+}
+
+TEST_F(PlaySessionTest, HintsAndTheMapStandBesideThePageAndALostGameIsToldOnce) {
+  const View before = session.view();
+  std::vector<std::string> steps;
+  for (int press = 0; press < 3; ++press) {
+    session.press({.f1 = true}, true);
+    steps.push_back(status());
+  }
+  EXPECT_NE(steps[0], before.statusLine);
+  EXPECT_NE(steps[0], steps[1]);
+  EXPECT_NE(steps[1], steps[2]);
+  EXPECT_EQ(session.view().narration, before.narration);
+
+  // F3 shows the map until F3 again, Esc or typing (the live page), or an Enter.
+  session.press({.f3 = true}, true);
+  EXPECT_TRUE(session.view().mapShown);
+  EXPECT_EQ(session.view().narration, before.narration);
+  session.comfort(Comfort::dismiss);  // sent before every key: the map stays
+  EXPECT_TRUE(session.view().mapShown);
+  session.press({.f3 = true}, true);
+  EXPECT_FALSE(session.view().mapShown);
+  session.press({.f3 = true}, true);
+  EXPECT_TRUE(session.comfort(Comfort::livePage).changed);
+  EXPECT_FALSE(session.view().mapShown);
+  session.press({.f3 = true}, true);
+  play({""});
+  EXPECT_FALSE(session.view().mapShown);
+  ASSERT_EQ(session.map().cells.size(), 1U);
+
+  // Leaving the needle behind loses the game once the chandelier has come down: the warning
+  // stands on that turn only, and comes back with the turn after an undo.
+  const std::vector<std::string>& lines = testing::winningLines();
+  bool warned = false;
+  for (std::size_t i = 1; i < lines.size() && !warned; ++i) {
+    if (lines[i] == "vezmi jehlu") continue;
+    ASSERT_TRUE(session.enter(lines[i]).isOk());
+    warned = statusSays("Alt+U vezme tahy zpět.");
+  }
+  ASSERT_TRUE(warned);
+  play({"i"});
+  EXPECT_FALSE(statusSays("Alt+U vezme tahy zpět."));
+  session.comfort(Comfort::undo);
+  session.comfort(Comfort::undo);
+  session.comfort(Comfort::redo);
+  EXPECT_TRUE(statusSays("Alt+U vezme tahy zpět."));
+  session.press({.f1 = true}, true);
+  EXPECT_TRUE(statusSays("Jehl")) << status();
 }
 
 TEST(PlaySessionTranscriptTest, EveryTurnIsAppendedWithItsStatus) {
