@@ -74,6 +74,21 @@ int main() {
     const bool none = !planner.planFrom(lost).has_value();
     std::printf("the search that finds a lost game lost: %s, %.1f ms CPU, %zu engine turns\n",
                 none ? "no plan" : "A PLAN", (cpuMicros() - start) / 1e3, planner.turnsPlayed());
+
+    // Playing on in it: a lost game stays lost after a turn, so no search is made again.
+    kvelt::HintAdvisor advisor(kvelt::readCatalogue(game), kvelt::readHintTexts(game));
+    advisor.look(lost);
+    std::vector<double> onward;
+    for (const char* line : {"s", "j", "z", "v", "i", "vezmi páčidlo", "s", "j", "z", "v"}) {
+      if (!kvelt::pressEnter(lost, line).isOk()) return 1;
+      const double from = cpuMicros();
+      advisor.look(lost, true);
+      onward.push_back(cpuMicros() - from);
+    }
+    std::sort(onward.begin(), onward.end());
+    std::printf("each of %zu turns played on in it: median %.3f ms, max %.3f ms CPU, %s\n",
+                onward.size(), onward[onward.size() / 2] / 1e3, onward.back() / 1e3,
+                advisor.winnable() ? "WINNABLE" : "still lost");
   }
 
   kvelt::HintAdvisor hints(kvelt::readCatalogue(game), kvelt::readHintTexts(game));
@@ -81,7 +96,7 @@ int main() {
   for (const std::string& line : lines) {
     if (!kvelt::pressEnter(game, line).isOk()) return 1;
     const double start = cpuMicros();
-    hints.look(game);
+    hints.look(game, true);
     (void)hints.steps();
     micros.push_back(cpuMicros() - start);
   }
