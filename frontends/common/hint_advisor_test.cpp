@@ -18,20 +18,14 @@
 #include "common/shown_words.h"
 #include "shell/session.h"
 #include "test_support/memory_files.h"
+#include "test_support/winning_game.h"
 
 namespace kvelt {
 namespace {
 
+using testing::winningLines;
 std::string fileText(const std::string& name) {
-  std::ifstream in(std::string(KVELT_TEST_DATA_DIR) + "/../../data/" + name, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::vector<std::string> winningLines() {
-  std::vector<std::string> lines;
-  std::ifstream in(std::string(KVELT_TEST_DATA_DIR) + "/winning_sequence.txt");
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
+  return testing::shippedDataFile(name);
 }
 
 // The shipped game on files in memory, so that saves and loads can be played too.

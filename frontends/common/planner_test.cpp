@@ -3,27 +3,19 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "common/plan_platform.h"
 #include "shell/session.h"
+#include "test_support/winning_game.h"
 
 namespace kvelt {
 namespace {
 
+using testing::winningLines;
 std::string shippedCatalogue() {
-  std::ifstream in(std::string(KVELT_TEST_DATA_DIR) + "/../../data/scripts.tex", std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::vector<std::string> winningLines() {
-  std::vector<std::string> lines;
-  std::ifstream in(std::string(KVELT_TEST_DATA_DIR) + "/winning_sequence.txt");
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
+  return testing::shippedDataFile("scripts.tex");
 }
 
 class PlannerTest : public ::testing::Test {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 
 namespace kvelt::testing {
 
@@ -19,6 +20,12 @@ const std::vector<std::string>& winningLines() {
   }();
   if (lines.size() < 100) ADD_FAILURE() << "tests/data/winning_sequence.txt is missing or short";
   return lines;
+}
+
+std::string shippedDataFile(const std::string& name) {
+  std::ifstream in(std::string(KVELT_TEST_DATA_DIR) + "/../../data/" + name, std::ios::binary);
+  if (!in) ADD_FAILURE() << "data/" << name << " is missing";
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 void playWinningLines(TestGame& t, std::size_t from, std::size_t to) {

@@ -19,6 +19,9 @@ struct Seen {
   bool operator==(const Seen&) const = default;
 };
 
+// A file of the shipped game's data/ folder (scripts.tex, hints.txt), byte for byte.
+std::string shippedDataFile(const std::string& name);
+
 // Enters winning lines [from, to) into `t`.
 void playWinningLines(TestGame& t, std::size_t from, std::size_t to);
 
