@@ -5,6 +5,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <array>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -26,18 +27,19 @@ constexpr int kHistorySize = 500;
 // What the comfort keys send, as the common terminals (xterm and its kin, rxvt, the Linux
 // console) write them; a terminal sends Alt+letter as Esc and the letter.
 struct ComfortBinding {
-  const char* sequence;
   const char* function;
+  std::array<const char*, 3> sequences;  // the unused ones null
 };
 constexpr ComfortBinding kComfortBindings[] = {
-    {"\033u", "kvelt-undo"},        {"^Y", "kvelt-redo"},
-    {"\033n", "kvelt-new-game"},    {"\033OP", "kvelt-hint"},
-    {"\033[11~", "kvelt-hint"},     {"\033[[A", "kvelt-hint"},
-    {"\033OQ", "kvelt-slots"},      {"\033[12~", "kvelt-slots"},
-    {"\033[[B", "kvelt-slots"},     {"\033OR", "kvelt-map"},
-    {"\033[13~", "kvelt-map"},      {"\033[[C", "kvelt-map"},
-    {"\033[5~", "kvelt-page-back"}, {"\033[6~", "kvelt-page-forward"},
-    {"^Z", "kvelt-ctrl-z"},
+    {"kvelt-undo", {"\033u"}},                           // Alt+U
+    {"kvelt-redo", {"^Y"}},                              // Ctrl+Y
+    {"kvelt-new-game", {"\033n"}},                       // Alt+N
+    {"kvelt-hint", {"\033OP", "\033[11~", "\033[[A"}},   // F1
+    {"kvelt-slots", {"\033OQ", "\033[12~", "\033[[B"}},  // F2
+    {"kvelt-map", {"\033OR", "\033[13~", "\033[[C"}},    // F3
+    {"kvelt-page-back", {"\033[5~"}},                    // Page Up
+    {"kvelt-page-forward", {"\033[6~"}},                 // Page Down
+    {"kvelt-ctrl-z", {"^Z"}},                            // Ctrl+Z
 };
 
 // libedit reads and shows Czech letters only under a UTF-8 locale.
@@ -110,7 +112,9 @@ class EditedLines : public LineSource {
     el_set(editor_, EL_ADDFN, "kvelt-ctrl-z", "take the last turn back on an empty line",
            &EditedLines::ctrlZ);
     for (const ComfortBinding& binding : kComfortBindings) {
-      el_set(editor_, EL_BIND, binding.sequence, binding.function, nullptr);
+      for (const char* sequence : binding.sequences) {
+        if (sequence != nullptr) el_set(editor_, EL_BIND, sequence, binding.function, nullptr);
+      }
     }
     // Ctrl+Z is a key of the game, so the terminal must not turn it into a stop while a line is
     // edited (nor Ctrl+Y, where it is a delayed stop). In the editing mode only: libedit puts
