@@ -89,7 +89,6 @@ class EditedLines : public LineSource {
     }
     return line;
   }
-  bool prompts() const override { return true; }
 
  private:
   static char* prompt(EditLine*) { return const_cast<char*>("> "); }

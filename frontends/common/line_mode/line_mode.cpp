@@ -52,9 +52,8 @@ void write(std::FILE* stream, std::string_view text) {
 
 class Transcript {
  public:
-  // `prompt`: the plain transcript ends each page with "> " (a line editor shows its own).
-  Transcript(std::FILE* out, bool json, bool prompt = true)
-      : out_(out), json_(json), prompt_(prompt) {}
+  // The plain transcript ends each page with "> ".
+  Transcript(std::FILE* out, bool json) : out_(out), json_(json) {}
 
   // --map: every start and turn event carries the map of what was seen so far.
   void showMap(const MapKnowledge* known) { map_ = known; }
@@ -88,7 +87,7 @@ class Transcript {
       write(out_, kCarriedCaption);
       write(out_, "\n");
       write(out_, carriedLines(game.Text3));
-      write(out_, prompt_ ? "\n> " : "\n");
+      write(out_, "\n> ");
       std::fflush(out_);
     }
     window.notices.clear();
@@ -152,7 +151,6 @@ class Transcript {
   }
   std::FILE* out_;
   bool json_;
-  bool prompt_;
   const MapKnowledge* map_ = nullptr;
   std::string text_;  // the object being written, its room kept from page to page
 };
@@ -200,7 +198,7 @@ int runLineMode(const std::vector<std::string>& args, std::FILE* in, std::FILE* 
   NullDisplay display;
   Game game;
   std::unique_ptr<LineSource> lines = streamLines(in);
-  Transcript transcript(out, json, !lines->prompts());
+  Transcript transcript(out, json);
   MapKnowledge known;
   if (json && commandLine.game->has("map")) transcript.showMap(&known);
   // Without --resume nothing is kept and nothing is looked for.

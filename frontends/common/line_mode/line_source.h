@@ -17,8 +17,6 @@ class LineSource {
   virtual ~LineSource() = default;
   // The next line without its end, or nothing at the end of the input.
   virtual std::optional<std::string> next() = 0;
-  // Whether the source shows the prompt itself; otherwise the transcript writes it.
-  virtual bool prompts() const = 0;
 };
 
 // The words that Tab completes from, asked anew at every Tab.
