@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """kvelt-cli typed by hand on a terminal (a detached tmux session): Up recalls a line, Tab
-completes without diacritics, Left edits inside the line. Exits 77 without tmux."""
+completes without diacritics, Left edits inside the line, Alt+U and Ctrl+Z take turns back, and
+the long opening line breaks at blanks. Exits 77 without tmux."""
 
 import os
 import shlex
@@ -19,11 +20,26 @@ def last_prompt(rows):
     return prompts[-1][2:].rstrip() if prompts else None
 
 
+def carried(rows):
+    """The objects under the last caption, up to the prompt."""
+    last = max(i for i, row in enumerate(rows) if row.startswith("Máš u sebe:"))
+    return [row.strip() for row in rows[last + 1:] if row.strip() and not row.startswith(">")]
+
+
+def taken_back(times):
+    return lambda rows: sum("(Tah je vzat zpět.)" in row for row in rows) == times
+
+
 def play(tmux, program, gamedir):
     tmux.wait("the shell", lambda rows: rows[0].startswith("kvelt-test$"))
     tmux.text("clear; %s --dir %s; echo EXIT=$?" % (program, gamedir))
     tmux.keys("Enter")
-    tmux.wait_text("Máš u sebe:")
+    rows = tmux.wait_text("Máš u sebe:")
+    # The opening's first line is far wider than the terminal: every row ends at a whole word.
+    opening = [row.split() for row in rows if "ódy" in row]
+    words = set(sum(([f"slovo{n}", "úpěl", "ďábelské", "ódy"] for n in range(60)), ["M1"]))
+    if len(opening) < 2 or any(word not in words for row in opening for word in row):
+        raise Failure("the opening is not broken at blanks:\n" + "\n".join(rows))
     for _ in range(2):  # message 174, then the start room with its objects
         tmux.keys("Enter")
     tmux.wait_text("M2 žluťoučký kůň Vidíš")
@@ -52,6 +68,17 @@ def play(tmux, program, gamedir):
     tmux.wait("the edited line", lambda rows: last_prompt(rows) == "vezmi olej")
     tmux.keys("Enter")
     tmux.wait_text("Vzal jsi olej...")
+
+    # Alt+U takes the turn back; Ctrl+Z on an empty line the one before, and does not stop
+    # the program.
+    tmux.keys("M-u")
+    rows = tmux.wait("Alt+U", taken_back(1))
+    if carried(rows) != ["dýku", "pochodeň"]:
+        raise Failure("Alt+U left %s" % carried(rows))
+    tmux.keys("C-z")
+    rows = tmux.wait("Ctrl+Z", taken_back(2))
+    if carried(rows) != ["dýku"]:
+        raise Failure("Ctrl+Z left %s" % carried(rows))
 
     tmux.text("exit")
     tmux.keys("Enter")

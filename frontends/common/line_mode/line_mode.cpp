@@ -12,10 +12,10 @@
 #include "common/line_mode/kept_turns.h"
 #include "common/line_mode/line_source.h"
 #include "common/line_mode/map_json.h"
+#include "common/line_mode/terminal_play.h"
 #include "common/pane_text.h"
 #include "common/plan_platform.h"
 #include "common/recording_window.h"
-#include "common/shown_words.h"
 #include "common/transcript_file.h"
 #include "common/turn_status.h"
 #include "shell/session.h"
@@ -33,7 +33,16 @@ const ProgramDescription kProgram{
      {"resume", "",
       "uchovat hru po každém tahu a příště v ní pokračovat / keep the game after every turn "
       "and go on with it next time"},
-     {"hints", "", "nápověda a varování ke každému tahu / hints and warnings with every turn"}}};
+     {"hints", "", "nápověda a varování ke každému tahu / hints and warnings with every turn"},
+     {"no-warnings", "",
+      "bez varování, že hru už nejde vyhrát / no warning when the game can no longer be won"}},
+    "Na terminálu: Alt+U (a Ctrl+Z na prázdném řádku) vezme tah zpět, Ctrl+Y ho zahraje znovu,\n"
+    "Alt+N dvakrát začne novou hru, F1 napoví, F2 ukáže uložené hry, F3 mapu viděného,\n"
+    "PgUp a PgDn dřívější a pozdější stránky.\n"
+    "\n"
+    "On a terminal: Alt+U (and Ctrl+Z on an empty line) takes a turn back, Ctrl+Y plays it\n"
+    "again, Alt+N twice starts a new game, F1 gives a hint, F2 shows the saved games, F3 the\n"
+    "map of what you have seen, PgUp and PgDn the earlier and later pages.\n"};
 constexpr const char* kCannotWrite = "kvelt-cli: cannot write to standard output\n";
 constexpr const char* kCannotRead = "kvelt-cli: cannot read standard input\n";
 
@@ -43,9 +52,8 @@ void write(std::FILE* stream, std::string_view text) {
 
 class Transcript {
  public:
-  // `prompt`: the plain transcript ends each page with "> " (a line editor shows its own).
-  Transcript(std::FILE* out, bool json, bool prompt = true)
-      : out_(out), json_(json), prompt_(prompt) {}
+  // The plain transcript ends each page with "> ".
+  Transcript(std::FILE* out, bool json) : out_(out), json_(json) {}
 
   // --map: every start and turn event carries the map of what was seen so far.
   void showMap(const MapKnowledge* known) { map_ = known; }
@@ -79,7 +87,7 @@ class Transcript {
       write(out_, kCarriedCaption);
       write(out_, "\n");
       write(out_, carriedLines(game.Text3));
-      write(out_, prompt_ ? "\n> " : "\n");
+      write(out_, "\n> ");
       std::fflush(out_);
     }
     window.notices.clear();
@@ -143,7 +151,6 @@ class Transcript {
   }
   std::FILE* out_;
   bool json_;
-  bool prompt_;
   const MapKnowledge* map_ = nullptr;
   std::string text_;  // the object being written, its room kept from page to page
 };
@@ -182,15 +189,16 @@ int runLineMode(const std::vector<std::string>& args, std::FILE* in, std::FILE* 
   const bool json = commandLine.game->has("json");
   const std::optional<std::string> transcriptPath = commandLine.game->transcript();
 
+  // Only the program's own standard input can be a terminal to edit lines on; the JSON
+  // transcript is for programs, which send whole lines.
+  if (in == stdin && !json) {
+    if (std::optional<int> played = playOnTerminal(*commandLine.game, out, err)) return *played;
+  }
   RecordingWindow window;
   NullDisplay display;
   Game game;
-  // Only the program's own standard input can be a terminal to edit lines on; the JSON
-  // transcript is for programs, which send whole lines.
-  std::unique_ptr<LineSource> lines;
-  if (in == stdin && !json) lines = editedLines([&game] { return visibleWords(game); });
-  if (!lines) lines = streamLines(in);
-  Transcript transcript(out, json, !lines->prompts());
+  std::unique_ptr<LineSource> lines = streamLines(in);
+  Transcript transcript(out, json);
   MapKnowledge known;
   if (json && commandLine.game->has("map")) transcript.showMap(&known);
   // Without --resume nothing is kept and nothing is looked for.
@@ -213,6 +221,7 @@ int runLineMode(const std::vector<std::string>& args, std::FILE* in, std::FILE* 
   std::optional<HintAdvisor> hints;
   if (commandLine.game->has("hints")) {
     hints.emplace(readCatalogue(game), readHintTexts(game), "");
+    hints->setWarnings(!commandLine.game->has("no-warnings"));
     hints->look(game);
   }
   const HintAdvisor* hinted = hints ? &*hints : nullptr;

@@ -15,7 +15,6 @@ class StreamLines : public LineSource {
     if (readBoundedLine(in_, line) != LineRead::line) return std::nullopt;
     return line;
   }
-  bool prompts() const override { return false; }
 
  private:
   std::FILE* in_;

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "common/view.h"
+
 namespace kvelt {
 
 class LineSource {
@@ -15,8 +17,6 @@ class LineSource {
   virtual ~LineSource() = default;
   // The next line without its end, or nothing at the end of the input.
   virtual std::optional<std::string> next() = 0;
-  // Whether the source shows the prompt itself; otherwise the transcript writes it.
-  virtual bool prompts() const = 0;
 };
 
 // The words that Tab completes from, asked anew at every Tab.
@@ -26,8 +26,20 @@ using WordsOnScreen = std::function<std::vector<std::string>()>;
 // still counts, and bytes 0 stay in the line.
 std::unique_ptr<LineSource> streamLines(std::FILE* in);
 
-// Line editing on the terminal, with history and Tab completion: when standard input and
-// standard output are both terminals that can edit a line. Nothing otherwise.
-std::unique_ptr<LineSource> editedLines(WordsOnScreen words);
+// What becomes of the line being edited after a comfort key.
+enum class AfterComfort {
+  keepLine,
+  emptyLine,  // a new game has begun
+  endInput,   // the program must end: the lines end as at the end of the input
+};
+
+// A comfort key pressed while a line is being edited. The handler shows what the comfort did,
+// on the lines above the one being edited.
+using ComfortKeys = std::function<AfterComfort(Comfort which)>;
+
+// Line editing on the terminal, with history, Tab completion and the comfort keys: when
+// standard input and standard output are both terminals that can edit a line. Nothing
+// otherwise.
+std::unique_ptr<LineSource> editedLines(WordsOnScreen words, ComfortKeys comforts);
 
 }  // namespace kvelt
