@@ -176,8 +176,7 @@ def dumb_terminal(tmux, program, gamedir):
 
 
 def no_terminal(program, gamedir):
-    """Standard input at its end and not a terminal: the line mode, which ends at once; it
-    takes kvelt-term's own options too."""
+    """Standard input at its end and not a terminal: the line mode, which ends at once."""
     started = time.monotonic()
     result = subprocess.run([program, "--new", "--no-warnings", "--dir", gamedir], stdin=subprocess.DEVNULL,
                             capture_output=True, text=True, timeout=10)
@@ -405,8 +404,7 @@ def comforts_and_kept_game(tmux, program, gamedir):
         tmux.text("clear; %s %s %s --dir %s; echo EXIT=$?" % (env, program, options, gamedir))
         tmux.keys("Enter")
         tmux.wait("the layout", lambda rows: CREDIT in rows[23])
-        if then:
-            tmux.keys(*then)
+        tmux.keys(*then)
 
     def status_says(what, text):
         return tmux.wait(what, lambda rows: text in status_text(rows))
@@ -442,8 +440,7 @@ def comforts_and_kept_game(tmux, program, gamedir):
         tmux.keys("Enter")
         status_says("slot %d" % slot, "uložena do pozice %d." % slot)
         for name in ("save%d.s" % slot, "savex%d.s" % slot):
-            when = time.time() - 3 * 86400 * slot
-            os.utime(os.path.join(gamedir, name), (when, when))
+            os.utime(os.path.join(gamedir, name), (time.time() - 3 * 86400 * slot,) * 2)
     tmux.keys("F2")
     rows = status_says("the first part", "… F4 ukáže další část")
     check("10 (" not in status_text(rows), "the last slot is in a later part", rows)
@@ -457,8 +454,8 @@ def comforts_and_kept_game(tmux, program, gamedir):
     page = tmux.wait_text("Vzal jsi olej")[:15]
     leave()
     run("LC_ALL=C", "", ["F3"])
-    status_says("the kept game", "Pokračuje uchovaná hra")
-    rows = tmux.wait("the ASCII map", lambda rows: rows[0].startswith(" Mapa - "))
+    rows = tmux.wait("the kept game's map in ASCII", lambda rows: rows[0].startswith(" Mapa - ")
+                     and "Pokračuje uchovaná hra" in status_text(rows))
     check(not any(glyph in row for row in rows[:15] for glyph in "─│╷—"), "no box lines", rows)
     tmux.keys("Escape")
     tmux.wait("the kept page", lambda rows: rows[:15] == page)
