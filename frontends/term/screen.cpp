@@ -9,6 +9,8 @@
 #include "colours.h"
 #include "common/engine.h"
 #include "layout.h"
+#include "status_parts.h"
+#include "terminal_check.h"
 #include "text_wrap.h"
 
 namespace kvelt::term {
@@ -21,6 +23,7 @@ constexpr short kPanePair = 1, kInputPair = 2, kCaptionPair = 3, kCreditPair = 4
 constexpr short kOwnPaneText = 16, kOwnBlack = 17, kOwnWhite = 18, kOwnInput = 19;
 constexpr std::u32string_view kMoreAbove = U"PgUp ▲";
 constexpr std::u32string_view kMoreBelow = U"PgDn ▼";
+constexpr std::u32string_view kBackFromMap = U"Esc nebo F3 vrátí stránku";
 // In both languages, as the program's other words to the player; each line is clipped alone.
 constexpr const char* kTooSmall[] = {"Hra potřebuje terminál aspoň 80 × 24, zvětši ho.",
                                      "kvelt-term needs a terminal of at least 80 × 24"};
@@ -42,9 +45,19 @@ void fill(const Rect& rect, attr_t attributes) {
   for (int row = rect.top; row < rect.bottom(); ++row) put(row, rect.left, blanks, attributes);
 }
 
+// The map over the narration pane: centred where the pane is larger, clipped where it is smaller.
+// It is placed by its full size, so that it stays put as rooms are added.
+void putMap(const Rect& pane, const std::vector<std::string>& lines, attr_t attributes) {
+  const int top = pane.top + std::max(0, (pane.height - kMapTextLines) / 2);
+  const int left = pane.left + std::max(0, (pane.width - kMapTextColumns) / 2);
+  for (int row = 0; row < static_cast<int>(lines.size()) && top + row < pane.bottom(); ++row) {
+    put(top + row, left, clipToWidth(decodeUtf8(lines[row]), pane.right() - left), attributes);
+  }
+}
+
 }  // namespace
 
-Screen::Screen() {
+Screen::Screen(bool utf8Locale) {
   // Unlike initscr, newterm lets us say what went wrong in the line mode's words.
   terminal_ = newterm(nullptr, stdout, stdin);
   if (terminal_ == nullptr) return;
@@ -55,6 +68,7 @@ Screen::Screen() {
   set_escdelay(25);
   timeout(200);  // wake up now and then to notice an ending signal
   setUpColours();
+  if (utf8Locale && terminalDrawsLines()) mapGlyphs_ = MapGlyphs::boxDrawing;
 }
 
 Screen::~Screen() {
@@ -100,7 +114,7 @@ void Screen::colourInputLine(Rgb background) {
   }
 }
 
-void Screen::draw(const View& view, const InputLine& input) {
+void Screen::draw(const View& view, const InputLine& input, const std::vector<std::string>& map) {
   // The bold attribute brightens the basic colours that stand in for light yellow and white.
   auto coloured = [&](short pair, Rgb text, attr_t plain) -> attr_t {
     if (!colour_) return plain;
@@ -132,14 +146,19 @@ void Screen::draw(const View& view, const InputLine& input) {
   lastStart_ = lastStart;
   pageStep_ = std::max(1, narration.height - 1);
   scroll_ = std::clamp(scroll_, 0, lastStart);
-  for (int row = 0; row < narration.height && scroll_ + row < static_cast<int>(rows.size());
-       ++row) {
-    put(narration.top + row, narration.left + 1, rows[scroll_ + row], paneAttr);
-  }
   // The hint sits on the free row above the input line, so it never hides narration.
   std::u32string hint;
-  if (scroll_ > 0) hint += kMoreAbove;
-  if (scroll_ < lastStart) hint += (hint.empty() ? U"" : U"  ") + std::u32string(kMoreBelow);
+  if (view.mapShown) {
+    putMap(narration, map, paneAttr);
+    hint = kBackFromMap;
+  } else {
+    for (int row = 0; row < narration.height && scroll_ + row < static_cast<int>(rows.size());
+         ++row) {
+      put(narration.top + row, narration.left + 1, rows[scroll_ + row], paneAttr);
+    }
+    if (scroll_ > 0) hint += kMoreAbove;
+    if (scroll_ < lastStart) hint += (hint.empty() ? U"" : U"  ") + std::u32string(kMoreBelow);
+  }
   put(layout.caption.top, layout.input.left, hint, A_NORMAL);
 
   put(layout.caption.top, layout.caption.left,
@@ -154,10 +173,16 @@ void Screen::draw(const View& view, const InputLine& input) {
         paneAttr);
   }
 
-  const std::vector<std::u32string> statusRows = wrapText(view.statusLine, layout.status.width);
-  for (int row = 0; row < layout.status.height && row < static_cast<int>(statusRows.size());
-       ++row) {
-    put(layout.status.top + row, layout.status.left, statusRows[row], A_NORMAL);
+  // A new status text is read from its first part.
+  if (view.statusLine != statusShown_) {
+    statusShown_ = view.statusLine;
+    statusPart_ = 0;
+  }
+  const std::vector<std::vector<std::u32string>> parts =
+      statusParts(wrapText(view.statusLine, layout.status.width), layout.status.height);
+  const std::vector<std::u32string>& part = parts[statusPart_ % parts.size()];
+  for (int row = 0; row < static_cast<int>(part.size()); ++row) {
+    put(layout.status.top + row, layout.status.left, part[row], A_NORMAL);
   }
   put(layout.credit.top, layout.credit.left, credit, creditAttr);
 

@@ -19,6 +19,7 @@
 #include "common/game_arguments.h"
 #include "common/input_history.h"
 #include "common/line_mode/line_mode.h"
+#include "common/map_text.h"
 #include "common/play_session.h"
 #include "common/recording_window.h"
 #include "common/standard_streams.h"
@@ -32,10 +33,17 @@ namespace {
 
 const ProgramDescription kProgram{
     "kvelt-term",
-    "Okno hry v terminálu o velikosti aspoň 80 × 24; Ctrl-C hru ukončí.\n"
-    "The game's window in a terminal of at least 80 × 24; Ctrl-C leaves.",
-    {{"transcript", "FILE", "záznam hry do souboru / a transcript of the game into FILE"}},
-    kComfortKeysHelp};
+    "Okno hry v terminálu o velikosti aspoň 80 × 24; hra pokračuje, kde minule skončila.\n"
+    "Ctrl-C hru ukončí.\n"
+    "The game's window in a terminal of at least 80 × 24; the game goes on where it was left.\n"
+    "Ctrl-C leaves.",
+    {{"transcript", "FILE", "záznam hry do souboru / a transcript of the game into FILE"},
+     {"new", "", "nová hra místo uchované / a new game instead of the kept one"},
+     {"no-warnings", "",
+      "bez varování, že hru už nelze vyhrát / no warning when the game can no longer be won"}},
+    std::string(kComfortKeysHelp) +
+        "\nF4 ukáže další část dlouhého stavového řádku, Esc vrátí stránku z mapy.\n"
+        "F4 shows the rest of a long status line; Esc brings the page back from the map.\n"};
 constexpr const char* kCatalogueError = "kvelt-term: cannot read the catalogue ";
 constexpr wint_t kCtrlC = 3, kCtrlU = 21, kBackspace = 8, kDelete = 127;
 // Raw mode hands these over as keys: Ctrl+Z never suspends the game.
@@ -55,23 +63,37 @@ void catchEndingSignals() {
   for (int number : {SIGINT, SIGTERM, SIGHUP}) sigaction(number, &action, nullptr);
 }
 
-// Curses reads and writes Czech letters only under a UTF-8 locale.
-void useUtf8Locale() {
+// Curses reads and writes Czech letters only under a UTF-8 locale. Returns whether the player's
+// own locale was one: a terminal set up for another may not show box-drawing lines.
+bool useUtf8Locale() {
   if (std::setlocale(LC_ALL, "") != nullptr && std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0) {
-    return;
+    return true;
   }
   if (std::setlocale(LC_ALL, "C.UTF-8") == nullptr) std::setlocale(LC_CTYPE, "C.utf8");
+  return false;
+}
+
+// The line mode keeps nothing and warns of nothing unless asked, so kvelt-term's --new and
+// --no-warnings are already true of it: it gets only the folders and the transcript. Equal
+// folders are what --dir gives, so naming them keeps the game where it was.
+std::vector<std::string> lineModeArguments(const GameArguments& game) {
+  std::vector<std::string> args;
+  if (game.dirs.catalogueDir == game.dirs.saveDir) args.push_back("--dir=" + game.dirs.saveDir);
+  if (const std::optional<std::string> transcript = game.transcript()) {
+    args.push_back("--transcript=" + *transcript);
+  }
+  return args;
 }
 
 enum class Outcome { playing, closed, failed, noTerminal };
 
 class TermApp {
  public:
-  explicit TermApp(PlaySession& session) : session_(session) {}
+  TermApp(PlaySession& session, bool utf8Locale) : session_(session), utf8Locale_(utf8Locale) {}
 
   // Runs until the game closes its window, a signal ends it, or the catalogue fails.
   Outcome run() {
-    Screen screen;
+    Screen screen(utf8Locale_);
     if (!screen.ready()) {
       session_.close();
       return Outcome::noTerminal;
@@ -81,7 +103,10 @@ class TermApp {
     bool changed = true;
     for (;;) {
       if (changed) {
-        screen.draw(session_.view(), input_);
+        const View view = session_.view();
+        screen.draw(view, input_,
+                    view.mapShown ? mapText(session_.map(), screen.mapGlyphs())
+                                  : std::vector<std::string>{});
       }
       wint_t key = 0;
       const int kind = get_wch(&key);
@@ -94,8 +119,10 @@ class TermApp {
         if (outcome != Outcome::playing) return outcome;
         continue;
       }
-      // Any key but a resize or the page keys withdraws a question and Tab's choices.
-      if (!(kind == KEY_CODE_YES && (key == KEY_RESIZE || key == KEY_PPAGE || key == KEY_NPAGE))) {
+      // Any key but a resize, the page keys and F4, which reads on in the status line, withdraws
+      // a question and Tab's choices.
+      if (!(kind == KEY_CODE_YES &&
+            (key == KEY_RESIZE || key == KEY_PPAGE || key == KEY_NPAGE || key == KEY_F(4)))) {
         session_.comfort(Comfort::dismiss);
       }
       const Outcome outcome = kind == KEY_CODE_YES ? onKeyCode(key, screen) : onLetter(key, screen);
@@ -111,12 +138,17 @@ class TermApp {
     return Outcome::closed;
   }
 
-  // Alt and a letter arrive as Escape and the letter.
+  // Alt and a letter arrive as Escape and the letter; Escape alone goes back to the live page.
   Outcome onAltKey(Screen& screen) {
     wint_t key = 0;
     timeout(50);
     const int kind = get_wch(&key);
     timeout(200);
+    if (kind == ERR) {
+      session_.comfort(Comfort::dismiss);
+      backToLive(screen);
+      return Outcome::playing;
+    }
     const bool letter = kind != ERR && kind != KEY_CODE_YES;
     KeyChord chord{.alt = true};
     if (letter && key < 0x80) chord.letter = static_cast<char>(std::tolower(static_cast<int>(key)));
@@ -140,7 +172,14 @@ class TermApp {
   }
 
   // Page Up at the top of a page shows the page before it; Page Down at its end the next one.
+  // Over the map, both show the page again where it was.
+  bool hideMap() {
+    if (!session_.view().mapShown) return false;
+    session_.comfort(Comfort::map);
+    return true;
+  }
   void pageUp(Screen& screen) {
+    if (hideMap()) return;
     if (screen.atTop()) {
       if (session_.comfort(Comfort::pageBack).changed) screen.toTop();
       return;
@@ -148,6 +187,7 @@ class TermApp {
     screen.page(-1);
   }
   void pageDown(Screen& screen) {
+    if (hideMap()) return;
     if (screen.atBottom() && session_.view().browsing) {
       session_.comfort(Comfort::pageForward);
       screen.toTop();
@@ -177,8 +217,15 @@ class TermApp {
       case KEY_NPAGE:
         pageDown(screen);
         break;
+      case KEY_F(1):
+        return act(screen, session_.press({.f1 = true}, input_.text().empty()));
       case KEY_F(2):
         return act(screen, session_.press({.f2 = true}, input_.text().empty()));
+      case KEY_F(3):
+        return act(screen, session_.press({.f3 = true}, input_.text().empty()));
+      case KEY_F(4):
+        screen.nextStatusPart();
+        break;
       case KEY_LEFT:
         input_.left();
         break;
@@ -255,6 +302,7 @@ class TermApp {
   }
 
   PlaySession& session_;
+  bool utf8Locale_;
   InputLine input_;
   InputHistory history_;
 };
@@ -269,22 +317,24 @@ int runTerm(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   const GameDirs& dirs = commandLine.game->dirs;
   if (const std::string why = whyNoScreen(); !why.empty()) {
     err << "kvelt-term: " << why << "; the game goes on in line mode (kvelt-cli)" << std::endl;
-    return runLineMode(args, stdin, stdout, stderr);
+    return runLineMode(lineModeArguments(*commandLine.game), stdin, stdout, stderr);
   }
   const std::optional<std::string> transcriptPath = commandLine.game->transcript();
-  useUtf8Locale();
+  const bool utf8Locale = useUtf8Locale();
 
   RecordingWindow window;
   NullDisplay display;
   PlaySession session(Platform{&window, &display, &systemFiles(), dirs.catalogueDir, dirs.saveDir});
   if (transcriptPath) session.setTranscript(*transcriptPath);
+  session.keepBetweenRuns(commandLine.game->has("new") ? KeptStart::fresh : KeptStart::resume);
+  session.setWarnings(!commandLine.game->has("no-warnings"));
   Status status = session.start();
   if (!status.isOk()) {
     err << kCatalogueError << status.message() << '\n';
     return 1;
   }
   catchEndingSignals();
-  TermApp app(session);
+  TermApp app(session, utf8Locale);
   const Outcome outcome = app.run();  // the terminal is back to normal once run() returns
   if (outcome == Outcome::noTerminal) {
     const char* type = std::getenv("TERM");

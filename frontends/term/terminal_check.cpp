@@ -1,5 +1,5 @@
-// Asking terminfo whether the terminal can address the cursor. term.h defines macros named
-// after every capability (lines, columns, ...), so it stays in this file.
+// Asking terminfo whether the terminal can address the cursor and draw lines. term.h defines
+// macros named after every capability (lines, columns, ...), so it stays in this file.
 #include "terminal_check.h"
 
 #include <curses.h>
@@ -9,6 +9,16 @@
 #include <cstdlib>
 
 namespace kvelt::term {
+namespace {
+
+// (char*)-1 for a name that is not a string capability, nullptr for one the terminal lacks.
+bool hasString(const char* capability) {
+  const char* value = tigetstr(const_cast<char*>(capability));
+  // NOLINTNEXTLINE(performance-no-int-to-ptr): terminfo's own marker is that address
+  return value != nullptr && value != reinterpret_cast<const char*>(-1);
+}
+
+}  // namespace
 
 std::string whyNoScreen() {
   if (isatty(STDIN_FILENO) == 0) return "standard input is not a terminal";
@@ -18,13 +28,14 @@ std::string whyNoScreen() {
   const std::string name = type;
   int error = 0;
   if (setupterm(type, STDOUT_FILENO, &error) != OK) return "the terminal " + name + " is unknown";
-  // (char*)-1 for a name that is not a string capability, nullptr for one the terminal lacks.
-  const char* move = tigetstr(const_cast<char*>("cup"));
-  // NOLINTNEXTLINE(performance-no-int-to-ptr): terminfo's own marker is that address
-  const bool canMove = move != nullptr && move != reinterpret_cast<const char*>(-1);
+  const bool canMove = hasString("cup");
   del_curterm(cur_term);
   if (!canMove) return "the terminal " + name + " cannot move the cursor";
   return "";
+}
+
+bool terminalDrawsLines() {
+  return hasString("acsc");
 }
 
 }  // namespace kvelt::term

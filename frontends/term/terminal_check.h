@@ -10,4 +10,8 @@ namespace kvelt::term {
 // when it can.
 std::string whyNoScreen();
 
+// Whether the terminal curses has set up draws lines at all (terminfo's acsc): with a UTF-8
+// locale it then shows the box-drawing characters too. Call it only while curses runs.
+bool terminalDrawsLines();
+
 }  // namespace kvelt::term

@@ -178,7 +178,7 @@ def dumb_terminal(tmux, program, gamedir):
 def no_terminal(program, gamedir):
     """Standard input at its end and not a terminal: the line mode, which ends at once."""
     started = time.monotonic()
-    result = subprocess.run([program, "--dir", gamedir], stdin=subprocess.DEVNULL,
+    result = subprocess.run([program, "--new", "--no-warnings", "--dir", gamedir], stdin=subprocess.DEVNULL,
                             capture_output=True, text=True, timeout=10)
     took = time.monotonic() - started
     lines = result.stderr.splitlines()
@@ -194,7 +194,7 @@ def play(tmux, program, workdir, gamedir):
     tmux.wait("the shell", lambda rows: rows[0].startswith(prompt))
     tmux.text("stty -g > %s" % stty_before)
     tmux.keys("Enter")
-    start = "clear; %s --dir %s; echo EXIT=$?" % (program, gamedir)
+    start = "clear; %s --new --dir %s; echo EXIT=$?" % (program, gamedir)
 
     def leaves_with(code):
         tmux.wait_text("EXIT=%d" % code)
@@ -397,6 +397,74 @@ def play(tmux, program, workdir, gamedir):
     leaves_with(1)
 
 
+def comforts_and_kept_game(tmux, program, gamedir):
+    """F1 and F3, a long status line read in parts, the game kept between runs unless --new."""
+    def run(env, options, then=()):
+        tmux.keys("C-l")
+        tmux.text("clear; %s %s %s --dir %s; echo EXIT=$?" % (env, program, options, gamedir))
+        tmux.keys("Enter")
+        tmux.wait("the layout", lambda rows: CREDIT in rows[23])
+        tmux.keys(*then)
+
+    def status_says(what, text):
+        return tmux.wait(what, lambda rows: text in status_text(rows))
+
+    def leave():
+        tmux.text("exit")
+        tmux.keys("Enter")
+        tmux.wait_text("EXIT=0")
+
+    run("", "", ["Enter", "Enter"])
+    page = tmux.wait_text("M2 žluťoučký kůň Vidíš")[:15]
+    # Three presses of F1: where, what, and the line to type, in the status line alone.
+    tmux.keys("F1", "F1", "F1")
+    rows = status_says("the line to type", "Napiš: ")
+    check(rows[:15] == page, "a hint leaves the page as it was", rows)
+
+    # F3: the map over the narration pane alone; Esc, F3 again and typing bring the page back.
+    for back in (["Escape"], ["F3"], ["-l", "v"]):
+        tmux.keys("F3")
+        rows = tmux.wait("the map", lambda rows: rows[0].startswith(" Mapa — "))
+        check(any(row.strip() == "SRUB" for row in rows[1:15]) and CAPTION in rows[15]
+              and rows[16][40:].strip() == "dýku" and CREDIT in rows[23]
+              and not any(glyph in row for row in rows[15:] for glyph in "─│╷"),
+              "the map within the narration pane, the panes below as they were", rows)
+        tmux.keys(*back)
+        tmux.wait("the page after %s" % back[-1], lambda rows: rows[:15] == page)
+    check(input_row(tmux.screen()) == "v", "the key typed is in the input line", tmux.screen())
+    tmux.keys("C-u")
+
+    # Ten slots saved on days apart need more than the status lines: F4 reads on.
+    for slot in range(1, 11):
+        tmux.text("save %d" % slot)
+        tmux.keys("Enter")
+        status_says("slot %d" % slot, "uložena do pozice %d." % slot)
+        for name in ("save%d.s" % slot, "savex%d.s" % slot):
+            os.utime(os.path.join(gamedir, name), (time.time() - 3 * 86400 * slot,) * 2)
+    tmux.keys("F2")
+    rows = status_says("the first part", "… F4 ukáže další část")
+    check("10 (" not in status_text(rows), "the last slot is in a later part", rows)
+    tmux.keys("F4")
+    status_says("the rest", "10 (")
+
+    # Closed and started again: the same page, said to be the kept game; the map in ASCII
+    # where the player's locale is not UTF-8; --new starts with the opening.
+    tmux.text("vezmi olej")
+    tmux.keys("Enter")
+    page = tmux.wait_text("Vzal jsi olej")[:15]
+    leave()
+    run("LC_ALL=C", "", ["F3"])
+    rows = tmux.wait("the kept game's map in ASCII", lambda rows: rows[0].startswith(" Mapa - ")
+                     and "Pokračuje uchovaná hra" in status_text(rows))
+    check(not any(glyph in row for row in rows[:15] for glyph in "─│╷—"), "no box lines", rows)
+    tmux.keys("Escape")
+    tmux.wait("the kept page", lambda rows: rows[:15] == page)
+    leave()
+    run("", "--new")
+    tmux.wait("the opening", lambda rows: rows[0].startswith(" M1 slovo1"))
+    leave()
+
+
 def main():
     if len(sys.argv) != 2:
         print("usage: tmux_test.py KVELT_TERM", file=sys.stderr)
@@ -407,9 +475,10 @@ def main():
     program = os.path.abspath(sys.argv[1])
     # The shell and the tmux server may still be writing there as they go.
     with tempfile.TemporaryDirectory(prefix="kvelt-term-", ignore_cleanup_errors=True) as workdir:
-        gamedir = os.path.join(workdir, "game")
-        os.mkdir(gamedir)
-        write_catalogue(gamedir)
+        gamedir, keptdir = os.path.join(workdir, "game"), os.path.join(workdir, "kept")
+        for directory in (gamedir, keptdir):
+            os.mkdir(directory)
+            write_catalogue(directory)
         tmux = Tmux(workdir)
         shell = ("env -i PATH=/usr/bin:/bin HOME=%s HISTFILE= LANG=C.UTF-8 TERM=tmux-256color "
                  "PS1='kvelt-test$ ' bash --norc --noprofile" % workdir)
@@ -419,6 +488,7 @@ def main():
             play(tmux, program, workdir, gamedir)
             palettes(tmux, program, gamedir)
             dumb_terminal(tmux, program, gamedir)
+            comforts_and_kept_game(tmux, program, keptdir)
         except Failure as failure:
             print("FAILED:", failure)
             return 1
