@@ -171,13 +171,14 @@ class TermApp {
     return act(screen, session_.press({.letter = letter, .ctrl = true}, input_.text().empty()));
   }
 
-  // Page Up at the top of a page shows the page before it; Page Down at its end the next one.
-  // Over the map, both show the page again where it was.
+  // Over the map, the page keys first show the page again where it was.
   bool hideMap() {
     if (!session_.view().mapShown) return false;
     session_.comfort(Comfort::map);
     return true;
   }
+
+  // Page Up at the top of a page shows the page before it; Page Down at its end the next one.
   void pageUp(Screen& screen) {
     if (hideMap()) return;
     if (screen.atTop()) {
