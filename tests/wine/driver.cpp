@@ -166,7 +166,8 @@ void postKey(const KveltProcess& game, int id, WPARAM virtualKey) {
 
 // In room (3,7): F1 gives a hint from any pane, F3 lays the map over the narration pane, and
 // Esc or typing bring the page back. Each is said to a screen reader once.
-void hintAndMap(CheckReport& report, KveltProcess& game, AnnouncementWatch& watch) {
+void hintAndMap(CheckReport& report, KveltProcess& game, AnnouncementWatch& watch,
+                const std::wstring& screenshot) {
   const std::string page = game.text(kText2), before = game.text(kStatusLine);
   postKey(game, kText2, VK_F1);
   report.check(watch.count(game.control(kStatusLine), 0, 3000) == 1 &&
@@ -183,6 +184,7 @@ void hintAndMap(CheckReport& report, KveltProcess& game, AnnouncementWatch& watc
                    !visible(game.control(kText2)),
                "F3 shows the map over the narration pane, room (3,7) filled as the one you are in",
                std::to_string(Screenshot::ofScreen(800, 600).pixel(x, y)));
+  report.check(Screenshot::ofScreen(800, 600).saveBmp(screenshot), "a screenshot of it is saved");
   report.check(
       watch.count(game.control(kMap), 0, 3000) == 1 &&
           windowTextOf(game.control(kMap)).find("Srub (tady): na jih") != std::string::npos,
@@ -284,7 +286,8 @@ void playToExit(CheckReport& report, const Options& options) {
 
   report.check(Screenshot::ofScreen(800, 600).saveBmp(options.screenshot),
                "a screenshot of the window is saved");
-  hintAndMap(report, game, watch);
+  const std::wstring& path = options.screenshot;
+  hintAndMap(report, game, watch, path.substr(0, path.rfind(L'\\') + 1) + L"win32-map.bmp");
   // The page came back from under the map twice; later turns count from here.
   announced = watch.count(game.control(kText2), 1 << 20, 300);
 

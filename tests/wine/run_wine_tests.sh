@@ -75,9 +75,11 @@ if ! cat "$log" 2>/dev/null; then
   tail -n 30 "$work/wineboot.log" "$work/wine.log" "$work/xvfb.log"
 fi
 
-if [[ -f "$work/win32-window.bmp" ]] && command -v convert >/dev/null; then
-  convert "$work/win32-window.bmp" "$artifacts/win32-window.png"
-  echo "Screenshot: $artifacts/win32-window.png"
-fi
+for shot in win32-window win32-map; do
+  if [[ -f "$work/$shot.bmp" ]] && command -v convert >/dev/null; then
+    convert "$work/$shot.bmp" "$artifacts/$shot.png"
+    echo "Screenshot: $artifacts/$shot.png"
+  fi
+done
 cp "$log" "$artifacts/win32-driver.log" 2>/dev/null || true
 grep -q "RESULT PASS" "$log"
