@@ -191,7 +191,7 @@ LRESULT GameWindow::handle(UINT message, WPARAM w, LPARAM l) {
       return 0;
     case WM_HELP:
       // Where the system still makes F1 a request for help, it is the game's hint all the same.
-      comfortKey(WM_KEYDOWN, VK_F1, 0);
+      if (session_) comfortKey(WM_KEYDOWN, VK_F1, 0);
       return TRUE;
     case kExitMessage:
       ::DestroyWindow(window_);

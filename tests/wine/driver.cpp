@@ -176,6 +176,14 @@ void hintAndMap(CheckReport& report, KveltProcess& game, AnnouncementWatch& watc
                "F1 in the narration pane puts a hint in the status line and says it, once",
                game.text(kStatusLine));
 
+  // Where Windows turns F1 into a request for help, that is the next step of the hint.
+  const std::string firstStep = game.text(kStatusLine);
+  HELPINFO help{sizeof help, HELPINFO_WINDOW, kText1, game.control(kText1), 0, {0, 0}};
+  ::SendMessageW(game.window(), WM_HELP, 0, reinterpret_cast<LPARAM>(&help));
+  report.check(watch.count(game.control(kStatusLine), 1, 3000) == 2 &&
+                   game.text(kStatusLine) != firstStep && !game.text(kStatusLine).empty(),
+               "WM_HELP gives the hint's next step", game.text(kStatusLine));
+
   const RECT pane{0, 0, win32::kText2Place.width, win32::kText2Place.height};
   const RECT here = win32::mapRoomBox(pane, 3, 7);
   const int x = here.left + 4, y = (here.top + here.bottom) / 2;
