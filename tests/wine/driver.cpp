@@ -4,6 +4,7 @@
 // After windows.h, which it builds on.
 #include <shellapi.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@
 #include "platform/utf16_win32.h"
 #include "platform_checks.h"
 #include "screenshot.h"
+#include "text/lines.h"
 
 namespace kvelt::wine {
 namespace {
@@ -415,6 +417,35 @@ void keptBetweenRuns(CheckReport& report, const Options& options) {
   });
 }
 
+// The winning game's lines, which the test script leaves in the work folder.
+std::vector<std::string> winningLines(const Options& options) {
+  const std::string text = fileText(joinPath(toUtf8(options.workDir), "winning_sequence.txt"));
+  std::vector<std::string> lines;
+  for (std::string_view line : splitLines(text)) lines.emplace_back(line);
+  return lines;
+}
+
+// The burning torch put down in the dark after the crowbar: the turn that loses the game says
+// so, unless --no-warnings asked it not to.
+void deadEndWarning(CheckReport& report, const Options& options) {
+  report.note("a turn that loses the game, with --no-warnings and without");
+  const std::vector<std::string> won = winningLines(options);
+  const auto crowbar = std::find(won.begin(), won.end(), "vezmi páčidlo");
+  if (!report.check(crowbar != won.end(), "the winning game's lines are there")) return;
+  const std::wstring exe = gameFolder(options, "slepá ulička", true);
+  for (const bool warnings : {false, true}) {
+    oneRun(report, options, exe, warnings ? L"--new" : L"--no-warnings", [&](KveltProcess& game) {
+      for (auto line = won.begin(); line <= crowbar; ++line) game.sendLine(kText1, *line);
+      game.sendLine(kText1, "polož hořící pochodeň");
+      const bool warned = game.text(kStatusLine).find("vyhrát nejde") != std::string::npos;
+      report.check(warned == warnings,
+                   warnings ? "without --no-warnings that turn says the game is lost"
+                            : "with --no-warnings that turn says nothing of it",
+                   game.text(kStatusLine));
+    });
+  }
+}
+
 // --help answers in a message box that names the options and the keys.
 void helpBox(CheckReport& report, const Options& options) {
   report.note("kvelt.exe --help");
@@ -557,6 +588,7 @@ int main() {
   missingCatalogue(report, options);
   catalogueVanishes(report, options);
   keptBetweenRuns(report, options);
+  deadEndWarning(report, options);
   helpBox(report, options);
 
   report.note(report.failures() == 0 ? "RESULT PASS"

@@ -24,6 +24,8 @@ done
 rm -rf "$work"
 mkdir -p "$work/run" "$artifacts"
 cp "$bin/kvelt.exe" "$bin/driver.exe" "$work/run/"
+# The winning game's lines, for the turns that lead to a lost game.
+cp "$(dirname "$0")/../data/winning_sequence.txt" "$work/"
 
 # Wine sees the whole file system as drive Z:.
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
