@@ -186,9 +186,14 @@ void GameWindow::pageNarration(int direction) {
 }
 
 void GameWindow::wheelNarration(UINT message, WPARAM w, LPARAM l) {
+  const int delta = GET_WHEEL_DELTA_WPARAM(w);
+  // Over the map the wheel, like the page keys, goes back to the pages.
+  if (session_->view().mapShown) {
+    if (delta != 0) turnPage(delta > 0 ? -1 : 1);
+    return;
+  }
   const LRESULT top = ::SendMessageW(text2_, EM_GETFIRSTVISIBLELINE, 0, 0);
   ::CallWindowProcW(narrationProc_, text2_, message, w, l);
-  const int delta = GET_WHEEL_DELTA_WPARAM(w);
   if (delta != 0 && ::SendMessageW(text2_, EM_GETFIRSTVISIBLELINE, 0, 0) == top) {
     turnPage(delta > 0 ? -1 : 1);
   }
