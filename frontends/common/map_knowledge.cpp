@@ -1,8 +1,8 @@
 // What the player has seen of the castle, turn by turn, and its text form.
 #include "common/map_knowledge.h"
 
-#include <sstream>
-
+#include "common/plain_words.h"
+#include "text/lines.h"
 #include "world/room_handler.h"
 
 namespace kvelt {
@@ -84,45 +84,43 @@ void MapKnowledge::afterTurn(const Game& game, const std::string& line) {
 }
 
 std::string MapKnowledge::toText() const {
-  std::ostringstream out;
-  out << kTextHeader << '\n' << "zde " << hereX_ << ' ' << hereY_ << '\n';
-  if (ropeClimbed_) out << "lano\n";
+  std::string out = std::string(kTextHeader) + "\nzde " + std::to_string(hereX_) + ' ' +
+                    std::to_string(hereY_) + '\n';
+  if (ropeClimbed_) out += "lano\n";
   for (const SeenRoom& seen : rooms_) {
-    out << "misto " << seen.x << ' ' << seen.y << ' '
-        << (seen.waysKnown ? lettersOf(seen.ways) : "?") << ' ' << lettersOf(seen.deadly) << '\n';
+    out += "misto " + std::to_string(seen.x) + ' ' + std::to_string(seen.y) + ' ' +
+           (seen.waysKnown ? lettersOf(seen.ways) : "?") + ' ' + lettersOf(seen.deadly) + '\n';
   }
-  return out.str();
+  return out;
 }
 
 std::optional<MapKnowledge> MapKnowledge::fromText(const std::string& text) {
-  std::istringstream in(text);
-  std::string line;
-  if (!std::getline(in, line) || line != kTextHeader) return std::nullopt;
+  const std::vector<std::string_view> lines = splitLines(text);
+  if (lines.empty() || lines.front() != kTextHeader) return std::nullopt;
   MapKnowledge known;
   bool hereRead = false;
-  while (std::getline(in, line)) {
-    std::istringstream words(line);
-    std::string key, rest;
-    words >> key;
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    const std::vector<std::string_view> words = plainWords(lines[i]);
+    const std::string_view key = words.empty() ? std::string_view() : words.front();
     int x = 0, y = 0;
-    if (key == "zde" && !hereRead && words >> x >> y && !(words >> rest)) {
+    const bool place = words.size() > 2 && plainNumber(words[1], x) && plainNumber(words[2], y);
+    if (key == "zde" && !hereRead && place && words.size() == 3) {
       known.hereX_ = static_cast<Integer>(x);
       known.hereY_ = static_cast<Integer>(y);
       hereRead = true;
       continue;
     }
-    if (key == "lano" && !(words >> rest)) {
+    if (key == "lano" && words.size() == 1) {
       known.ropeClimbed_ = true;
       continue;
     }
-    std::string ways, deadly;
-    if (key != "misto" || !(words >> x >> y >> ways >> deadly) || words >> rest)
-      return std::nullopt;
+    if (key != "misto" || !place || words.size() != 5) return std::nullopt;
     if (x < 1 || x > 7 || y < 1 || y > 7 ||
         !isRoom(static_cast<Integer>(x), static_cast<Integer>(y)))
       return std::nullopt;
     if (known.seen(static_cast<Integer>(x), static_cast<Integer>(y))) return std::nullopt;
     SeenRoom seen{static_cast<Integer>(x), static_cast<Integer>(y)};
+    const std::string ways(words[3]), deadly(words[4]);
     seen.waysKnown = ways != "?";
     if ((seen.waysKnown && !readLetters(ways, seen.ways)) || !readLetters(deadly, seen.deadly))
       return std::nullopt;

@@ -228,9 +228,11 @@ ActionResult PlaySession::comfort(Comfort which) {
       showSavedSlots();
       return {.changed = false};
     case Comfort::pageBack:
-      return {.changed = pages_.back() || std::exchange(mapShown_, false)};
-    case Comfort::pageForward:
-      return {.changed = pages_.forward() || std::exchange(mapShown_, false)};
+    case Comfort::pageForward: {
+      // A page move takes the map away whether or not there was a page to move to.
+      const bool moved = which == Comfort::pageBack ? pages_.back() : pages_.forward();
+      return {.changed = std::exchange(mapShown_, false) || moved};
+    }
     case Comfort::livePage:
       // Typing and Esc go back to the live page, from an earlier one or from the map.
       if (!pages_.browsing()) return {.changed = std::exchange(mapShown_, false)};

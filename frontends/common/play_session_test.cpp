@@ -94,6 +94,9 @@ TEST_F(PlaySessionTest, EarlierPagesComeWithTheirLines) {
   while (session.comfort(Comfort::pageForward).changed) {
   }
   EXPECT_EQ(session.view().narration, live);
+  session.comfort(Comfort::map);
+  ASSERT_TRUE(pageBack());
+  EXPECT_FALSE(session.view().mapShown);  // a page moved to hides the map too
 }
 
 TEST_F(PlaySessionTest, ANewGameIsAskedForThenStartsAsTheProgramDoes) {

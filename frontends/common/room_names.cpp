@@ -2,8 +2,10 @@
 #include "common/room_names.h"
 
 #include <map>
-#include <sstream>
 #include <utility>
+
+#include "common/plain_words.h"
+#include "text/lines.h"
 
 namespace kvelt {
 
@@ -14,16 +16,14 @@ namespace {
 // "x,y Name" a line.
 std::map<std::pair<int, int>, std::string> readNames() {
   std::map<std::pair<int, int>, std::string> names;
-  std::istringstream in(kRoomNamesText);
-  std::string line;
-  while (std::getline(in, line)) {
+  for (const std::string_view line : splitLines(kRoomNamesText)) {
+    const std::size_t blank = line.find(' '), comma = line.find(',');
+    if (blank == std::string_view::npos || comma > blank) continue;
     int x = 0, y = 0;
-    char comma = 0;
-    std::istringstream words(line);
-    if (!(words >> x >> comma >> y) || comma != ',') continue;
-    std::string name;
-    std::getline(words >> std::ws, name);
-    if (!name.empty()) names[{x, y}] = name;
+    const std::size_t name = line.find_first_not_of(' ', blank);
+    if (plainNumber(line.substr(0, comma), x) &&
+        plainNumber(line.substr(comma + 1, blank - comma - 1), y) && name != std::string_view::npos)
+      names[{x, y}] = std::string(line.substr(name));
   }
   return names;
 }

@@ -1,8 +1,8 @@
 // Standard streams and appending on Windows: no signals come with a pipe or a file's size there.
 #include <cstdio>
-#include <filesystem>
 
 #include "common/standard_streams.h"
+#include "platform/utf16_win32.h"
 
 namespace kvelt {
 
@@ -11,9 +11,9 @@ bool prepareStandardStreams(const char*, NeedsOutput) {
 }
 
 std::FILE* openForAppend(const std::string& path) {
-  // The path is UTF-8; a char8_t path keeps it so.
-  const std::filesystem::path name(std::u8string(path.begin(), path.end()));
-  return ::_wfopen(name.c_str(), L"ab");
+  // The path is UTF-8. Converted by hand rather than by std::filesystem, whose conversions bring
+  // the C++ locales, most of a megabyte, into kvelt.exe.
+  return ::_wfopen(toUtf16(path).c_str(), L"ab");
 }
 
 bool terminalGone() {

@@ -6,12 +6,21 @@
 #include "common/engine_win32.h"
 #include "game_window.h"
 #include "layout.h"
+#include "status_parts.h"
 
 namespace kvelt::win32 {
 namespace {
 
 bool held(int virtualKey) {
   return (::GetKeyState(virtualKey) & 0x8000) != 0;
+}
+
+// The room `text` takes in the status line, measured on `dc` with its font, wrapped as the
+// line wraps it.
+RECT statusRoom(HDC dc, const std::wstring& text) {
+  RECT room{0, 0, kStatusLinePlace.width - 2 * layout::kStatusPadding, kStatusLinePlace.height};
+  ::DrawTextW(dc, text.c_str(), int(text.size()), &room, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+  return room;
 }
 
 bool isModifier(WPARAM virtualKey) {
@@ -38,8 +47,10 @@ bool isModifier(WPARAM virtualKey) {
 // letter as a system character with the Alt bit (29) of the key data set.
 KeyChord chordOf(UINT message, WPARAM w, LPARAM l) {
   KeyChord chord;
-  if (message == WM_KEYDOWN && w == VK_F2) {
-    chord.f2 = true;
+  if (message == WM_KEYDOWN && (w == VK_F1 || w == VK_F2 || w == VK_F3)) {
+    chord.f1 = w == VK_F1;
+    chord.f2 = w == VK_F2;
+    chord.f3 = w == VK_F3;
   } else if (message == WM_CHAR && w >= 1 && w <= 26) {
     chord.letter = static_cast<char>('a' + w - 1);
     chord.ctrl = true;
@@ -61,10 +72,26 @@ bool GameWindow::comfortKey(UINT message, WPARAM w, LPARAM l) {
   if (message != WM_KEYDOWN && message != WM_CHAR && message != WM_SYSCHAR) return false;
   // Enter, Tab and the control characters of the edit control's own keys are not chords here.
   if (message == WM_CHAR && (w == L'\r' || w == L'\t')) return false;
+  // Esc is a character too; the edit control would only beep at it.
+  if (message == WM_CHAR && w == 27) return true;
+  if (message == WM_KEYDOWN && w == VK_ESCAPE) {
+    // From the map or an earlier page back to the game, withdrawing any question.
+    session_->comfort(Comfort::dismiss);
+    backToLivePage();
+    showStatus();
+    return true;
+  }
+  if (message == WM_KEYDOWN && w == VK_F4 && statusParts_.size() > 1) {
+    statusPart_ = (statusPart_ + 1) % statusParts_.size();
+    drawStatus();
+    return true;
+  }
   const std::optional<ActionResult> result =
       session_->press(chordOf(message, w, l), ::GetWindowTextLengthW(text1_) == 0);
   if (result) {
     answer(*result);
+    // A hint stands only in the status line, which a screen reader does not watch: it is said.
+    if (message == WM_KEYDOWN && w == VK_F1) screenReader_.announce(statusText_, statusLine_);
     return true;
   }
   // Any other key withdraws a question the status line is asking, and Tab's choices.
@@ -73,6 +100,23 @@ bool GameWindow::comfortKey(UINT message, WPARAM w, LPARAM l) {
     showStatus();
   }
   return false;
+}
+
+bool GameWindow::windowKey(const MSG& message) {
+  if (message.message != WM_KEYDOWN || ::GetAncestor(message.hwnd, GA_ROOT) != window_) {
+    return false;
+  }
+  switch (message.wParam) {
+    case VK_F1:
+    case VK_F2:
+    case VK_F3:
+    case VK_F4:
+    case VK_ESCAPE:
+      comfortKey(WM_KEYDOWN, message.wParam, message.lParam);
+      return true;
+    default:
+      return false;
+  }
 }
 
 void GameWindow::answer(const ActionResult& result) {
@@ -89,17 +133,32 @@ void GameWindow::answer(const ActionResult& result) {
 
 void GameWindow::showStatus() {
   const std::wstring wide = toUtf16(session_->view().statusLine);
+  // The same text again (a key that only withdrew a question) keeps the part being read.
+  if (wide != statusText_ || statusParts_.empty()) {
+    statusText_ = wide;
+    HDC dc = ::GetDC(statusLine_);
+    HGDIOBJ old = ::SelectObject(dc, font_);
+    statusParts_ = statusParts(wide, [dc](const std::wstring& part) {
+      return statusRoom(dc, part).bottom <= kStatusLinePlace.height;
+    });
+    ::SelectObject(dc, old);
+    ::ReleaseDC(statusLine_, dc);
+    statusPart_ = 0;
+  }
+  drawStatus();
+}
+
+void GameWindow::drawStatus() {
+  const std::wstring& wide = statusParts_[statusPart_];
   ::SetWindowTextW(statusLine_, wide.c_str());
   if (wide.empty()) {
     ::ShowWindow(statusLine_, SW_HIDE);
   } else {
     // As wide and high as its text, up to the room it has below the input line.
     const int slack = 2 * layout::kStatusPadding;
-    RECT room{0, 0, kStatusLinePlace.width - slack, kStatusLinePlace.height};
     HDC dc = ::GetDC(statusLine_);
     HGDIOBJ old = ::SelectObject(dc, font_);
-    ::DrawTextW(dc, wide.c_str(), int(wide.size()), &room,
-                DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    const RECT room = statusRoom(dc, wide);
     ::SelectObject(dc, old);
     ::ReleaseDC(statusLine_, dc);
     ::SetWindowPos(statusLine_, nullptr, kStatusLinePlace.left, kStatusLinePlace.top,
@@ -116,15 +175,25 @@ void GameWindow::showStatus() {
 }
 
 void GameWindow::pageNarration(int direction) {
+  // Over the map a page key goes back to the pages at once.
+  if (session_->view().mapShown) {
+    turnPage(direction);
+    return;
+  }
   const LRESULT top = ::SendMessageW(text2_, EM_GETFIRSTVISIBLELINE, 0, 0);
   ::SendMessageW(text2_, WM_VSCROLL, direction < 0 ? SB_PAGEUP : SB_PAGEDOWN, 0);
   if (::SendMessageW(text2_, EM_GETFIRSTVISIBLELINE, 0, 0) == top) turnPage(direction);
 }
 
 void GameWindow::wheelNarration(UINT message, WPARAM w, LPARAM l) {
+  const int delta = GET_WHEEL_DELTA_WPARAM(w);
+  // Over the map the wheel, like the page keys, goes back to the pages.
+  if (session_->view().mapShown) {
+    if (delta != 0) turnPage(delta > 0 ? -1 : 1);
+    return;
+  }
   const LRESULT top = ::SendMessageW(text2_, EM_GETFIRSTVISIBLELINE, 0, 0);
   ::CallWindowProcW(narrationProc_, text2_, message, w, l);
-  const int delta = GET_WHEEL_DELTA_WPARAM(w);
   if (delta != 0 && ::SendMessageW(text2_, EM_GETFIRSTVISIBLELINE, 0, 0) == top) {
     turnPage(delta > 0 ? -1 : 1);
   }

@@ -4,6 +4,7 @@
 #include "background_picture.h"
 #include "common/engine_win32.h"
 #include "common/game_dirs.h"
+#include "common/map_description.h"
 #include "common/pane_text.h"
 #include "layout.h"
 #include "resources.h"
@@ -20,6 +21,7 @@ constexpr wchar_t kFatalTitle[] = L"kvelt";
 constexpr wchar_t kInputLineName[] = L"Příkaz";
 constexpr wchar_t kNarrationName[] = L"Vyprávění";
 constexpr wchar_t kCarriedName[] = L"Máš u sebe";
+constexpr wchar_t kMapName[] = L"Mapa";
 constexpr wchar_t kFatalText[] =
     L"Hra nemůže pokračovat: soubor s jejími texty nelze přečíst.\r\n"
     L"The game cannot go on: the file of its texts cannot be read.\r\n\r\n";
@@ -44,13 +46,17 @@ GameWindow::~GameWindow() {
   if (inputBrush_ != nullptr) ::DeleteObject(inputBrush_);
 }
 
-int GameWindow::run(const std::optional<std::string>& transcript) {
+int GameWindow::run(const GameOptions& options) {
   if (!create()) return 1;
 
   const GameDirs dirs = gameDirs(programDir());
   session_ = std::make_unique<PlaySession>(
       Platform{this, &display_, &systemFiles(), dirs.catalogueDir, dirs.saveDir});
-  if (transcript) session_->setTranscript(*transcript);
+  if (options.transcript) session_->setTranscript(*options.transcript);
+  // A window is closed without a thought: the game is kept beside the slots after every turn
+  // and found again at the next start.
+  session_->keepBetweenRuns(options.newGame ? KeptStart::fresh : KeptStart::resume);
+  session_->setWarnings(options.warnings);
   Status status = session_->start();
   if (!status.isOk()) {
     fatalError(status);
@@ -64,7 +70,7 @@ int GameWindow::run(const std::optional<std::string>& transcript) {
 
   MSG message;
   while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (moveFocus(message)) continue;
+    if (moveFocus(message) || windowKey(message)) continue;
     ::TranslateMessage(&message);
     ::DispatchMessageW(&message);
   }
@@ -134,6 +140,13 @@ void GameWindow::createControls() {
   screenReader_.name(text2_, kNarrationName);
   screenReader_.name(text3_, kCarriedName);
   screenReader_.announceFrom(text2_);
+  screenReader_.liveRegion(statusLine_);
+
+  const RECT narration{kText2Place.left, kText2Place.top, kText2Place.left + kText2Place.width,
+                       kText2Place.top + kText2Place.height};
+  map_.create(instance_, window_, kMap, narration, font_);
+  screenReader_.name(map_.handle(), kMapName);
+  screenReader_.liveRegion(map_.handle());
 
   ::SetWindowLongPtrW(text1_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   editProc_ = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
@@ -176,6 +189,10 @@ LRESULT GameWindow::handle(UINT message, WPARAM w, LPARAM l) {
         backToLivePage();
       }
       return 0;
+    case WM_HELP:
+      // Where the system still makes F1 a request for help, it is the game's hint all the same.
+      if (session_) comfortKey(WM_KEYDOWN, VK_F1, 0);
+      return TRUE;
     case kExitMessage:
       ::DestroyWindow(window_);
       return 0;
@@ -256,8 +273,31 @@ void GameWindow::showPanes() {
   // description down, and Page Down reaches the rest.
   ::SendMessageW(text2_, WM_VSCROLL, SB_TOP, 0);
   showStatus();
-  // The focus stays in the input line, so the screen reader is told the page is new.
+  if (view.mapShown) {
+    showMap();
+    return;
+  }
+  hideMap();
+  // The focus stays in the input line, so the screen reader is told the page is new, or is
+  // back from under the map.
   screenReader_.announce(page);
+}
+
+void GameWindow::showMap() {
+  const MapPicture picture = session_->map();
+  const std::wstring description = toUtf16(mapDescription(picture));
+  const bool appearing = !map_.shown();
+  map_.show(picture, description);
+  if (!appearing) return;
+  if (::GetFocus() == text2_) ::SetFocus(text1_);
+  ::ShowWindow(text2_, SW_HIDE);
+  screenReader_.announce(description, map_.handle());
+}
+
+void GameWindow::hideMap() {
+  if (!map_.shown()) return;
+  map_.hide();
+  ::ShowWindow(text2_, SW_SHOWNA);
 }
 
 void GameWindow::setInputLine(const std::wstring& text) {

@@ -7,15 +7,24 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/comfort_keys.h"
 #include "common/engine.h"
 #include "common/input_history.h"
 #include "common/play_session.h"
+#include "map_view.h"
 #include "screen_reader.h"
 #include "user32_display.h"
 
 namespace kvelt::win32 {
+
+// What the command line asked of the game.
+struct GameOptions {
+  std::optional<std::string> transcript;  // --transcript FILE: every turn appended to FILE
+  bool newGame = false;  // --new: the opening; the kept game stays until the first turn
+  bool warnings = true;  // --no-warnings: no word when the game can no longer be won
+};
 
 class GameWindow : public Window {
  public:
@@ -24,10 +33,10 @@ class GameWindow : public Window {
   GameWindow(const GameWindow&) = delete;
   GameWindow& operator=(const GameWindow&) = delete;
 
-  // Creates the window, starts the game and runs until the window is gone. Returns the exit
-  // status of the program: 0, or 1 when the catalogue could not be read. With `transcript`,
-  // every turn is appended to that file.
-  int run(const std::optional<std::string>& transcript = std::nullopt);
+  // Creates the window, starts the game (the kept one, unless options.newGame) and runs until
+  // the window is gone. Returns the exit status of the program: 0, or 1 when the catalogue
+  // could not be read.
+  int run(const GameOptions& options = {});
 
   void setInputBackground(Rgb colour) override;
   void close() override {}
@@ -52,9 +61,17 @@ class GameWindow : public Window {
   // The same without the input line: the live page or one read back, and the status line.
   void showPanes();
   void showStatus();
+  // The status line's text, or the part of it that is shown when it does not fit.
+  void drawStatus();
+  // While the session says so, the map stands in the narration pane's place.
+  void showMap();
+  void hideMap();
 
   // The comfort keys among the input line's messages; true when `message` was one of them.
   bool comfortKey(UINT message, WPARAM w, LPARAM l);
+  // The keys that work wherever the focus is in the window (F1 to F4, Esc), taken before the
+  // controls see them: a control's default handling would turn F1 into a request for help.
+  bool windowKey(const MSG& message);
   // Redraws what a comfort changed.
   void answer(const ActionResult& result);
   // Page Up and Page Down (-1, +1) scroll the narration; past its top or end they turn to the
@@ -87,6 +104,10 @@ class GameWindow : public Window {
   COLORREF inputBackground_;
   User32Display display_;
   ScreenReader screenReader_;
+  MapView map_;
+  std::wstring statusText_;
+  std::vector<std::wstring> statusParts_;
+  std::size_t statusPart_ = 0;
   std::unique_ptr<PlaySession> session_;
   kvelt::InputHistory history_;
   int exitStatus_ = 0;

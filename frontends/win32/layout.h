@@ -21,7 +21,8 @@ enum ControlId : int {
   kText3 = 103,
   kLabel1 = 104,
   kLabel2 = 105,
-  kStatusLine = 106
+  kStatusLine = 106,
+  kMap = 107
 };
 
 struct ControlPlace {

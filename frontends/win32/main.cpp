@@ -4,6 +4,7 @@
 // After windows.h, which it builds on.
 #include <shellapi.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,14 +18,32 @@
 
 namespace {
 
-constexpr wchar_t kUsage[] = L"usage: kvelt.exe [--transcript FILE]";
+constexpr wchar_t kUsage[] = L"usage: kvelt.exe [--new] [--no-warnings] [--transcript FILE]";
 
 const kvelt::ProgramDescription kProgram{
     "kvelt.exe",
-    "Okno hry pro Windows.\nThe game's window for Windows.",
-    {{"transcript", "FILE", "záznam hry do souboru / a transcript of the game into FILE"}},
-    kvelt::kComfortKeysHelp,
+    "Okno hry pro Windows. Hra se uchovává po každém tahu a při dalším spuštění pokračuje, kde "
+    "jsi skončil.\nThe game's window for Windows. The game is kept after every turn and goes "
+    "on where you left it at the next start.",
+    {{"new", "",
+      "nová hra; uchovaná zůstane do prvního tahu / a new game; the kept one stays "
+      "until its first turn"},
+     {"no-warnings", "",
+      "bez varování, že hru už nelze vyhrát / no warning that the game can "
+      "no longer be won"},
+     {"transcript", "FILE", "záznam hry do souboru / a transcript of the game into FILE"}},
+    std::string(kvelt::kComfortKeysHelp) +
+        "\nF4 ukáže další část dlouhého stavového řádku, Esc vrátí hru z mapy.\n"
+        "F4 shows the next part of a long status line; Esc brings the game back from the map.\n",
     false};
+
+// Takes the switch `name` out of `args`; true when it was there.
+bool takeSwitch(std::vector<std::string>& args, const std::string& name) {
+  const auto found = std::find(args.begin(), args.end(), name);
+  if (found == args.end()) return false;
+  args.erase(found);
+  return true;
+}
 
 // The help is wrapped for an 80-column console; a message box wraps it itself, so the lines of a
 // paragraph are joined again. Indented lines (the options) keep their own line.
@@ -65,8 +84,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   std::vector<std::string> args = arguments();
   if (answeredInABox(args)) return 0;
   // Other arguments are left alone, as they always were.
-  const std::optional<std::string> transcript = kvelt::takeTranscriptOption(args);
-  if (transcript && transcript->empty()) {
+  kvelt::win32::GameOptions options;
+  options.newGame = takeSwitch(args, "--new");
+  options.warnings = !takeSwitch(args, "--no-warnings");
+  options.transcript = kvelt::takeTranscriptOption(args);
+  if (options.transcript && options.transcript->empty()) {
     ::MessageBoxW(nullptr, kUsage, kvelt::win32::kWindowTitle, MB_OK | MB_ICONERROR);
     return 2;
   }
@@ -75,7 +97,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   int status = 0;
   {
     kvelt::win32::GameWindow window(instance);
-    status = window.run(transcript);
+    status = window.run(options);
   }
   ::CoUninitialize();
   return status;

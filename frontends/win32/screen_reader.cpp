@@ -56,6 +56,10 @@ void ScreenReader::name(HWND control, const std::wstring& text) {
 
 void ScreenReader::announceFrom(HWND control) {
   announcer_ = control;
+  liveRegion(control);
+}
+
+void ScreenReader::liveRegion(HWND control) {
   if (properties_ == nullptr) return;
   VARIANT polite;
   ::VariantInit(&polite);
@@ -65,24 +69,24 @@ void ScreenReader::announceFrom(HWND control) {
                            kLiveSettingProperty, polite);
 }
 
-void ScreenReader::announce(const std::wstring& page) {
-  if (announcer_ == nullptr) return;
+void ScreenReader::announce(const std::wstring& text, HWND control) {
+  if (control == nullptr) return;
   if (raiseNotification_ != nullptr && hostProvider_ != nullptr) {
     IUnknown* provider = nullptr;
-    if (SUCCEEDED(reinterpret_cast<HostProviderFromHwnd>(hostProvider_)(announcer_, &provider)) &&
+    if (SUCCEEDED(reinterpret_cast<HostProviderFromHwnd>(hostProvider_)(control, &provider)) &&
         provider != nullptr) {
-      BSTR text = ::SysAllocString(page.c_str());
+      BSTR said = ::SysAllocString(text.c_str());
       BSTR activity = ::SysAllocString(L"kvelt.page");
       // The most recent page only: after a quick series of Enter the old pages are not read.
       const HRESULT raised = reinterpret_cast<RaiseNotificationEvent>(raiseNotification_)(
-          provider, kNotificationActionCompleted, kNotificationImportantMostRecent, text, activity);
-      ::SysFreeString(text);
+          provider, kNotificationActionCompleted, kNotificationImportantMostRecent, said, activity);
+      ::SysFreeString(said);
       ::SysFreeString(activity);
       provider->Release();
       if (SUCCEEDED(raised)) return;
     }
   }
-  ::NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, announcer_, OBJID_CLIENT, CHILDID_SELF);
+  ::NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, control, OBJID_CLIENT, CHILDID_SELF);
 }
 
 }  // namespace kvelt::win32

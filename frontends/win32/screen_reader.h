@@ -21,8 +21,12 @@ class ScreenReader {
   void name(HWND control, const std::wstring& text);
   // The control whose new text is announced: the narration.
   void announceFrom(HWND control);
+  // Another control whose text is announced now and then (the map, the status line's hint).
+  void liveRegion(HWND control);
   // Says the new page, once, on the control given to announceFrom.
-  void announce(const std::wstring& page);
+  void announce(const std::wstring& page) { announce(page, announcer_); }
+  // Says `text`, once, on `control`, which holds it.
+  void announce(const std::wstring& text, HWND control);
 
  private:
   ::IAccPropServices* properties_ = nullptr;

@@ -4,6 +4,7 @@
 // After windows.h, which it builds on.
 #include <shellapi.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -13,15 +14,18 @@
 #include "check_report.h"
 #include "kvelt_process.h"
 #include "layout.h"
+#include "map_drawing.h"
 #include "platform/utf16_win32.h"
 #include "platform_checks.h"
 #include "screenshot.h"
+#include "text/lines.h"
 
 namespace kvelt::wine {
 namespace {
 
 using win32::kLabel1;
 using win32::kLabel2;
+using win32::kMap;
 using win32::kStatusLine;
 using win32::kText1;
 using win32::kText2;
@@ -143,6 +147,71 @@ std::string fileText(const std::string& path) {
   return text;
 }
 
+bool visible(HWND control) {
+  return ::IsWindowVisible(control) != FALSE;
+}
+
+// Polls the screen until the pixel at (x, y) is `colour`; false after `milliseconds`.
+bool waitForPixel(int x, int y, COLORREF colour, DWORD milliseconds) {
+  for (DWORD waited = 0;; waited += 100) {
+    if (Screenshot::ofScreen(800, 600).pixel(x, y) == colour) return true;
+    if (waited >= milliseconds) return false;
+    ::Sleep(100);
+  }
+}
+
+// Posted rather than sent, so that the key goes through kvelt.exe's own message loop as a key
+// pressed on the keyboard does.
+void postKey(const KveltProcess& game, int id, WPARAM virtualKey) {
+  ::PostMessageW(game.control(id), WM_KEYDOWN, virtualKey, 1);
+}
+
+// In room (3,7): F1 gives a hint from any pane, F3 lays the map over the narration pane, and
+// Esc or typing bring the page back. Each is said to a screen reader once.
+void hintAndMap(CheckReport& report, KveltProcess& game, AnnouncementWatch& watch,
+                const std::wstring& screenshot) {
+  const std::string page = game.text(kText2), before = game.text(kStatusLine);
+  postKey(game, kText2, VK_F1);
+  report.check(watch.count(game.control(kStatusLine), 0, 3000) == 1 &&
+                   !game.text(kStatusLine).empty() && game.text(kStatusLine) != before &&
+                   game.text(kText2) == page,
+               "F1 in the narration pane puts a hint in the status line and says it, once",
+               game.text(kStatusLine));
+
+  // Where Windows turns F1 into a request for help, that is the next step of the hint.
+  const std::string firstStep = game.text(kStatusLine);
+  HELPINFO help{sizeof help, HELPINFO_WINDOW, kText1, game.control(kText1), 0, {0, 0}};
+  ::SendMessageW(game.window(), WM_HELP, 0, reinterpret_cast<LPARAM>(&help));
+  report.check(watch.count(game.control(kStatusLine), 1, 3000) == 2 &&
+                   game.text(kStatusLine) != firstStep && !game.text(kStatusLine).empty(),
+               "WM_HELP gives the hint's next step", game.text(kStatusLine));
+
+  const RECT pane{0, 0, win32::kText2Place.width, win32::kText2Place.height};
+  const RECT here = win32::mapRoomBox(pane, 3, 7);
+  const int x = here.left + 4, y = (here.top + here.bottom) / 2;
+  postKey(game, kText1, VK_F3);
+  report.check(waitForPixel(x, y, win32::kHereFill, 3000) && visible(game.control(kMap)) &&
+                   !visible(game.control(kText2)),
+               "F3 shows the map over the narration pane, room (3,7) filled as the one you are in",
+               std::to_string(Screenshot::ofScreen(800, 600).pixel(x, y)));
+  report.check(Screenshot::ofScreen(800, 600).saveBmp(screenshot), "a screenshot of it is saved");
+  report.check(
+      watch.count(game.control(kMap), 0, 3000) == 1 &&
+          windowTextOf(game.control(kMap)).find("Srub (tady): na jih") != std::string::npos,
+      "and says its rooms and ways once", windowTextOf(game.control(kMap)));
+  postKey(game, kText1, VK_ESCAPE);
+  report.check(waitForPixel(x, y, RGB(0, 0, 0), 3000) && !visible(game.control(kMap)) &&
+                   visible(game.control(kText2)) && game.text(kText2) == page,
+               "Esc hides it and the page is back", game.text(kText2));
+
+  postKey(game, kText1, VK_F3);
+  report.check(waitForPixel(x, y, win32::kHereFill, 3000), "F3 shows the map again");
+  game.setText(kText1, "v");
+  report.check(!visible(game.control(kMap)) && visible(game.control(kText2)),
+               "typing a letter brings the page back");
+  game.setText(kText1, "");
+}
+
 // The first game: the opening, the first turns, completion, history, a take taken back and
 // played again, a save, a failed load, the transcript, and "exit".
 void playToExit(CheckReport& report, const Options& options) {
@@ -227,6 +296,10 @@ void playToExit(CheckReport& report, const Options& options) {
 
   report.check(Screenshot::ofScreen(800, 600).saveBmp(options.screenshot),
                "a screenshot of the window is saved");
+  const std::wstring& path = options.screenshot;
+  hintAndMap(report, game, watch, path.substr(0, path.rfind(L'\\') + 1) + L"win32-map.bmp");
+  // The page came back from under the map twice; later turns count from here.
+  announced = watch.count(game.control(kText2), 1 << 20, 300);
 
   // Up recalls the last line sent, Down goes back to an empty line.
   ::SendMessageW(game.control(kText1), WM_KEYDOWN, VK_UP, 0);
@@ -269,6 +342,128 @@ void playToExit(CheckReport& report, const Options& options) {
                    written.find("(Hra je uložena do pozice 1.)\n") != std::string::npos &&
                    written.find("> exit\n") != std::string::npos,
                "--transcript wrote the turns, the undo and the save", written);
+}
+
+// A status line longer than its room: F4 shows the next part, and after the last the first.
+void statusInParts(CheckReport& report, KveltProcess& game) {
+  std::string first = game.text(kStatusLine), all = first;
+  report.check(first.find("(1/") != std::string::npos && first.find("F4 dál)") != std::string::npos,
+               "a status line too long for its room shows its first part", first);
+  for (int press = 0; press < 5 && all.find("od začátku)") == std::string::npos; ++press) {
+    game.pressKey(kText1, VK_F4);
+    all.append(1, ' ').append(game.text(kStatusLine));
+  }
+  report.check(all.find("Tab doplní slovo.") != std::string::npos &&
+                   all.find("hra pokračuje bez něj.") != std::string::npos &&
+                   all.find("F4 od začátku)") != std::string::npos,
+               "F4 shows the rest of it, part by part", all);
+  game.pressKey(kText1, VK_F4);
+  report.check(game.text(kStatusLine) == first, "and after the last part the first again",
+               game.text(kStatusLine));
+}
+
+// One start of kvelt.exe in `exe`'s folder, closed again as the close box closes it; `check`
+// looks at the window in between.
+template <typename Check>
+void oneRun(CheckReport& report, const Options& options, const std::wstring& exe,
+            const std::wstring& arguments, Check check) {
+  KveltProcess game;
+  if (!report.check(game.start(exe, options.workDir, arguments), "kvelt.exe starts")) return;
+  if (!report.check(game.waitForWindow(kStartTimeout), "its window appears")) return;
+  report.check(waitForOpening(game), "the screen is switched and a page is shown");
+  check(game);
+  ::PostMessageW(game.window(), WM_CLOSE, 0, 0);
+  DWORD code = 1234;
+  report.check(game.waitForExit(kExitTimeout, code) && code == 0, "the window is closed",
+               std::to_string(code));
+}
+
+// The game is kept between runs: closed and started again it goes on, with its undo; --new
+// starts over but keeps the old game until its first turn.
+void keptBetweenRuns(CheckReport& report, const Options& options) {
+  report.note("runs that resume the kept game");
+  std::wstring exe = gameFolder(options, "uchovaná hra", true);
+  const std::string dir = toUtf8(exe.substr(0, exe.rfind(L'\\')));
+  // A folder in place of the transcript: its notice makes the start's status line long.
+  const std::string notFile = joinPath(dir,
+                                       "složka, do které se záznam hry zapsat nedá, protože je "
+                                       "to složka, a ne soubor; hra proto pokračuje bez záznamu");
+  ::CreateDirectoryW(toUtf16(notFile).c_str(), nullptr);
+  const std::string torch = "dýku\r\npochodeň";
+  oneRun(report, options, exe, L"--transcript \"" + toUtf16(notFile) + L"\"",
+         [&](KveltProcess& game) {
+           statusInParts(report, game);
+           for (const char* line : {"", "", "vezmi pochodeň"}) game.sendLine(kText1, line);
+           report.check(game.text(kText3) == torch, "the torch is taken", game.text(kText3));
+         });
+  oneRun(report, options, exe, L"", [&](KveltProcess& game) {
+    report.check(game.text(kText3) == torch &&
+                     game.text(kText2).find("Vzal jsi pochodeň") != std::string::npos &&
+                     game.text(kStatusLine).find("Pokračuje uchovaná hra") != std::string::npos,
+                 "started again, it shows the last page and says the game is the kept one",
+                 game.text(kText2) + " | " + game.text(kStatusLine));
+    ::SendMessageW(game.control(kText1), WM_SYSCHAR, L'u', 1 | (1 << 29));
+    report.check(game.text(kText3) == "dýku", "Alt+U takes back the turn of the last run",
+                 game.text(kText3));
+    ::SendMessageW(game.control(kText1), WM_CHAR, 'Y' - '@', 1);
+  });
+  oneRun(report, options, exe, L"--new", [&](KveltProcess& game) {
+    report.check(game.text(kText2).rfind(message(1), 0) == 0 && game.text(kText3) == "dýku",
+                 "--new starts with the opening", game.text(kText2));
+  });
+  oneRun(report, options, exe, L"", [&](KveltProcess& game) {
+    report.check(game.text(kText3) == torch,
+                 "a --new run without a turn leaves the kept game to resume", game.text(kText3));
+  });
+}
+
+// The winning game's lines, which the test script leaves in the work folder.
+std::vector<std::string> winningLines(const Options& options) {
+  const std::string text = fileText(joinPath(toUtf8(options.workDir), "winning_sequence.txt"));
+  std::vector<std::string> lines;
+  for (std::string_view line : splitLines(text)) lines.emplace_back(line);
+  return lines;
+}
+
+// The burning torch put down in the dark after the crowbar: the turn that loses the game says
+// so, unless --no-warnings asked it not to.
+void deadEndWarning(CheckReport& report, const Options& options) {
+  report.note("a turn that loses the game, with --no-warnings and without");
+  const std::vector<std::string> won = winningLines(options);
+  const auto crowbar = std::find(won.begin(), won.end(), "vezmi páčidlo");
+  if (!report.check(crowbar != won.end(), "the winning game's lines are there")) return;
+  const std::wstring exe = gameFolder(options, "slepá ulička", true);
+  for (const bool warnings : {false, true}) {
+    oneRun(report, options, exe, warnings ? L"--new" : L"--no-warnings", [&](KveltProcess& game) {
+      for (auto line = won.begin(); line <= crowbar; ++line) game.sendLine(kText1, *line);
+      game.sendLine(kText1, "polož hořící pochodeň");
+      const bool warned = game.text(kStatusLine).find("vyhrát nejde") != std::string::npos;
+      report.check(warned == warnings,
+                   warnings ? "without --no-warnings that turn says the game is lost"
+                            : "with --no-warnings that turn says nothing of it",
+                   game.text(kStatusLine));
+    });
+  }
+}
+
+// --help answers in a message box that names the options and the keys.
+void helpBox(CheckReport& report, const Options& options) {
+  report.note("kvelt.exe --help");
+  KveltProcess game;
+  if (!report.check(game.start(options.kveltExe, options.workDir, L"--help"), "kvelt.exe starts"))
+    return;
+  HWND box = game.waitForDialog(kStartTimeout);
+  if (!report.check(box != nullptr, "a message box appears")) return;
+  const std::string text = dialogText(box);
+  report.check(
+      text.find("--new") != std::string::npos && text.find("--no-warnings") != std::string::npos &&
+          text.find("F1 napoví") != std::string::npos &&
+          text.find("F3 mapu") != std::string::npos && text.find("F4") != std::string::npos,
+      "it names --new, --no-warnings, F1, F3 and F4", text);
+  ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+  DWORD code = 1234;
+  report.check(game.waitForExit(kExitTimeout, code) && code == 0, "and the program ends with 0",
+               std::to_string(code));
 }
 
 enum class Ending { closeMessage, altF4, sessionEnd };
@@ -392,6 +587,9 @@ int main() {
   endFromOutside(report, options, Ending::sessionEnd, "the session ending");
   missingCatalogue(report, options);
   catalogueVanishes(report, options);
+  keptBetweenRuns(report, options);
+  deadEndWarning(report, options);
+  helpBox(report, options);
 
   report.note(report.failures() == 0 ? "RESULT PASS"
                                      : "RESULT FAIL (" + std::to_string(report.failures()) + ")");

@@ -24,6 +24,8 @@ done
 rm -rf "$work"
 mkdir -p "$work/run" "$artifacts"
 cp "$bin/kvelt.exe" "$bin/driver.exe" "$work/run/"
+# The winning game's lines, for the turns that lead to a lost game.
+cp "$(dirname "$0")/../data/winning_sequence.txt" "$work/"
 
 # Wine sees the whole file system as drive Z:.
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
@@ -75,9 +77,11 @@ if ! cat "$log" 2>/dev/null; then
   tail -n 30 "$work/wineboot.log" "$work/wine.log" "$work/xvfb.log"
 fi
 
-if [[ -f "$work/win32-window.bmp" ]] && command -v convert >/dev/null; then
-  convert "$work/win32-window.bmp" "$artifacts/win32-window.png"
-  echo "Screenshot: $artifacts/win32-window.png"
-fi
+for shot in win32-window win32-map; do
+  if [[ -f "$work/$shot.bmp" ]] && command -v convert >/dev/null; then
+    convert "$work/$shot.bmp" "$artifacts/$shot.png"
+    echo "Screenshot: $artifacts/$shot.png"
+  fi
+done
 cp "$log" "$artifacts/win32-driver.log" 2>/dev/null || true
 grep -q "RESULT PASS" "$log"
