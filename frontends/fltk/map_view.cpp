@@ -112,19 +112,22 @@ void MapView::drawWay(const MapCell& cell, int direction) {
   }
 }
 
-// The rope hangs dashed from the window of its room and swings in to the room it reaches.
+// The rope hangs dashed from the window of its room and swings over the empty cell below it
+// onto the roof of the room it reaches, clear of that room's neighbour to the west.
 void MapView::drawRope() {
   const int topX = centreX(kRopeTopX), topY = centreY(kRopeTopY) + kBoxHeight / 2;
-  const int footX = centreX(kRopeFootX) - kBoxWidth / 2, footY = centreY(kRopeFootY);
+  const int footX = centreX(kRopeFootX) - kBoxWidth / 2 + kBoxHeight / 2;
+  const int footY = centreY(kRopeFootY) - kBoxHeight / 2;
+  const int middleY = centreY(kRopeTopY + 1);
   fl_color(colour(kInk));
   fl_line_style(FL_DASH, at(kLineWidth));
   fl_begin_line();
-  fl_curve(x() + at(topX), y() + at(topY), x() + at(topX), y() + at(footY), x() + at(topX),
-           y() + at(footY), x() + at(footX), y() + at(footY));
+  fl_curve(x() + at(topX), y() + at(topY), x() + at(topX), y() + at(middleY), x() + at(footX),
+           y() + at(middleY), x() + at(footX), y() + at(footY));
   fl_end_line();
   fl_line_style(0);
-  fl_draw("lano", x() + at(topX + 6), y() + at(centreY(kRopeTopY + 1)), at(kCellWidth / 2),
-          at(layout::kFontPixels), FL_ALIGN_LEFT);
+  fl_draw("lano", x() + at(topX - kCellWidth / 2), y() + at(middleY - kBoxHeight / 2),
+          at(kCellWidth / 2 - 6), at(kBoxHeight), FL_ALIGN_RIGHT);
 }
 
 // The room the player stands in is the light one.

@@ -305,6 +305,13 @@ def play(kvelt, env, game_dir, artifacts):
         check(wait_for(lambda: status_line("fltk-window-hint.png") != saved_status),
               "F1 gives a hint in the status line")
 
+        # Shift+F1 switches the dead-end warning off and on again, kept beside the scale.
+        warnings = os.path.join(env["XDG_CONFIG_HOME"], "kvelt", "warnings")
+        for kept in ("off\n", None):
+            run(["xdotool", "key", "--window", window, "shift+F1"], env)
+            check(wait_for(lambda: (open(warnings).read() if os.path.exists(warnings) else None)
+                           == kept), "Shift+F1 keeps the warning's setting as %r" % kept)
+
         def page_now(name):
             return region(screenshot(env, window, os.path.join(artifacts, name)), NARRATION)
 
