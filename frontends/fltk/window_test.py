@@ -705,11 +705,19 @@ def kept_between_runs(kvelt, env, game_dir, artifacts):
         run(["xdotool", "key", "--window", window, "ctrl+y"], env)
         time.sleep(0.3)
         leave(process, window)
-        process, window = start("--new")
+        # The keys and the notice of a transcript that cannot be written are longer than the
+        # status line's strip: it scrolls with Shift+PgDn, and back with Shift+PgUp.
+        nowhere = os.path.join(game_dir, "složka, která není " * 6, "záznam.txt")
+        process, window = start("--new", "--transcript", nowhere)
         fresh = shot(window, "fltk-window-new.png")
         check(region(fresh, NARRATION) != region(left, NARRATION) and
               count(region(fresh, CARRIED_PANE), LIGHT_YELLOW) < carried,
               "--new starts with the opening instead")
+        for keys, expected in (("shift+Next", False), ("shift+Prior", True)):
+            run(["xdotool", "key", "--window", window, keys], env)
+            check(wait_for(lambda: (region(shot(window, "fltk-window-status-scrolled.png"),
+                                           STATUS_LINE) == region(fresh, STATUS_LINE)) == expected),
+                  "%s scrolls the long status line %s" % (keys, "back" if expected else "on"))
         leave(process, window)
     finally:
         if process.poll() is None:
