@@ -19,7 +19,12 @@ bool GameWindow::onChord(const KeyChord& key) {
 }
 
 // Page Up at the top of a page shows the page before it; Page Down at its end the next one.
+// Over the map they take the map down first, the page as it was.
 void GameWindow::onPage(int direction) {
+  if (map_->visible()) {
+    if (session_->comfort(Comfort::map).changed) refresh();
+    return;
+  }
   if (text2_->page(direction)) return;
   if (session_->comfort(direction < 0 ? Comfort::pageBack : Comfort::pageForward).changed) {
     refresh();

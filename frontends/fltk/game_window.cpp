@@ -19,11 +19,16 @@
 #include "key_chord.h"
 #include "layout.h"
 #include "scale_setting.h"
+#include "warning_setting.h"
 
 namespace kvelt::fltk {
 namespace {
 
 constexpr int kScrollbarWidth = 14;
+constexpr const char* kWarningsOff =
+    "Varování, že hru už nelze vyhrát, je vypnuté; Shift+F1 ho zase zapne.";
+constexpr const char* kWarningsOn =
+    "Varování, že hru už nelze vyhrát, je zapnuté; Shift+F1 ho vypne.";
 
 Fl_Color colour(Rgb rgb) {
   return fl_rgb_color(rgb.red, rgb.green, rgb.blue);
@@ -79,6 +84,8 @@ bool isForInputLine(bool lineEmpty) {
     case FL_BackSpace:
     case FL_Page_Up:
     case FL_Page_Down:
+    case FL_Escape:
+    case FL_F + 1:
       return true;
     default:
       return Fl::event_length() > 0 && static_cast<unsigned char>(Fl::event_text()[0]) >= ' ';
@@ -136,16 +143,18 @@ GameWindow::GameWindow(int font, const GameDirs& dirs, int scale, int defaultSca
   text1_->onEdited = [this] { backToLivePage(); };
   text2_->onWheelPastEnd = [this](int direction) { onWheelPastEnd(direction); };
   text1_->onZoom = [this](int direction) { zoom(direction); };
+  text1_->onEscape = [this] { backToLivePage(); };
+  text1_->onStatusPage = [this](int direction) { statusLine_->scroll(direction); };
+  text1_->onWarningsKey = [this] { switchWarnings(); };
   text1_->onCopy = [this] { copySelection(); };
   text3_ = makePane(text3Buffer_, font);
   label1_ = makeLabel(kCarriedCaption, layout::kLabel1Text, font);
   label2_ = makeLabel(kCredit, layout::kLabel2Text, font);
+  map_ = new MapView(font);
+  map_->hide();
   // A black strip like the panes, so that it reads well over any part of the picture; it is
   // there only while it has something to say.
-  statusLine_ = makeLabel("", layout::kPaneText, font);
-  statusLine_->box(FL_FLAT_BOX);
-  statusLine_->color(colour(layout::kPaneBackground));
-  statusLine_->hide();
+  statusLine_ = new StatusLine(font);
   end();
 
   callback([](Fl_Widget* widget, void*) {
@@ -170,6 +179,8 @@ void GameWindow::applyScale(int percent) {
   size(width, height);
 
   place(*text2_, layout::kText2, percent);
+  place(*map_, layout::kText2, percent);
+  map_->rescale(percent);
   place(*text1_, layout::kText1, percent);
   place(*text3_, layout::kText3, percent);
   place(*label1_, layout::kLabel1, percent);
@@ -183,7 +194,7 @@ void GameWindow::applyScale(int percent) {
     pane->resize(pane->x(), pane->y(), pane->w(), pane->h());
   }
   text1_->textsize(font);
-  for (Fl_Box* label : {label1_, label2_, statusLine_}) label->labelsize(font);
+  for (Fl_Box* label : {label1_, label2_}) label->labelsize(font);
 
   scaledPicture_.reset();
   if (picture_ && percent != 100) {
@@ -191,9 +202,7 @@ void GameWindow::applyScale(int percent) {
     scaledPicture_.reset(picture_->copy(layout::scaled(layout::kPictureWidth, percent),
                                         layout::scaled(layout::kPictureHeight, percent)));
   }
-  const std::string status = statusText_;
-  statusText_.clear();
-  setStatusLine(status);
+  setStatusLine(statusLine_->text());
   redraw();
 }
 
@@ -219,12 +228,14 @@ void GameWindow::copySelection() {
   if (!copySelected(text2Buffer_)) copySelected(text3Buffer_);
 }
 
-Status GameWindow::start(DisplaySettings& display, Files& files,
-                         const std::optional<std::string>& transcript) {
+Status GameWindow::start(DisplaySettings& display, Files& files, const Start& how) {
   session_ = std::make_unique<PlaySession>(
       Platform{this, &display, &files, dirs_.catalogueDir, dirs_.saveDir},
       KeyNames{.zoom = layout::kZoomKeys});
-  if (transcript) session_->setTranscript(*transcript);
+  if (how.transcript) session_->setTranscript(*how.transcript);
+  session_->keepBetweenRuns(how.kept);
+  warnings_ = how.warnings;
+  session_->setWarnings(warnings_);
   Status status = session_->start();
   if (status.isOk()) showInputLine();
   return status;
@@ -300,7 +311,27 @@ void GameWindow::refresh() {
 void GameWindow::showView(const View& view) {
   setPane(text2Buffer_, *text2_, view.narration);
   setPane(text3Buffer_, *text3_, carriedPaneText(view.carried));
+  showMap(view.mapShown);
   setStatusLine(view.statusLine);
+}
+
+void GameWindow::showMap(bool shown) {
+  if (shown) {
+    // The pane stays as it is behind the map, and comes back with its page and scroll.
+    text2_->hide();
+    map_->show(session_->map(), scale_);
+  } else if (map_->visible()) {
+    map_->hide();
+    text2_->show();
+  }
+}
+
+void GameWindow::switchWarnings() {
+  warnings_ = !warnings_;
+  session_->setWarnings(warnings_);
+  rememberWarnings(warnings_);
+  // Until the next key, like the size after Ctrl+plus.
+  setStatusLine(warnings_ ? kWarningsOn : kWarningsOff);
 }
 
 void GameWindow::showInputLine() {
@@ -321,24 +352,8 @@ void GameWindow::showStatus() {
 }
 
 void GameWindow::setStatusLine(const std::string& text) {
-  if (text == statusText_) return;
-  statusText_ = text;
-  statusLine_->copy_label(statusText_.c_str());
-  if (statusText_.empty()) {
-    statusLine_->hide();
-  } else {
-    // As wide and high as its text, up to the room it has below the input line.
-    const Box room = layout::scaled(layout::kStatusLine, scale_);
-    const int padding = layout::scaled(layout::kStatusPadding, scale_);
-    int width = room.w - 2 * padding, height = 0;
-    fl_font(statusLine_->labelfont(), statusLine_->labelsize());
-    fl_measure(statusText_.c_str(), width, height, 0);
-    statusLine_->resize(room.x, room.y, std::min(width + 2 * padding, room.w),
-                        std::min(height + 2 * padding, room.h));
-    statusLine_->show();
-  }
   // What the strip covered, or covers now, is drawn again from the picture up.
-  redraw();
+  if (statusLine_->setText(text, scale_)) redraw();
 }
 
 void GameWindow::fail(const Status& status) {

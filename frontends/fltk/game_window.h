@@ -18,6 +18,8 @@
 #include "common/game_dirs.h"
 #include "common/play_session.h"
 #include "input_line.h"
+#include "map_view.h"
+#include "status_line.h"
 #include "text_pane.h"
 
 class Fl_Image;
@@ -32,10 +34,14 @@ class GameWindow : public Fl_Double_Window, public kvelt::Window {
   GameWindow(int font, const GameDirs& dirs, int scale, int defaultScale);
   ~GameWindow() override;
 
-  // Form_Load on the given services; the window is not shown yet. With `transcript`, every
-  // turn is appended to that file.
-  Status start(DisplaySettings& display, Files& files,
-               const std::optional<std::string>& transcript = std::nullopt);
+  // How the game starts, from the command line and the kept settings.
+  struct Start {
+    std::optional<std::string> transcript;  // every turn is appended to this file
+    KeptStart kept = KeptStart::resume;     // the game kept from the last run, or a new one
+    bool warnings = true;                   // the dead-end warning in the status line
+  };
+  // Form_Load on the given services; the window is not shown yet.
+  Status start(DisplaySettings& display, Files& files, const Start& how);
   // Shows the window with the input line focused.
   void open();
   // The program's exit status once the window has gone: 0, or 1 after a catalogue failure.
@@ -75,6 +81,10 @@ class GameWindow : public Fl_Double_Window, public kvelt::Window {
   void showStatus();
   std::string complete(const std::string& line);
   void showView(const View& view);
+  // F3: the map stands where the narration pane is, until the session takes it down.
+  void showMap(bool shown);
+  // Shift+F1: the dead-end warning off or on again, kept for the next runs.
+  void switchWarnings();
   void setStatusLine(const std::string& text);
   void fail(const Status& status);
 
@@ -88,9 +98,10 @@ class GameWindow : public Fl_Double_Window, public kvelt::Window {
   TextPane* text3_;
   Fl_Box* label1_;
   Fl_Box* label2_;
+  MapView* map_;
   // The session's answers, save and load problems, and the words Tab could not choose between.
-  Fl_Box* statusLine_;
-  std::string statusText_;
+  StatusLine* statusLine_;
+  bool warnings_ = true;
   int scale_;
   int defaultScale_;
   int exitStatus_ = 0;

@@ -56,8 +56,17 @@ int InputLine::handle(int event) {
         if (auto line = history_.newer()) replaceLine(*line);
         return 1;
       case FL_Page_Up:
-      case FL_Page_Down:
-        if (onPage) onPage(Fl::event_key() == FL_Page_Up ? -1 : 1);
+      case FL_Page_Down: {
+        const auto& pageMove = (Fl::event_state() & FL_SHIFT) != 0 ? onStatusPage : onPage;
+        if (pageMove) pageMove(key == FL_Page_Up ? -1 : 1);
+        return 1;
+      }
+      case FL_Escape:
+        if (onEscape) onEscape();
+        return 1;
+      case FL_F + 1:
+        if ((Fl::event_state() & FL_SHIFT) == 0 || !onWarningsKey) break;
+        onWarningsKey();
         return 1;
       case FL_Tab:
         if (onComplete) replaceLine(onComplete(value()));

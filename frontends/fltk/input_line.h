@@ -1,7 +1,7 @@
 // The input line Text1: Enter sends the line, Up and Down walk the history, Tab completes,
-// Page Up and Page Down scroll the narration, and the comfort keys (undo, a new game...) go to
-// the window; Ctrl+plus, Ctrl+minus and Ctrl+0 scale the window and Ctrl+C copies the
-// narration's selection when the line has none.
+// Page Up and Page Down scroll the narration (with Shift the status line), Esc and the comfort
+// keys (undo, a new game, the map...) go to the window; Ctrl+plus, Ctrl+minus and Ctrl+0 scale the
+// window and Ctrl+C copies the narration's selection when the line has none.
 #pragma once
 
 #include <FL/Fl_Input.H>
@@ -21,8 +21,13 @@ class InputLine : public Fl_Input {
   std::function<void(const std::string&)> onEnter;
   // Given the line, returns it completed (Tab).
   std::function<std::string(const std::string&)> onComplete;
-  // Called with -1 for Page Up and +1 for Page Down.
+  // Called with -1 for Page Up and +1 for Page Down; with Shift held, onStatusPage instead.
   std::function<void(int)> onPage;
+  std::function<void(int)> onStatusPage;
+  // Esc, after onKey.
+  std::function<void()> onEscape;
+  // Shift+F1, after onKey.
+  std::function<void()> onWarningsKey;
   // A key chord that may be a comfort key; true when it was one, and then it does not reach
   // the line.
   std::function<bool(const KeyChord&)> onChord;

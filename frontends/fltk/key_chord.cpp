@@ -11,7 +11,9 @@ KeyChord eventChord() {
   // The key's own symbol, whatever Shift makes of it.
   const int key = Fl::event_key();
   if (key >= 'a' && key <= 'z') chord.letter = static_cast<char>(key);
+  chord.f1 = key == FL_F + 1;
   chord.f2 = key == FL_F + 2;
+  chord.f3 = key == FL_F + 3;
   const int state = Fl::event_state();
   chord.ctrl = (state & FL_CTRL) != 0;
   chord.alt = (state & FL_ALT) != 0;

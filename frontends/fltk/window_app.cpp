@@ -12,18 +12,29 @@
 #include "failure_report.h"
 #include "game_window.h"
 #include "scale_setting.h"
+#include "warning_setting.h"
 #include "window_font.h"
 #include "x_display.h"
 
 namespace kvelt::fltk {
 namespace {
 
+constexpr const char* kWindowHelp =
+    "Hra se uchovává po každém tahu a při příštím spuštění pokračuje (--new začne novou).\n"
+    "Shift+F1 vypne nebo zapne varování, že hru už nelze vyhrát, i pro příští spuštění.\n"
+    "Shift+PgUp a Shift+PgDn listují stavovým řádkem, který se nevejde celý.\n"
+    "The game is kept after every turn and resumed at the next start (--new starts anew).\n"
+    "Shift+F1 switches the warning that the game can no longer be won off or on, also for\n"
+    "the next starts. Shift+PgUp and Shift+PgDn scroll a status line too long for its box.\n";
 const ProgramDescription kProgram{
     "kvelt",
     "Okno hry pro linuxové pracovní plochy.\n"
     "The game's window for Linux desktops.",
-    {{"transcript", "FILE", "záznam hry do souboru / a transcript of the game into FILE"}},
-    std::string(kComfortKeysHelp) + "\n" + layout::kZoomKeysHelp};
+    {{"transcript", "FILE", "záznam hry do souboru / a transcript of the game into FILE"},
+     {"new", "", "nová hra místo uchované / a new game instead of the kept one"},
+     {"no-warnings", "",
+      "bez varování, že hru už nelze vyhrát / no warning that the game can no longer be won"}},
+    std::string(kComfortKeysHelp) + "\n" + layout::kZoomKeysHelp + "\n" + kWindowHelp};
 constexpr const char* kNoDisplay =
     "kvelt: cannot open the display; in a terminal, play with kvelt-term or kvelt-cli";
 
@@ -35,7 +46,10 @@ int runWindowApp(const std::vector<std::string>& args) {
   std::cerr << commandLine.error;
   if (!commandLine.game) return commandLine.exitStatus;
   const GameDirs& dirs = commandLine.game->dirs;
-  const std::optional<std::string> transcript = commandLine.game->transcript();
+  GameWindow::Start how;
+  how.transcript = commandLine.game->transcript();
+  how.kept = commandLine.game->has("new") ? KeptStart::fresh : KeptStart::resume;
+  how.warnings = rememberedWarnings() && !commandLine.game->has("no-warnings");
 
   if (!openDisplay()) {
     std::cerr << kNoDisplay << '\n';
@@ -54,7 +68,7 @@ int runWindowApp(const std::vector<std::string>& args) {
   Fl::screen_work_area(workX, workY, workWidth, workHeight, 0);
   const int defaultScale = layout::defaultScale(desktopDotsPerInch(), workWidth, workHeight);
   GameWindow window(chooseFont(), dirs, rememberedScale().value_or(defaultScale), defaultScale);
-  Status status = window.start(screen, systemFiles(), transcript);
+  Status status = window.start(screen, systemFiles(), how);
   if (!status.isOk()) {
     reportCatalogueFailure(status);
     return 1;

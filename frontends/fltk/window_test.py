@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""kvelt's window under Xvfb: typed turns, Tab, undo and redo, saves, earlier pages, the
-transcript, "exit", the whole game, a missing catalogue, and screenshots kept for a person to
-look at.
+"""kvelt's window under Xvfb: typed turns, Tab, undo and redo, saves, earlier pages, the hint
+and the map, the transcript, "exit", the whole game, the game kept between runs, a missing
+catalogue, and screenshots kept for a person to look at.
 
 Usage: window_test.py KVELT_BINARY ARTIFACTS_DIR DATA_DIR [WINNING_LINES]
 Exits 77 (skipped) when Xvfb or the X tools are not installed.
@@ -83,6 +83,17 @@ def text_lines(pixels, colour):
         lines += has_text and not inside
         inside = has_text
     return lines
+
+
+def longest_run(pixels, colour):
+    """The longest row of pixels of exactly the colour: letters never make a long one."""
+    longest = 0
+    for row in pixels:
+        run_length = 0
+        for pixel in row:
+            run_length = run_length + 1 if pixel == colour else 0
+            longest = max(longest, run_length)
+    return longest
 
 
 def text_rows(pixels, colour):
@@ -287,6 +298,32 @@ def play(kvelt, env, game_dir, artifacts):
         for name in ("save1.s", "savex1.s"):
             check(os.path.exists(os.path.join(game_dir, name)), "\"save 1\" wrote " + name)
 
+        # F1 answers in the status line. F3 lays the map over the narration, the room the
+        # player is in a light box; Esc, and typing, take it down with the page as it was.
+        saved_status = status_line("fltk-window-saved.png")
+        run(["xdotool", "key", "--window", window, "F1"], env)
+        check(wait_for(lambda: status_line("fltk-window-hint.png") != saved_status),
+              "F1 gives a hint in the status line")
+
+        # Shift+F1 switches the dead-end warning off and on again, kept beside the scale.
+        warnings = os.path.join(env["XDG_CONFIG_HOME"], "kvelt", "warnings")
+        for kept in ("off\n", None):
+            run(["xdotool", "key", "--window", window, "shift+F1"], env)
+            check(wait_for(lambda: (open(warnings).read() if os.path.exists(warnings) else None)
+                           == kept), "Shift+F1 keeps the warning's setting as %r" % kept)
+
+        def page_now(name):
+            return region(screenshot(env, window, os.path.join(artifacts, name)), NARRATION)
+
+        for leave_map in ("Escape", "x"):
+            run(["xdotool", "key", "--window", window, "F3"], env)
+            check(wait_for(lambda: longest_run(page_now("fltk-window-map.png"), LIGHT_YELLOW) > 60),
+                  "F3 shows the map over the narration, the room the player is in a light box")
+            run(["xdotool", "key", "--window", window, leave_map], env)
+            check(wait_for(lambda: page_now("fltk-window-map-left.png") == region(shot, NARRATION)),
+                  "%r takes the map down and the page is as it was" % leave_map)
+        run(["xdotool", "key", "--window", window, "BackSpace"], env)
+
         # The words Tab could not choose between stand in the status line until the line changes.
         run(["xdotool", "windowfocus", "--sync", window], env)
         plain = count(region(screenshot(env, window, os.path.join(
@@ -449,7 +486,8 @@ def scaled_window(kvelt, artifacts, game_dir, config_dir):
                        check=True, timeout=10)
 
         def start():
-            process = subprocess.Popen([kvelt, "--dir", game_dir], env=env,
+            # Each start with the opening, whatever the games before left in the folder.
+            process = subprocess.Popen([kvelt, "--dir", game_dir, "--new"], env=env,
                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             return process, find_window(env, "^kvelt$")
 
@@ -629,6 +667,64 @@ def close_box(kvelt, env, game_dir):
             process.wait()
 
 
+def kept_between_runs(kvelt, env, game_dir, artifacts):
+    """The game is kept after every turn: the next start on the same folder shows the page and
+    the carried objects it left, with the turns behind them to take back; --new shows the
+    opening."""
+    def start(*options):
+        process = subprocess.Popen([kvelt, "--dir", game_dir] + list(options), env=env,
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        return process, find_window(env, "^kvelt$")
+
+    def leave(process, window):
+        press_close_box(env["DISPLAY"], window)
+        wait_exit(process)
+
+    def shot(window, name):
+        return screenshot(env, window, os.path.join(artifacts, name))
+
+    process, window = start()
+    try:
+        check(window is not None, "the window opens for a game to keep")
+        if window is None:
+            return
+        for line in ("", "", "vezmi pochodeň"):
+            type_line(env, window, line)
+        left = shot(window, "fltk-window-kept.png")
+        leave(process, window)
+        process, window = start()
+        resumed = shot(window, "fltk-window-resumed.png")
+        check(region(resumed, NARRATION) == region(left, NARRATION) and
+              region(resumed, CARRIED_PANE) == region(left, CARRIED_PANE),
+              "a new start on the same folder shows the page and the carried objects left")
+        carried = count(region(resumed, CARRIED_PANE), LIGHT_YELLOW)
+        run(["xdotool", "key", "--window", window, "alt+u"], env)
+        check(wait_for(lambda: count(region(shot(window, "fltk-window-resumed-undone.png"),
+                                            CARRIED_PANE), LIGHT_YELLOW) < carried),
+              "Alt+U after the new start takes the kept game's last turn back")
+        run(["xdotool", "key", "--window", window, "ctrl+y"], env)
+        time.sleep(0.3)
+        leave(process, window)
+        # The keys and the notice of a transcript that cannot be written are longer than the
+        # status line's strip: it scrolls with Shift+PgDn, and back with Shift+PgUp.
+        nowhere = os.path.join(game_dir, "složka, která není " * 6, "záznam.txt")
+        process, window = start("--new", "--transcript", nowhere)
+        fresh = shot(window, "fltk-window-new.png")
+        check(region(fresh, NARRATION) != region(left, NARRATION) and
+              count(region(fresh, CARRIED_PANE), LIGHT_YELLOW) < carried,
+              "--new starts with the opening instead")
+        for keys, expected in (("shift+Next", False), ("shift+Prior", True)):
+            run(["xdotool", "key", "--window", window, keys], env)
+            check(wait_for(lambda: (region(shot(window, "fltk-window-status-scrolled.png"),
+                                           STATUS_LINE) == region(fresh, STATUS_LINE)) == expected),
+                  "%s scrolls the long status line %s" % (keys, "back" if expected else "on"))
+        leave(process, window)
+    finally:
+        if process.poll() is None:
+            process.kill()
+            process.wait()
+
+
 def dismiss_message_box(env, process):
     deadline = time.time() + 15
     while process.poll() is None and time.time() < deadline:
@@ -706,6 +802,10 @@ def main():
             else:
                 print("skip  the whole game: no list of winning lines given", flush=True)
             close_box(kvelt, env, game_dir)
+            kept_dir = os.path.join(game_dir, "kept")
+            os.mkdir(kept_dir)
+            shutil.copy(os.path.join(game_dir, "scripts.tex"), kept_dir)
+            kept_between_runs(kvelt, env, kept_dir, artifacts)
             vanishing_dir = os.path.join(game_dir, "vanishing")
             os.mkdir(vanishing_dir)
             shutil.copy(os.path.join(game_dir, "scripts.tex"), vanishing_dir)
