@@ -40,7 +40,11 @@ int InputLine::handle(int event) {
     if (onChord && onChord(eventChord())) return 1;
     if (controlKey()) return 1;
     const int key = Fl::event_key();
-    if (onKey && key != FL_Page_Up && key != FL_Page_Down && !isModifierEvent()) onKey();
+    // The page keys and F4 only read on: they leave a question and Tab's choices standing.
+    if (onKey && key != FL_Page_Up && key != FL_Page_Down && key != FL_F + 4 &&
+        !isModifierEvent()) {
+      onKey();
+    }
     switch (key) {
       case FL_Enter:
       case FL_KP_Enter: {
@@ -63,6 +67,9 @@ int InputLine::handle(int event) {
       }
       case FL_Escape:
         if (onEscape) onEscape();
+        return 1;
+      case FL_F + 4:  // the rest of a long status line, as in the other programs
+        if (onStatusPage) onStatusPage(0);
         return 1;
       case FL_F + 1:
         if ((Fl::event_state() & FL_SHIFT) == 0 || !onWarningsKey) break;

@@ -21,7 +21,8 @@ class InputLine : public Fl_Input {
   std::function<void(const std::string&)> onEnter;
   // Given the line, returns it completed (Tab).
   std::function<std::string(const std::string&)> onComplete;
-  // Called with -1 for Page Up and +1 for Page Down; with Shift held, onStatusPage instead.
+  // Called with -1 for Page Up and +1 for Page Down; with Shift held, onStatusPage instead,
+  // which F4 calls with 0: on, and from the end back to the start.
   std::function<void(int)> onPage;
   std::function<void(int)> onStatusPage;
   // Esc, after onKey.

@@ -14,8 +14,8 @@
 namespace kvelt::fltk {
 namespace {
 
-constexpr const char* kMoreBelow = "(dál: Shift+PgDn)";
-constexpr const char* kMoreAbove = "(zpět: Shift+PgUp)";
+constexpr const char* kMoreBelow = "(dál: F4 nebo Shift+PgDn)";
+constexpr const char* kMoreAbove = "(znovu: F4, zpět: Shift+PgUp)";
 
 Fl_Color colour(Rgb rgb) {
   return fl_rgb_color(rgb.red, rgb.green, rgb.blue);
@@ -73,7 +73,9 @@ int StatusLine::shownLines() const {
 bool StatusLine::scroll(int direction) {
   if (!cut_) return false;
   const int step = std::max(1, shownLines() - 1);
-  const int first = std::clamp(first_ + direction * step, 0, std::max(0, lines_ - shownLines()));
+  const int last = std::max(0, lines_ - shownLines());
+  if (direction == 0) direction = first_ >= last ? -lines_ : 1;
+  const int first = std::clamp(first_ + direction * step, 0, last);
   if (first == first_) return false;
   first_ = first;
   redraw();

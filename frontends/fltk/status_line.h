@@ -1,6 +1,6 @@
 // The status line below the input line: a black strip as large as its text, up to its box. A
-// text longer than the box scrolls, with Shift+PgUp and Shift+PgDn or the wheel, and its last
-// line then names those keys.
+// text longer than the box scrolls, with F4 (on, then back to the start), Shift+PgUp and
+// Shift+PgDn or the wheel, and its last line then names those keys.
 #pragma once
 
 #include <FL/Fl_Widget.H>

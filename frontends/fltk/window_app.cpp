@@ -22,10 +22,11 @@ namespace {
 constexpr const char* kWindowHelp =
     "Hra se uchovává po každém tahu a při příštím spuštění pokračuje (--new začne novou).\n"
     "Shift+F1 vypne nebo zapne varování, že hru už nelze vyhrát, i pro příští spuštění.\n"
-    "Shift+PgUp a Shift+PgDn listují stavovým řádkem, který se nevejde celý.\n"
+    "F4, Shift+PgUp a Shift+PgDn listují stavovým řádkem, který se nevejde celý.\n"
     "The game is kept after every turn and resumed at the next start (--new starts anew).\n"
     "Shift+F1 switches the warning that the game can no longer be won off or on, also for\n"
-    "the next starts. Shift+PgUp and Shift+PgDn scroll a status line too long for its box.\n";
+    "the next starts. F4, Shift+PgUp and Shift+PgDn scroll a status line too long for its\n"
+    "box.\n";
 const ProgramDescription kProgram{
     "kvelt",
     "Okno hry pro linuxové pracovní plochy.\n"

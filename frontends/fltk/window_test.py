@@ -706,14 +706,14 @@ def kept_between_runs(kvelt, env, game_dir, artifacts):
         time.sleep(0.3)
         leave(process, window)
         # The keys and the notice of a transcript that cannot be written are longer than the
-        # status line's strip: it scrolls with Shift+PgDn, and back with Shift+PgUp.
+        # status line's strip: it scrolls with Shift+PgDn, back with Shift+PgUp, on with F4.
         nowhere = os.path.join(game_dir, "složka, která není " * 6, "záznam.txt")
         process, window = start("--new", "--transcript", nowhere)
         fresh = shot(window, "fltk-window-new.png")
         check(region(fresh, NARRATION) != region(left, NARRATION) and
               count(region(fresh, CARRIED_PANE), LIGHT_YELLOW) < carried,
               "--new starts with the opening instead")
-        for keys, expected in (("shift+Next", False), ("shift+Prior", True)):
+        for keys, expected in (("shift+Next", False), ("shift+Prior", True), ("F4", False)):
             run(["xdotool", "key", "--window", window, keys], env)
             check(wait_for(lambda: (region(shot(window, "fltk-window-status-scrolled.png"),
                                            STATUS_LINE) == region(fresh, STATUS_LINE)) == expected),
