@@ -136,6 +136,14 @@ Status PlaySession::enter(const std::string& line) {
 void PlaySession::undo() {
   newGameAsked_ = false;
   tap_.heard.clear();
+  // A page that stays after the program has ended (the browser's) may still take a turn back:
+  // the Enter that ended it left no page and is forgotten; after "exit" in a game still going
+  // that is all, after the end the last turn (a death) is taken back too.
+  if (game_.windowClosed && undo_.forget(game_) && game_.gameOver == kFalse) {
+    setStatus(kTakenBack);
+    keep();
+    return;
+  }
   if (!undo_.undo(game_)) {
     setStatus(kNothingToTakeBack);
     return;

@@ -72,7 +72,14 @@ TEST_F(PlaySessionTest, ADeathIsTakenBackWithItsPageAndPlayedAgain) {
   session.comfort(Comfort::redo);
   EXPECT_EQ(game().Text2, messageText(91));
   EXPECT_TRUE(statusSays("Enter ukončí program"));
+  // The Enter after the end ends the program; a page that stays can still take the death back.
+  play({"load 1"});
+  EXPECT_TRUE(session.view().ended);
   session.comfort(Comfort::undo);
+  EXPECT_FALSE(session.view().ended);
+  EXPECT_EQ(game().gameOver, kFalse);
+  EXPECT_EQ(game().posY, 5);
+  EXPECT_EQ(testing::paneLines(session.view().narration), testing::paneLines(game().Text2));
   play({"j"});  // the way back south instead
   EXPECT_FALSE(session.view().ended);
   EXPECT_EQ(game().posY, 6);

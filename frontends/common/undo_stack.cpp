@@ -23,6 +23,13 @@ bool UndoStack::undo(Game& live) {
   return true;
 }
 
+bool UndoStack::forget(Game& live) {
+  if (done_.empty()) return false;
+  restoreRecord(live, done_.back());
+  done_.pop_back();
+  return true;
+}
+
 bool UndoStack::redo(Game& live) {
   if (undone_.empty()) return false;
   done_.push_back(live);

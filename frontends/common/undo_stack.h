@@ -26,6 +26,9 @@ class UndoStack {
   // False when there is nothing to take back.
   bool undo(Game& live);
   bool redo(Game& live);
+  // Back to the game before the last turn, as if that turn had never been played: it cannot be
+  // played again with redo.
+  bool forget(Game& live);
   bool canUndo() const { return !done_.empty(); }
   bool canRedo() const { return !undone_.empty(); }
   std::size_t depth() const { return done_.size(); }
