@@ -79,7 +79,8 @@ class PlaySession {
   // The game record itself, for tests that look behind the view.
   friend const Game& recordOf(const PlaySession& session);
 
-  Status begin();
+  // A new game; the hints look at its opening unless the caller looks at another game first.
+  Status begin(bool lookAtOpening = true);
   void undo();
   void redo();
   ActionResult newGameKey();

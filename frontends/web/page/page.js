@@ -28,8 +28,11 @@
   // game starts. A browser without Web Locks cannot tell of other tabs: it keeps.
   const claimed = navigator.locks
     ? new Promise((resolve) => {
+        // The page before a reload may still be letting go of it: a moment is waited for.
+        const waiting = typeof AbortSignal.timeout === "function";
+        const options = waiting ? { signal: AbortSignal.timeout(300) } : { ifAvailable: true };
         navigator.locks
-          .request("kvelt-kept", { ifAvailable: true }, (lock) => {
+          .request("kvelt-kept", options, (lock) => {
             resolve(lock !== null);
             // A lock is held until what its callback returns settles: here, never.
             return lock && new Promise(() => {});
@@ -94,7 +97,9 @@
   }
 
   function drawStatus() {
-    setStatus(text("kvelt_status"));
+    const said = text("kvelt_status");
+    if (said === status.textContent) return;
+    setStatus(said);
     // A long text scrolls in the line; each new one is read from its start.
     status.scrollTop = 0;
   }
@@ -117,6 +122,8 @@
   function drawMap() {
     const shown = number("kvelt_map_shown") === 1;
     map.hidden = !shown;
+    // In the window the map lies over the page; in the column it takes the page's place.
+    narration.hidden = shown;
     if (!shown) return;
     const picture = text("kvelt_map_svg");
     if (picture !== mapPicture) {
@@ -199,7 +206,11 @@
       }
       await sync(false);
     }).then(
-      () => ((keptFailed = false), true),
+      () => {
+        keptFailed = false;
+        if (names.includes("kept.kvelt")) keptHere(true);
+        return true;
+      },
       () => {
         const saved = names.map((name) => /^savex?(\d+)\.s$/.exec(name)).find(Boolean);
         if (saved) {
@@ -211,6 +222,19 @@
         return false;
       },
     );
+  }
+
+  // Whether this browser has kept a game of this site, as the page remembers it beside the
+  // files: a quick answer before IndexedDB is open.
+  const keptMark = "kvelt-kept";
+
+  function keptHere(kept) {
+    try {
+      if (kept && localStorage.getItem(keptMark) !== "1") localStorage.setItem(keptMark, "1");
+      return localStorage.getItem(keptMark) === "1";
+    } catch {
+      return true; // no such storage: the page cannot tell, and waits
+    }
   }
 
   // What the engine wrote since the last time: a slot saved, the kept game after each turn.
@@ -610,9 +634,11 @@
     }
     FS.mkdirTree(catalogueDir);
     FS.writeFile(`${catalogueDir}/scripts.tex`, new Uint8Array(bytes));
-    // The kept game is among the files of earlier visits: it is resumed once they are back.
+    // The kept game is among the files of earlier visits: it is resumed once they are back. In
+    // a fresh profile opening IndexedDB takes a few hundred milliseconds, so only a browser
+    // that has kept a game here before waits for them.
     const keeping = await claimed;
-    await kept;
+    if (keptHere()) await kept;
     number("kvelt_keep_between_runs", keeping ? 1 : 0);
     opened(number("kvelt_start"));
     timings.firstPage = performance.now();
