@@ -129,6 +129,13 @@
     if (picture !== mapPicture) {
       mapPicture = picture;
       $("map-picture").innerHTML = picture;
+      // The places seen fill the pane, up to three rooms across: the whole grid would leave
+      // them small, on a phone too small to read.
+      const svg = $("map-picture").firstElementChild;
+      const seen = svg.getBBox();
+      const [width, height] = [Math.max(seen.width + 40, 300), Math.max(seen.height + 24, 180)];
+      const [left, top] = [seen.x + (seen.width - width) / 2, seen.y + (seen.height - height) / 2];
+      svg.setAttribute("viewBox", `${left} ${top} ${width} ${height}`);
     }
     $("map-text").textContent = text("kvelt_map_description");
   }
