@@ -72,10 +72,17 @@ Status PlaySession::begin(bool lookAtOpening) {
     hints_->setWarnings(warnings_);
     if (lookAtOpening) hints_->look(game_);
   }
+  lookPending_ = false;
   return started;
 }
 
+void PlaySession::lookAtGame() {
+  if (!std::exchange(lookPending_, false) || !hints_) return;
+  hints_->look(game_);
+}
+
 void PlaySession::follow(const std::string* line) {
+  lookPending_ = false;
   if (line != nullptr) {
     map_.afterTurn(game_, *line);
   }
@@ -86,7 +93,8 @@ Status PlaySession::start() {
   if (kept_) kept_->open();
   // The planner's look is the dearest part of the start: with a kept game it waits to see
   // which game it is to look at.
-  Status started = begin(!kept_);
+  const bool lookNow = !lookLater_;
+  Status started = begin(!kept_ && lookNow);
   if (!started.isOk()) return started;
   std::string said = startStatus(keys_);
   if (kept_) {
@@ -98,9 +106,10 @@ Status PlaySession::start() {
       }
       if (hints_) hints_->restoreSeen(kept_->hints);
     }
-    if (hints_) hints_->look(game_);
+    if (hints_ && lookNow) hints_->look(game_);
     if (!resumed.notice.empty()) said = resumed.notice + " " + said;
   }
+  lookPending_ = !lookNow;
   setStatus(said);
   record(nullptr, {});
   return started;
@@ -207,6 +216,7 @@ void PlaySession::dismiss() {
 }
 
 void PlaySession::hint() {
+  lookAtGame();
   newGameAsked_ = false;
   setStatus(hints_ ? hints_->pressHint() : std::string());
 }

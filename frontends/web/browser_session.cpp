@@ -34,7 +34,10 @@ std::unique_ptr<KeptLock> claimOfPage(const std::string&) {
 
 BrowserSession::BrowserSession(const std::string& catalogueDir, const std::string& saveDir)
     : files_(systemFiles()),
-      session_(Platform{&window_, &display_, &files_, catalogueDir, saveDir}, pageKeys()) {}
+      session_(Platform{&window_, &display_, &files_, catalogueDir, saveDir}, pageKeys()) {
+  // The first page is not kept waiting for the planner: the page asks it to look just after.
+  session_.lookLater();
+}
 
 Played BrowserSession::outcome(const Status& status) {
   // The session's own window only remembers; the page reads the notices of each turn.

@@ -79,6 +79,11 @@ EMSCRIPTEN_KEEPALIVE void kvelt_keep_between_runs(int claimed) {
   session().keepBetweenRuns(claimed != 0);
 }
 
+// Just after the first page: the planner looks at the game, for F1 and the dead-end warning.
+EMSCRIPTEN_KEEPALIVE void kvelt_look_at_game() {
+  session().play().lookAtGame();
+}
+
 // The keys that play return 0 when the game goes on, 1 when it closed its window, 2 when the
 // catalogue cannot be read (kvelt_failure says why).
 EMSCRIPTEN_KEEPALIVE int kvelt_start() {

@@ -649,6 +649,8 @@
     number("kvelt_keep_between_runs", keeping ? 1 : 0);
     opened(number("kvelt_start"));
     timings.firstPage = performance.now();
+    // Once the first page is on the screen, the planner looks at the game it shows.
+    requestAnimationFrame(() => setTimeout(() => act(() => number("kvelt_look_at_game"))));
     // A kept file that could not be read was set aside at start; IndexedDB learns of it too.
     act(persist);
     document.body.dataset.ready = "1";
