@@ -55,7 +55,7 @@ void PlaySession::keep() {
   if (std::optional<std::string> problem = kept_->takeProblem()) addSentence(status_, *problem);
 }
 
-Status PlaySession::begin() {
+Status PlaySession::begin(bool lookAtOpening) {
   Platform platform = platform_;
   platform.window = &tap_;
   game_ = Game{};
@@ -70,12 +70,19 @@ Status PlaySession::begin() {
   if (started.isOk()) {
     hints_.emplace(readCatalogue(game_), readHintTexts(game_), keys_.undo);
     hints_->setWarnings(warnings_);
-    hints_->look(game_);
+    if (lookAtOpening) hints_->look(game_);
   }
+  lookPending_ = false;
   return started;
 }
 
+void PlaySession::lookAtGame() {
+  if (!std::exchange(lookPending_, false) || !hints_) return;
+  hints_->look(game_);
+}
+
 void PlaySession::follow(const std::string* line) {
+  lookPending_ = false;
   if (line != nullptr) {
     map_.afterTurn(game_, *line);
   }
@@ -84,7 +91,10 @@ void PlaySession::follow(const std::string* line) {
 
 Status PlaySession::start() {
   if (kept_) kept_->open();
-  Status started = begin();
+  // The planner's look is the dearest part of the start: with a kept game it waits to see
+  // which game it is to look at.
+  const bool lookNow = !lookLater_;
+  Status started = begin(!kept_ && lookNow);
   if (!started.isOk()) return started;
   std::string said = startStatus(keys_);
   if (kept_) {
@@ -94,13 +104,12 @@ Status PlaySession::start() {
       if (std::optional<MapKnowledge> seen = MapKnowledge::fromText(kept_->map)) {
         map_.resume(std::move(*seen));
       }
-      if (hints_) {
-        hints_->restoreSeen(kept_->hints);
-        hints_->look(game_);
-      }
+      if (hints_) hints_->restoreSeen(kept_->hints);
     }
+    if (hints_ && lookNow) hints_->look(game_);
     if (!resumed.notice.empty()) said = resumed.notice + " " + said;
   }
+  lookPending_ = !lookNow;
   setStatus(said);
   record(nullptr, {});
   return started;
@@ -215,6 +224,7 @@ void PlaySession::dismiss() {
 }
 
 void PlaySession::hint() {
+  lookAtGame();
   newGameAsked_ = false;
   setStatus(hints_ ? hints_->pressHint() : std::string());
 }

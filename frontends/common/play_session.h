@@ -39,6 +39,11 @@ class PlaySession {
   // The status line says on the turn that makes the game unwinnable that it is lost, unless
   // the player has switched that off (--no-warnings, a window's kept setting).
   void setWarnings(bool on);
+  // The planner's first look at the game, the dearest part of the start, waits for
+  // lookAtGame() (call it before start()): a page shows its first page sooner and lets the
+  // planner look while the player reads it. F1 and Enter look first if it has not come yet.
+  void lookLater() { lookLater_ = true; }
+  void lookAtGame();
 
   // The opening page, with the keys in the status line. An error means the catalogue cannot
   // be read: the program must end.
@@ -79,7 +84,8 @@ class PlaySession {
   // The game record itself, for tests that look behind the view.
   friend const Game& recordOf(const PlaySession& session);
 
-  Status begin();
+  // A new game; the hints look at its opening unless the caller looks at another game first.
+  Status begin(bool lookAtOpening = true);
   void undo();
   void redo();
   ActionResult newGameKey();
@@ -107,6 +113,8 @@ class PlaySession {
   MapHistory map_;
   std::optional<HintAdvisor> hints_;
   bool warnings_ = true;
+  bool lookLater_ = false;
+  bool lookPending_ = false;
   bool mapShown_ = false;
   std::string status_;
   std::string statusBeforeQuestion_;

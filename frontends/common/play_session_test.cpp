@@ -203,6 +203,28 @@ TEST_F(PlaySessionTest, HintsAndTheMapStandBesideThePageAndALostGameIsToldOnce) 
   EXPECT_TRUE(statusSays("Jehl")) << status();
 }
 
+TEST(PlaySessionHintTest, ThePlannerLookingLaterGivesTheSameHints) {
+  testing::TestGame a, b;
+  const std::string dir = testing::TestGame::kDir;
+  PlaySession now(Platform{&a.window, &a.display, &a.files, dir, dir});
+  PlaySession later(Platform{&b.window, &b.display, &b.files, dir, dir});
+  later.lookLater();
+  ASSERT_TRUE(now.start().isOk());
+  ASSERT_TRUE(later.start().isOk());
+  // The three steps before the look came, after an Enter, and after the look itself.
+  for (const char* line : {"", "", "vezmi pochodeň"}) {
+    if (line == std::string("vezmi pochodeň")) later.lookAtGame();
+    for (int step = 1; step <= 3; ++step) {
+      now.comfort(Comfort::hint);
+      later.comfort(Comfort::hint);
+      EXPECT_FALSE(now.view().statusLine.empty());
+      EXPECT_EQ(later.view().statusLine, now.view().statusLine) << line << " step " << step;
+    }
+    ASSERT_TRUE(now.enter(line).isOk());
+    ASSERT_TRUE(later.enter(line).isOk());
+  }
+}
+
 TEST(PlaySessionTranscriptTest, EveryTurnIsAppendedWithItsStatus) {
   const auto path = std::filesystem::temp_directory_path() /
                     ("kvelt-session-" + std::to_string(std::random_device{}()) + ".txt");

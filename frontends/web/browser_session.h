@@ -19,7 +19,11 @@ class BrowserSession {
  public:
   BrowserSession(const std::string& catalogueDir, const std::string& saveDir);
 
-  // The opening page.
+  // Keeps the game in the browser's lasting storage after every turn and resumes it at start.
+  // `claimed`: this page holds the game's claim (the other tabs of the game do not), so it
+  // keeps; a page without it plays as before, without keeping. Call it before start().
+  void keepBetweenRuns(bool claimed);
+  // The opening page, or the kept game where it was left.
   Played start();
   Played enter(const std::string& line);
   // The new-game key: the first press asks, the second starts.
@@ -28,15 +32,19 @@ class BrowserSession {
   Played newGame();
   PlaySession& play() { return session_; }
 
-  // The panes as the page shows them: line ends "\n".
+  // The panes as the page shows them: line ends "\n"; the carried pane without its empty slots.
   std::string narration() const;
   std::string carried() const;
+  // The status line, as a page says it: another tab, not another window, holds the kept game.
+  std::string status() const;
+  // What the last Enter added to the page, for the screen reader (new_reply.h).
+  const std::string& reply() const { return reply_; }
   // Why the game cannot go on, after a failed start or key.
   const std::string& failure() const { return failure_; }
 
-  // The slot whose files the last Enter wrote, 0 when it wrote none; the page then copies the
-  // files into the browser's lasting storage.
-  Integer takeSavedSlot();
+  // The files of the save folder written since the last call, one name a line; the page then
+  // copies them into the browser's lasting storage.
+  std::string takeWritten();
 
   InputHistory& history() { return history_; }
 
@@ -49,6 +57,7 @@ class BrowserSession {
   PlaySession session_;
   InputHistory history_;
   std::string failure_;
+  std::string reply_;
 };
 
 }  // namespace kvelt::web

@@ -15,6 +15,7 @@ import unittest
 SKIP = 77
 
 try:
+    from selenium.webdriver.common.action_chains import ActionChains
     from selenium.webdriver.common.keys import Keys
     from selenium.webdriver.support.ui import Select
 except ImportError:
@@ -31,14 +32,14 @@ SIZE_LIMIT = 400 * 1024
 GZIP_LIMIT = 200 * 1024
 
 
-def cli_pages(lines, directory=None):
+def cli_pages(lines, directory=None, options=()):
     """kvelt-cli --json's pages for a new game and `lines`: the start page, then one per line
     up to the end of the game. The catalogue is the shipped one; the saves go to `directory`."""
     if directory is None:
         with tempfile.TemporaryDirectory() as scratch:
-            return cli_pages(lines, scratch)
+            return cli_pages(lines, scratch, options)
     shutil.copy(os.path.join(DATA, "scripts.tex"), directory)
-    result = subprocess.run([CLI, "--json", "--dir", directory],
+    result = subprocess.run([CLI, "--json", *options, "--dir", directory],
                             input="".join(line + "\n" for line in lines).encode("utf-8"),
                             capture_output=True, check=True, timeout=60)
     objects = [json.loads(line) for line in result.stdout.splitlines()]
@@ -47,6 +48,11 @@ def cli_pages(lines, directory=None):
 
 def pane(text):
     return text.replace("\r\n", "\n")
+
+
+def carried_pane(text):
+    """The carried pane as the page shows it: the empty slots at its end left out."""
+    return pane(text).rstrip("\n")
 
 
 class Pages(unittest.TestCase):
@@ -73,7 +79,7 @@ class Pages(unittest.TestCase):
     def assertPageIs(self, expected, context):
         got = self.browser.page()
         self.assertEqual(got["narration"], pane(expected["narration"]), context)
-        self.assertEqual(got["carried"], pane(expected["carried"]), context)
+        self.assertEqual(got["carried"], carried_pane(expected["carried"]), context)
 
     def play(self, lines, directory=None, send=None):
         """Plays `lines` in the page (typed, or by `send`) and checks each page, and the answer
@@ -101,6 +107,12 @@ class BrowserTest(Pages):
         self.assertEqual(b.element("label2").get_attribute("textContent"), "Developed by J.X.W")
         self.assertEqual(b.js("return document.activeElement.id"), "input")
         b.driver.save_screenshot(os.path.join(ARTIFACTS, "web.png"))
+        # A click on the picture, beside the panes, leaves the typing where it was.
+        box = b.element("input")
+        box.send_keys("vezmi")
+        ActionChains(b.driver).move_to_element_with_offset(b.element("stage"), 340, 150).click()\
+            .send_keys(" olej").perform()
+        self.assertEqual(box.get_attribute("value"), "vezmi olej")
 
     def test_czech_typed_and_completed(self):
         # Typed line, what Tab makes of it, what the status line then offers.
@@ -173,6 +185,83 @@ class BrowserTest(Pages):
         b.wait(lambda: b.status() == "Nová hra.", "the new game")
         self.assertPageIs(cli_pages([])[0], "after Alt+N twice")
 
+    def test_hint_and_map(self):
+        b = self.browser
+        lines = ["", "", "vezmi pochodeň", "j"]
+        expected = self.play(lines)[-1]
+        told = cli_pages(lines, options=["--hints", "--map"])[-1]
+        box = b.element("input")
+        # F1 three times: the three steps of the line mode's hint, the page untouched.
+        for step in told["hints"]:
+            box.send_keys(Keys.F1)
+            b.wait(lambda: b.status() == step, step)
+        self.assertPageIs(expected, "after F1")
+        # F3 shows the map over the page, in words too; typing, Esc and Enter bring the page
+        # back, the button shows it again.
+        shown = "return !document.getElementById('map').hidden"
+        names = set(told["map"]["names"].values())
+        for hide in (lambda: box.send_keys("x"), lambda: box.send_keys(Keys.ESCAPE),
+                     lambda: b.send("")):
+            box.send_keys(Keys.F3)
+            b.wait(lambda: b.js(shown), "the map")
+            svg = b.js("return [...document.querySelectorAll('#map svg text')]"
+                       ".map(t => t.textContent)")
+            self.assertEqual(names, set(svg) & names)
+            self.assertEqual(b.js("return document.querySelectorAll('#map .room.here').length"),
+                             1)
+            here = told["map"]["names"][f"{expected['posX']},{expected['posY']}"]
+            self.assertIn(f"Jsi tady: {here}.", b.element("map-text").get_attribute("textContent"))
+            hide()
+            b.wait(lambda: not b.js(shown), "the page again")
+            box.send_keys(Keys.CONTROL, "a", Keys.DELETE)
+        b.driver.find_element("css selector", "#toolbar [data-action=map]").click()
+        b.wait(lambda: b.js(shown), "the map from its button")
+        self.assertEqual(b.js("return document.activeElement.id"), "input")
+
+    def test_reload_resumes(self):
+        b = self.browser
+        lines = ["", "", "vezmi pochodeň", "vezmi olej", "j"]
+        expected = self.play(lines)
+        b.open(resume=True)
+        self.assertPageIs(expected[-1], "the page after a reload")
+        self.assertTrue(b.status().startswith("Pokračuje uchovaná hra"), b.status())
+        # The undo history came back with it.
+        b.element("input").send_keys(Keys.ALT, "u")
+        b.wait(lambda: b.status() == "Tah je vzat zpět.", "the undo after a reload")
+        self.assertPageIs(expected[-2], "Alt+U after a reload")
+        # A new game from the button starts with the opening, and that is what is kept then.
+        b.driver.find_element("css selector", "#toolbar [data-action=newGame]").click()
+        b.element("ask-yes").click()
+        b.wait(lambda: b.status() == "Nová hra.", "the new game")
+        b.send("")
+        b.open(resume=True)
+        self.assertPageIs(cli_pages([""])[1], "the new game after a reload")
+
+    def test_zoom_and_text_size_enlarge_the_text(self):
+        b = self.browser
+        # The size of the narration's letters in the screen's own pixels, and the window's box.
+        measured = """const n = document.getElementById('narration');
+            const box = document.getElementById('stage').getBoundingClientRect();
+            return [parseFloat(getComputedStyle(n).fontSize) * devicePixelRatio
+                    * n.getBoundingClientRect().width / n.offsetWidth, box.width, box.height];"""
+        rows = [(1, 16, 1), (2, 16, 2), (1, 24, 1.5)]  # zoom, the browser's text size, factor
+        try:
+            for zoom, text_size, factor in rows:
+                b.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                    "width": 1920 // zoom, "height": 1400 // zoom, "deviceScaleFactor": zoom,
+                    "mobile": False})
+                b.driver.execute_cdp_cmd("Page.setFontSizes",
+                                         {"fontSizes": {"standard": text_size}})
+                b.open()
+                size, width, height = b.js(measured)
+                self.assertAlmostEqual(size, 12 * factor, delta=0.1, msg=(zoom, text_size))
+                # The window's 800 x 600, as large as its text.
+                self.assertAlmostEqual(width, 800 * text_size / 16, delta=1)
+                self.assertAlmostEqual(height, 600 * text_size / 16, delta=1)
+        finally:
+            b.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+            b.driver.execute_cdp_cmd("Page.setFontSizes", {"fontSizes": {"standard": 16}})
+
     def test_whole_winning_game(self):
         b = self.browser
         expected = self.play(WINNING)
@@ -230,13 +319,16 @@ class BrowserTest(Pages):
         b.driver.switch_to.window(first)
         b.send("")
         b.send("save 6")
+        kept = b.page()["narration"]
+        # The later tab plays a game of its own, and does not keep it.
         b.driver.switch_to.window(second)
-        b.send("")
-        b.send("save 8")
+        self.assertTrue(b.status().startswith("Uchovanou hru hraje jiná karta"), b.status())
+        for line in ("", "", "save 8"):
+            b.send(line)
         b.driver.close()
         b.driver.switch_to.window(first)
-        b.open()
-        b.send("")
+        b.open(resume=True)
+        self.assertEqual(b.page()["narration"], kept)
         for slot in (6, 8):
             b.send(f"load {slot}")
             self.assertNotIn("nepodařilo", b.status(), f"load {slot}")
@@ -274,8 +366,15 @@ class BrowserTest(Pages):
 
     def test_live_region_and_labels(self):
         b = self.browser
-        narration = b.element("narration")
-        self.assertEqual(narration.get_attribute("aria-live"), "polite")
+        # What is read out after a line: the new part of the page, or only the answer.
+        reply = "return document.getElementById('reply').textContent"
+        lines = ["", "", "vezmi pochodeň", "blabla"]
+        expected = self.play(lines)
+        self.assertEqual(b.js(reply), expected[4]["status"])
+        self.assertEqual(b.js(reply).count("Dragově srubu"), 0)
+        b.send("vezmi olej")
+        self.assertTrue(b.js(reply).startswith("Vzal jsi olej..."), b.js(reply))
+        self.assertEqual(b.element("narration").get_attribute("aria-live"), None)
         b.driver.execute_cdp_cmd("Accessibility.enable", {})
         nodes = b.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
 
@@ -283,13 +382,14 @@ class BrowserTest(Pages):
             return (node.get("role", {}).get("value"), node.get("name", {}).get("value"))
 
         tree = [named(node) for node in nodes if not node.get("ignored")]
-        live = {named(node): {p["name"]: p["value"].get("value")
-                              for p in node.get("properties", [])}
-                for node in nodes if not node.get("ignored")}
-        self.assertEqual(live[("region", "Vyprávění")].get("live"), "polite")
+        # One live region in the page, and the status line is none.
+        live = [p["value"].get("value") for node in nodes if not node.get("ignored")
+                for p in node.get("properties", []) if p["name"] == "live"]
+        self.assertEqual(set(live), {"polite"})
         # Every control the player can reach, with the name a screen reader says.
         for control in [("textbox", "Příkaz"), ("region", "Máš u sebe:"), ("combobox", "Pozice"),
-                        ("button", "Stáhnout"), ("button", "Nahrát…"), ("status", "Stav")]:
+                        ("button", "Stáhnout"), ("button", "Nahrát…"), ("note", "Stav"),
+                        ("button", "Nápověda"), ("button", "Mapa"), ("button", "Nová hra")]:
             self.assertIn(control, tree)
         unnamed = [node for node in nodes if not node.get("ignored")
                    and node.get("role", {}).get("value") in ("textbox", "button", "combobox")
@@ -389,6 +489,27 @@ class PhoneTest(Pages):
         self.tap_line("")
         b.tap(b.element("load"))
         b.wait(lambda: b.status() == "Hra z pozice 4 je nahrána.", "the load")
+
+
+class MissingCatalogueTest(unittest.TestCase):
+    def test_button_fetches_it_again(self):
+        site = tempfile.mkdtemp()
+        self.addCleanup(shutil.rmtree, site)
+        shutil.copytree(SITE, site, dirs_exist_ok=True)
+        catalogue = pathlib.Path(site, "scripts.tex")
+        catalogue.rename(catalogue.with_suffix(".away"))
+        b = Browser(site)
+        self.addCleanup(b.close)
+        b.driver.get(b.url)
+        b.wait(lambda: b.element("closed").is_displayed(), "the closing screen")
+        self.assertIn("katalog textů nelze načíst", b.element("closed-text").text)
+        button = b.element("new-game")
+        self.assertEqual(button.text, "Zkusit znovu")
+        # Once the file is there again, the button brings the game.
+        catalogue.with_suffix(".away").rename(catalogue)
+        button.click()
+        b.wait(lambda: b.js("return document.body.dataset.ready") == "1", "the first page")
+        self.assertEqual(b.page()["narration"], pane(cli_pages([])[0]["narration"]))
 
 
 class OfflineTest(unittest.TestCase):

@@ -7,6 +7,8 @@
 
 #include "browser_session.h"
 #include "common/engine.h"
+#include "common/map_description.h"
+#include "common/map_svg.h"
 
 namespace {
 
@@ -71,6 +73,17 @@ EMSCRIPTEN_KEEPALIVE int kvelt_slot_loadable(const char* state, int stateSize, i
              : 0;
 }
 
+// Before kvelt_start: 1 when this page holds the game's claim in the browser and keeps the game,
+// 0 when another tab holds it.
+EMSCRIPTEN_KEEPALIVE void kvelt_keep_between_runs(int claimed) {
+  session().keepBetweenRuns(claimed != 0);
+}
+
+// Just after the first page: the planner looks at the game, for F1 and the dead-end warning.
+EMSCRIPTEN_KEEPALIVE void kvelt_look_at_game() {
+  session().play().lookAtGame();
+}
+
 // The keys that play return 0 when the game goes on, 1 when it closed its window, 2 when the
 // catalogue cannot be read (kvelt_failure says why).
 EMSCRIPTEN_KEEPALIVE int kvelt_start() {
@@ -105,9 +118,38 @@ EMSCRIPTEN_KEEPALIVE void kvelt_saved_slots() {
   session().play().comfort(kvelt::Comfort::savedSlots);
 }
 
+// F1: the next step of the hint, in the status line.
+EMSCRIPTEN_KEEPALIVE void kvelt_hint() {
+  session().play().comfort(kvelt::Comfort::hint);
+}
+
+// F3: the map over the narration pane, or the page again.
+EMSCRIPTEN_KEEPALIVE void kvelt_map() {
+  session().play().comfort(kvelt::Comfort::map);
+}
+
+EMSCRIPTEN_KEEPALIVE int kvelt_map_shown() {
+  return session().play().view().mapShown ? 1 : 0;
+}
+
+// The map as a whole <svg> element, and the same in words for a screen reader.
+EMSCRIPTEN_KEEPALIVE const char* kvelt_map_svg() {
+  return handOver(kvelt::mapSvg(session().play().map()));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* kvelt_map_description() {
+  return handOver(kvelt::mapDescription(session().play().map()));
+}
+
 // Any other key withdraws the new-game question and Tab's choices.
 EMSCRIPTEN_KEEPALIVE void kvelt_dismiss() {
   session().play().comfort(kvelt::Comfort::dismiss);
+}
+
+// What the last Enter added to the page, for the screen reader; empty when the page only
+// showed the same place again.
+EMSCRIPTEN_KEEPALIVE const char* kvelt_reply() {
+  return session().reply().c_str();
 }
 
 // Earlier pages: 1 when the panes now show another page.
@@ -123,8 +165,10 @@ EMSCRIPTEN_KEEPALIVE int kvelt_browsing() {
   return session().play().view().browsing ? 1 : 0;
 }
 
-EMSCRIPTEN_KEEPALIVE void kvelt_to_live_page() {
-  session().play().comfort(kvelt::Comfort::livePage);
+// Typing and Esc: the live page again, from an earlier page or from the map. 1 when the panes
+// changed.
+EMSCRIPTEN_KEEPALIVE int kvelt_to_live_page() {
+  return session().play().comfort(kvelt::Comfort::livePage).changed ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE const char* kvelt_narration() {
@@ -137,7 +181,7 @@ EMSCRIPTEN_KEEPALIVE const char* kvelt_carried() {
 
 // The status line: Tab's choices while they stand, or the turn's notices and the answer.
 EMSCRIPTEN_KEEPALIVE const char* kvelt_status() {
-  return handOver(session().play().view().statusLine);
+  return handOver(session().status());
 }
 
 EMSCRIPTEN_KEEPALIVE const char* kvelt_input() {
@@ -150,8 +194,9 @@ EMSCRIPTEN_KEEPALIVE int kvelt_input_colour() {
   return colour.red << 16 | colour.green << 8 | colour.blue;
 }
 
-EMSCRIPTEN_KEEPALIVE int kvelt_take_saved_slot() {
-  return session().takeSavedSlot();
+// The save folder's files written since the last call, one name a line.
+EMSCRIPTEN_KEEPALIVE const char* kvelt_take_written() {
+  return handOver(session().takeWritten());
 }
 
 // Tab: the line completed from the words on screen. The words it could not choose between

@@ -66,10 +66,26 @@ class Browser:
     def js(self, script, *args):
         return self.driver.execute_script(script, *args)
 
-    def open(self):
-        """Loads the page anew and waits for its first page."""
+    def open(self, resume=False):
+        """Loads the page anew and waits for its first page: the opening, unless `resume`
+        leaves the page the game it keeps in the browser."""
+        if not resume and self.driver.current_url.startswith(self.url):
+            self.forget_kept_game()
         self.driver.get(self.url)
         self.wait(lambda: self.js("return document.body.dataset.ready") == "1", "the first page")
+
+    def forget_kept_game(self):
+        """Removes the game the page keeps between visits from IndexedDB (the slots stay)."""
+        self.driver.execute_async_script("""const done = arguments[arguments.length - 1];
+            const opening = indexedDB.open("/kvelt/saves");
+            opening.onerror = () => done();
+            opening.onsuccess = () => {
+              const db = opening.result;
+              if (!db.objectStoreNames.contains("FILE_DATA")) return (db.close(), done());
+              const change = db.transaction("FILE_DATA", "readwrite");
+              change.objectStore("FILE_DATA").delete("/kvelt/saves/kept.kvelt");
+              change.oncomplete = change.onerror = () => (db.close(), done());
+            };""")
 
     def tap(self, element):
         """A finger's tap in the middle of `element`, scrolled into sight first."""

@@ -1,6 +1,7 @@
-// The page's script: starts the engine, draws its panes after every Enter, keeps the slots in
-// the browser and moves them in and out as files; on a phone it lays the panes out in a column
-// and plays by taps too. After the first page it keeps the game for playing offline.
+// The page's script: starts the engine, draws its panes after every Enter, keeps the slots and
+// the game in play in the browser and moves the slots in and out as files; on a phone it lays
+// the panes out in a column and plays by taps too. After the first page it keeps the game for
+// playing offline.
 "use strict";
 
 (() => {
@@ -12,12 +13,33 @@
   const status = $("status");
   const slot = $("slot");
   const closed = $("closed");
+  const map = $("map");
+  const reply = $("reply");
   const toolbar = Object.fromEntries(
     [...document.querySelectorAll("#toolbar [data-action]")].map((b) => [b.dataset.action, b]),
   );
 
   // Outside checks read these: the time of the first page and of every turn, in milliseconds.
   const timings = (window.kveltTimings = { firstPage: null, turns: [] });
+
+  // The game in play is kept in the browser by one tab at a time, so that two tabs never mix
+  // their games: the first to ask holds the claim as long as it is open, a later tab plays
+  // without keeping. Asked before the engine has loaded, so that the answer is there when the
+  // game starts. A browser without Web Locks cannot tell of other tabs: it keeps.
+  const claimed = navigator.locks
+    ? new Promise((resolve) => {
+        // The page before a reload may still be letting go of it: a moment is waited for.
+        const waiting = typeof AbortSignal.timeout === "function";
+        const options = waiting ? { signal: AbortSignal.timeout(300) } : { ifAvailable: true };
+        navigator.locks
+          .request("kvelt-kept", options, (lock) => {
+            resolve(lock !== null);
+            // A lock is held until what its callback returns settles: here, never.
+            return lock && new Promise(() => {});
+          })
+          .catch(() => resolve(false));
+      })
+    : Promise.resolve(true);
 
   let turn = 0;
   // Enters are counted in order, each once its slot has reached the browser's storage.
@@ -28,16 +50,16 @@
   const column = matchMedia("(max-width: 600px), (pointer: coarse)");
   const visible = window.visualViewport;
 
-  // The window is 800 x 600; the page shows it whole, as large as the browser allows. The
-  // column fills what the on-screen keyboard leaves of the screen, so the input line stays in
-  // sight while it is typed into.
+  // The window is 800 x 600 at the browser's 100 % and its usual text size; the style sheet sizes
+  // it in units of the text, so that zoom and a larger text setting enlarge it all, and the page
+  // scrolls once it is larger than the browser. The column fills what the on-screen keyboard
+  // leaves of the screen, so the input line stays in sight while it is typed into.
   let fullWidth = 0;
   let fullHeight = 0;
 
   function fit() {
     if (column.matches) {
       const height = visible ? visible.height : innerHeight;
-      stage.style.transform = "";
       stage.style.top = `${visible ? visible.offsetTop : 0}px`;
       stage.style.setProperty("--visible-height", `${height}px`);
       // The screen's full height is the tallest seen at this width; a keyboard takes from it.
@@ -49,10 +71,6 @@
     stage.style.top = "";
     stage.style.removeProperty("--visible-height");
     document.body.classList.remove("keyboard");
-    const scale = Math.min(innerWidth / 800, innerHeight / 600);
-    const left = (innerWidth - 800 * scale) / 2;
-    const top = (innerHeight - 600 * scale) / 2;
-    stage.style.transform = `translate(${left}px, ${top}px) scale(${scale})`;
   }
   addEventListener("resize", fit);
   column.addEventListener("change", fit);
@@ -79,7 +97,47 @@
   }
 
   function drawStatus() {
-    setStatus(text("kvelt_status"));
+    const said = text("kvelt_status");
+    if (said === status.textContent) return;
+    setStatus(said);
+    // A long text scrolls in the line; each new one is read from its start.
+    status.scrollTop = 0;
+  }
+
+  // The one place a screen reader hears of its own accord: what is new, not the whole page.
+  function announce(message) {
+    reply.textContent = message;
+  }
+
+  // What a key other than Enter said, for the screen reader.
+  function drawAndSayStatus() {
+    drawStatus();
+    announce(status.textContent);
+  }
+
+  // The map stands over the narration pane while the session shows it; a screen reader reads
+  // its rooms and ways in words instead of the picture.
+  let mapPicture = "";
+
+  function drawMap() {
+    const shown = number("kvelt_map_shown") === 1;
+    map.hidden = !shown;
+    // In the window the map lies over the page; in the column it takes the page's place.
+    narration.hidden = shown;
+    if (!shown) return;
+    const picture = text("kvelt_map_svg");
+    if (picture !== mapPicture) {
+      mapPicture = picture;
+      $("map-picture").innerHTML = picture;
+      // The places seen fill the pane, up to three rooms across: the whole grid would leave
+      // them small, on a phone too small to read.
+      const svg = $("map-picture").firstElementChild;
+      const seen = svg.getBBox();
+      const [width, height] = [Math.max(seen.width + 40, 300), Math.max(seen.height + 24, 180)];
+      const [left, top] = [seen.x + (seen.width - width) / 2, seen.y + (seen.height - height) / 2];
+      svg.setAttribute("viewBox", `${left} ${top} ${width} ${height}`);
+    }
+    $("map-text").textContent = text("kvelt_map_description");
   }
 
   function draw() {
@@ -90,6 +148,7 @@
     input.style.backgroundColor = "#" + number("kvelt_input_colour").toString(16).padStart(6, "0");
     drawStatus();
     drawChips();
+    drawMap();
     toolbar.later.hidden = !number("kvelt_browsing");
   }
 
@@ -136,19 +195,59 @@
   }
 
   const slotNames = (n) => [`save${n}.s`, `savex${n}.s`];
+  let keptFailed = false;
 
-  // The slot is only saved once it is in IndexedDB; if it cannot get there, the status line
-  // says so instead of what the turn answered. True when it got there.
-  function keepSlot(n) {
+  // Files of the save folder, as they are now in this tab (a file gone is removed), into
+  // IndexedDB. A slot is only saved once it is there; if it cannot get there, the status line
+  // says so instead of what the turn answered. The kept game that cannot get there is said
+  // once, until it gets there again. True when the files got there.
+  function keepFiles(names) {
+    const FS = Module.FS;
+    const paths = names.map((name) => `${saveDir}/${name}`);
     return withSlots(async () => {
-      const written = slotNames(n).map((name) => [name, Module.FS.readFile(`${saveDir}/${name}`)]);
+      const files = paths.map((path) => [path, FS.analyzePath(path).exists && FS.readFile(path)]);
       await sync(true);
-      for (const [name, bytes] of written) Module.FS.writeFile(`${saveDir}/${name}`, bytes);
+      for (const [path, bytes] of files) {
+        if (bytes) FS.writeFile(path, bytes);
+        else if (FS.analyzePath(path).exists) FS.unlink(path);
+      }
       await sync(false);
     }).then(
-      () => true,
-      () => (setStatus(text("kvelt_save_failed_notice", n)), false),
+      () => {
+        keptFailed = false;
+        if (names.includes("kept.kvelt")) keptHere(true);
+        return true;
+      },
+      () => {
+        const saved = names.map((name) => /^savex?(\d+)\.s$/.exec(name)).find(Boolean);
+        if (saved) {
+          setStatus(text("kvelt_save_failed_notice", Number(saved[1])));
+        } else if (!keptFailed) {
+          keptFailed = true;
+          addStatus("Hru se nepodařilo uchovat v prohlížeči; tahy se neuchovávají.");
+        }
+        return false;
+      },
     );
+  }
+
+  // Whether this browser has kept a game of this site, as the page remembers it beside the
+  // files: a quick answer before IndexedDB is open.
+  const keptMark = "kvelt-kept";
+
+  function keptHere(kept) {
+    try {
+      if (kept && localStorage.getItem(keptMark) !== "1") localStorage.setItem(keptMark, "1");
+      return localStorage.getItem(keptMark) === "1";
+    } catch {
+      return true; // no such storage: the page cannot tell, and waits
+    }
+  }
+
+  // What the engine wrote since the last time: a slot saved, the kept game after each turn.
+  function persist() {
+    const names = text("kvelt_take_written").split("\n").filter(Boolean);
+    return names.length ? keepFiles(names) : null;
   }
 
   // Back in this tab, the slots that another one saved meanwhile can be loaded here.
@@ -161,12 +260,18 @@
   }
 
   // "exit", Enter after the end, or a catalogue that cannot be read: a tab cannot close itself,
-  // so the page says that the game is over and offers a new one.
-  function showClosed(message) {
+  // so the page says that the game is over and offers a new one. Without the catalogue a new
+  // game would only fail again: the button loads the page anew, which fetches it again.
+  let retry = false;
+
+  function showClosed(message, cannotPlay = false) {
+    retry = cannotPlay;
     $("closed-text").textContent = message;
+    $("new-game").textContent = cannotPlay ? "Zkusit znovu" : "Nová hra";
     closed.hidden = false;
     input.disabled = true;
     $("new-game").focus();
+    announce(message);
   }
 
   // What a key that plays left behind: 0 the game goes on, 1 it closed, 2 it cannot go on.
@@ -174,7 +279,7 @@
     if (result === 1) {
       showClosed("Hra skončila. Okno prohlížeče můžete zavřít.");
     } else if (result === 2) {
-      showClosed(text("kvelt_failure"));
+      showClosed(text("kvelt_failure"), true);
     } else {
       draw();
     }
@@ -205,21 +310,26 @@
     // An Enter that was on its way when the game closed has no game left to go to.
     if (!closed.hidden) return null;
     const begun = performance.now();
-    after(number("kvelt_enter", line));
+    const result = number("kvelt_enter", line);
+    after(result);
     input.value = text("kvelt_input");
-    const saved = number("kvelt_take_saved_slot");
     timings.turns.push(performance.now() - begun);
-    return saved ? keepSlot(saved) : null;
+    if (result === 0) announce([text("kvelt_reply"), status.textContent].filter(Boolean).join("\n"));
+    return persist();
   }
+
+  // A load reads the slot as the other tabs left it, under the lock they write it under.
+  const loadLine = /^load ([1-9]|10)$/;
 
   function send() {
     const line = input.value;
+    if (loadLine.test(line)) act(() => refreshSlots().catch(() => {}));
     act(() => play(line)).then(countTurn);
   }
 
   function complete() {
     input.value = text("kvelt_complete", input.value);
-    drawStatus();
+    drawAndSayStatus();
   }
 
   function recall(line) {
@@ -242,13 +352,26 @@
     }
   }
 
-  // What the comforts' keys and the buttons do alike. The hint and the map join them once the
-  // engine offers them (boot).
+  // After a comfort that changed the game: the panes, the answer read out, the kept game.
+  function changed() {
+    draw();
+    announce(status.textContent);
+    return persist();
+  }
+
+  // What the comforts' keys and the buttons do alike.
   const actions = {
-    undo: () => act(() => (number("kvelt_undo"), draw())),
-    redo: () => act(() => (number("kvelt_redo"), draw())),
+    undo: () => act(() => (number("kvelt_undo"), changed())),
+    redo: () => act(() => (number("kvelt_redo"), changed())),
     slots: () =>
-      act(() => refreshSlots().catch(() => {})).then(() => (number("kvelt_saved_slots"), drawStatus())),
+      act(() => refreshSlots().catch(() => {})).then(() => (number("kvelt_saved_slots"), drawAndSayStatus())),
+    hint: () => act(() => (number("kvelt_hint"), drawAndSayStatus())),
+    map: () =>
+      act(() => {
+        number("kvelt_map");
+        draw();
+        announce(map.hidden ? "" : $("map-text").textContent);
+      }),
     earlier: () => act(() => number("kvelt_page_back") && draw()),
     later: () => act(() => number("kvelt_browsing") && (number("kvelt_page_forward"), draw())),
     // A tap cannot be pressed twice as a key is: the page asks instead.
@@ -258,16 +381,11 @@
     },
   };
 
-  function optionalAction(name, exported) {
-    if (typeof Module[`_${exported}`] !== "function") return;
-    actions[name] = () => act(() => (number(exported), draw()));
-  }
-
   // The comforts' keys, as the status line names them.
   function comfort(event) {
     const key = event.code;
     if (event.altKey && !event.ctrlKey && key === "KeyN") {
-      act(() => after(number("kvelt_new_game_key")));
+      act(() => (after(number("kvelt_new_game_key")), announce(status.textContent), persist()));
     } else if (event.altKey && !event.ctrlKey && key === "KeyU") {
       actions.undo();
     } else if (event.ctrlKey && !event.altKey && key === "KeyY") {
@@ -277,9 +395,9 @@
       actions.undo();
     } else if (event.key === "F2") {
       actions.slots();
-    } else if (event.key === "F1" && actions.hint) {
+    } else if (event.key === "F1") {
       actions.hint();
-    } else if (event.key === "F3" && actions.map) {
+    } else if (event.key === "F3") {
       actions.map();
     } else {
       return false;
@@ -321,6 +439,9 @@
       case "PageDown":
         page(+1);
         break;
+      case "Escape":
+        if (number("kvelt_to_live_page")) draw();
+        break;
       default:
         drawStatus();
         return;
@@ -328,11 +449,9 @@
     event.preventDefault();
   });
 
-  // Typing goes on the live page.
+  // Typing goes on the live page, from an earlier one or from the map.
   function edited() {
-    if (!number("kvelt_browsing")) return;
-    number("kvelt_to_live_page");
-    draw();
+    if (number("kvelt_to_live_page")) draw();
   }
   input.addEventListener("input", edited);
 
@@ -365,13 +484,20 @@
     button.addEventListener("click", () => {
       if (name !== "newGame") number("kvelt_dismiss");
       actions[name]();
+      // In the window the next key is typed again; on a phone the keyboard stays away.
+      if (name !== "newGame" && !column.matches) input.focus();
     });
   }
+  // A new game from the question or the closing screen; the kept game becomes the new one.
+  const newGame = () => act(() => (opened(number("kvelt_new_game")), persist()));
   $("ask-yes").addEventListener("click", () => {
     $("ask").hidden = true;
-    act(() => opened(number("kvelt_new_game")));
+    newGame();
   });
-  $("ask-no").addEventListener("click", () => ($("ask").hidden = true));
+  $("ask-no").addEventListener("click", () => {
+    $("ask").hidden = true;
+    if (!column.matches) input.focus();
+  });
   // The save and load lines, for the slot chosen, as if typed.
   const slotLine = (verb) => () => {
     input.value = `${verb} ${slot.value}`;
@@ -382,13 +508,19 @@
 
   // Commands are read only from the input line: a letter typed while a pane has the focus goes
   // there, with the focus.
-  for (const pane of [narration, carried]) {
+  for (const pane of [narration, carried, status, map]) {
     pane.addEventListener("keydown", (event) => {
       if (event.key.length === 1 && !event.ctrlKey && !event.metaKey && !event.altKey) {
         input.focus();
       }
     });
   }
+
+  // A click on the picture or on a caption would take the focus from the input line, and what
+  // is typed next would go nowhere: the focus stays where it is.
+  stage.addEventListener("mousedown", (event) => {
+    if ([stage, $("label1"), $("label2")].includes(event.target)) event.preventDefault();
+  });
 
   function download(name, bytes) {
     const url = URL.createObjectURL(new Blob([bytes], { type: "application/octet-stream" }));
@@ -447,7 +579,7 @@
     }
     Module.FS.writeFile(`${saveDir}/save${n}.s`, new Uint8Array(listBytes));
     Module.FS.writeFile(`${saveDir}/savex${n}.s`, new Uint8Array(stateBytes));
-    if (await keepSlot(Number(n))) setStatus(`Pozice ${n} je nahraná: napište load ${n}.`);
+    if (await keepFiles(slotNames(n))) setStatus(`Pozice ${n} je nahraná: napište load ${n}.`);
   }
 
   $("export").addEventListener("click", exportSlot);
@@ -460,7 +592,7 @@
       .then(() => importSlot(files))
       .catch((error) => addStatus(String(error)));
   });
-  $("new-game").addEventListener("click", () => act(() => opened(number("kvelt_new_game"))));
+  $("new-game").addEventListener("click", () => (retry ? location.reload() : newGame()));
 
   // The catalogue is fetched while the engine loads; the game starts when both are there.
   const catalogue = fetch("scripts.tex").then((response) => {
@@ -504,18 +636,23 @@
     try {
       bytes = await catalogue;
     } catch (error) {
-      showClosed(`Hru nelze hrát: katalog textů nelze načíst (${error.message}).`);
+      showClosed(`Hru nelze hrát: katalog textů nelze načíst (${error.message}).`, true);
       return;
     }
     FS.mkdirTree(catalogueDir);
     FS.writeFile(`${catalogueDir}/scripts.tex`, new Uint8Array(bytes));
-    optionalAction("hint", "kvelt_hint");
-    optionalAction("map", "kvelt_map");
-    for (const [name, button] of Object.entries(toolbar)) {
-      if (name !== "later") button.hidden = !actions[name];
-    }
+    // The kept game is among the files of earlier visits: it is resumed once they are back. In
+    // a fresh profile opening IndexedDB takes a few hundred milliseconds, so only a browser
+    // that has kept a game here before waits for them.
+    const keeping = await claimed;
+    if (keptHere()) await kept;
+    number("kvelt_keep_between_runs", keeping ? 1 : 0);
     opened(number("kvelt_start"));
     timings.firstPage = performance.now();
+    // Once the first page is on the screen, the planner looks at the game it shows.
+    requestAnimationFrame(() => setTimeout(() => act(() => number("kvelt_look_at_game"))));
+    // A kept file that could not be read was set aside at start; IndexedDB learns of it too.
+    act(persist);
     document.body.dataset.ready = "1";
     // Not before: the files it fetches would compete with the first page's.
     keepOffline();
