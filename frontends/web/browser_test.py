@@ -279,6 +279,10 @@ class BrowserTest(Pages):
         self.assertFalse(b.element("closed").is_displayed())
         b.send("exit")
         self.assertTrue(b.element("closed").is_displayed())
+        # The closing screen takes the last Enter back too: the game goes on where it was.
+        b.element("closed-undo").click()
+        b.wait(lambda: not b.element("closed").is_displayed(), "the game back from the closing screen")
+        self.assertPageIs(cli_pages([])[0], "after the closing screen's undo")
 
     def test_save_reload_load(self):
         b = self.browser

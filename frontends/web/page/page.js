@@ -268,6 +268,8 @@
     retry = cannotPlay;
     $("closed-text").textContent = message;
     $("new-game").textContent = cannotPlay ? "Zkusit znovu" : "Nová hra";
+    // After a death the turn can still be taken back, as Alt+U does in the other programs.
+    $("closed-undo").hidden = cannotPlay;
     closed.hidden = false;
     input.disabled = true;
     $("new-game").focus();
@@ -593,6 +595,15 @@
       .catch((error) => addStatus(String(error)));
   });
   $("new-game").addEventListener("click", () => (retry ? location.reload() : newGame()));
+  $("closed-undo").addEventListener("click", () =>
+    act(() => {
+      number("kvelt_undo");
+      closed.hidden = true;
+      input.disabled = false;
+      if (!column.matches) input.focus();
+      return changed();
+    }),
+  );
 
   // The catalogue is fetched while the engine loads; the game starts when both are there.
   const catalogue = fetch("scripts.tex").then((response) => {
