@@ -4,7 +4,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "common/engine.h"
 #include "common/game_dirs.h"
+#include "common/warning_setting.h"
 
 namespace kvelt {
 namespace {
@@ -86,6 +88,30 @@ TEST_F(GameDirsTest, InstalledGameFallsBackToHomeWhenXdgIsUnsetOrRelative) {
   EXPECT_EQ(expected, gameDirsFor(bin, "", home.c_str()).saveDir);
   EXPECT_EQ(expected, gameDirsFor(bin, "relative/data", home.c_str()).saveDir);
   EXPECT_TRUE(fs::is_directory(expected));
+}
+
+TEST_F(GameDirsTest, SettingsAreKeptInXdgConfigHome) {
+  const GameDirs dirs{make("game"), make("game")};
+  const std::string home = make("home"), config = (root_ / "config").string();
+  EXPECT_EQ(config + "/kvelt", settingsDirFor(dirs, config.c_str(), home.c_str()));
+  EXPECT_EQ(home + "/.config/kvelt", settingsDirFor(dirs, "relative", home.c_str()));
+  EXPECT_EQ("", settingsDirFor(dirs, nullptr, nullptr));
+}
+
+// Off is the file "off"; on is no file, so that a setting never chosen leaves nothing behind.
+TEST_F(GameDirsTest, WarningSettingIsKeptUntilSwitchedBack) {
+  const std::string settings = (root_ / "config/kvelt").string(), file = settings + "/warnings";
+  EXPECT_TRUE(rememberedWarnings(systemFiles(), settings));
+  rememberWarnings(systemFiles(), settings, false);
+  std::string text;
+  EXPECT_TRUE(systemFiles().read(file, text).isOk());
+  EXPECT_EQ("off\n", text);
+  EXPECT_FALSE(rememberedWarnings(systemFiles(), settings));
+  rememberWarnings(systemFiles(), settings, true);
+  EXPECT_FALSE(fs::exists(file));
+  EXPECT_TRUE(rememberedWarnings(systemFiles(), settings));
+  std::ofstream(file) << "on\n";  // anything but "off", as a hand-edited file may hold
+  EXPECT_TRUE(rememberedWarnings(systemFiles(), settings));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "common/game_dirs.h"
 #include "common/map_description.h"
 #include "common/pane_text.h"
+#include "common/warning_setting.h"
 #include "layout.h"
 #include "resources.h"
 
@@ -56,7 +57,9 @@ int GameWindow::run(const GameOptions& options) {
   // A window is closed without a thought: the game is kept beside the slots after every turn
   // and found again at the next start.
   session_->keepBetweenRuns(options.newGame ? KeptStart::fresh : KeptStart::resume);
-  session_->setWarnings(options.warnings);
+  settingsDir_ = settingsDir(dirs);
+  warnings_ = options.warnings && rememberedWarnings(systemFiles(), settingsDir_);
+  session_->setWarnings(warnings_);
   Status status = session_->start();
   if (!status.isOk()) {
     fatalError(status);

@@ -425,23 +425,52 @@ std::vector<std::string> winningLines(const Options& options) {
   return lines;
 }
 
+// Shift+F1 as the keyboard sends it: a posted key cannot say that Shift is held.
+void pressShiftF1(const KveltProcess& game) {
+  ::SetForegroundWindow(game.window());
+  const WORD keys[] = {VK_SHIFT, VK_F1, VK_F1, VK_SHIFT};
+  INPUT input[4]{};
+  for (int i = 0; i < 4; ++i) {
+    input[i].type = INPUT_KEYBOARD;
+    input[i].ki.wVk = keys[i];
+    input[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+  }
+  ::SendInput(4, input, sizeof(INPUT));
+}
+
 // The burning torch put down in the dark after the crowbar: the turn that loses the game says
-// so, unless --no-warnings asked it not to.
+// so, unless --no-warnings asked it not to or Shift+F1 switched the warning off in a run before.
 void deadEndWarning(CheckReport& report, const Options& options) {
-  report.note("a turn that loses the game, with --no-warnings and without");
+  report.note("a turn that loses the game, with --no-warnings, without, and switched off");
   const std::vector<std::string> won = winningLines(options);
   const auto crowbar = std::find(won.begin(), won.end(), "vezmi páčidlo");
   if (!report.check(crowbar != won.end(), "the winning game's lines are there")) return;
   const std::wstring exe = gameFolder(options, "slepá ulička", true);
-  for (const bool warnings : {false, true}) {
-    oneRun(report, options, exe, warnings ? L"--new" : L"--no-warnings", [&](KveltProcess& game) {
+  const std::string setting = joinPath(toUtf8(exe.substr(0, exe.rfind(L'\\'))), "warnings");
+  struct Run {
+    const wchar_t* arguments;
+    bool warns;
+    const char* what;
+  };
+  const Run runs[] = {
+      {L"--no-warnings", false, "with --no-warnings that turn says nothing of it"},
+      {L"--new", true, "without --no-warnings that turn says the game is lost"},
+      {L"--new", false, "after Shift+F1 in the run before, that turn says nothing of it"}};
+  for (const Run& run : runs) {
+    oneRun(report, options, exe, run.arguments, [&](KveltProcess& game) {
       for (auto line = won.begin(); line <= crowbar; ++line) game.sendLine(kText1, *line);
       game.sendLine(kText1, "polož hořící pochodeň");
       const bool warned = game.text(kStatusLine).find("vyhrát nejde") != std::string::npos;
-      report.check(warned == warnings,
-                   warnings ? "without --no-warnings that turn says the game is lost"
-                            : "with --no-warnings that turn says nothing of it",
-                   game.text(kStatusLine));
+      report.check(warned == run.warns, run.what, game.text(kStatusLine));
+      if (&run == &runs[0]) return;
+      // Switched for the next run: off after the run that warned, on again after the other.
+      pressShiftF1(game);
+      const bool on = !run.warns;
+      report.check(game.waitForText(kStatusLine, on ? "je zapnuté" : "je vypnuté", 3000) &&
+                       (on ? !fileExists(setting) : fileText(setting) == "off\n"),
+                   on ? "Shift+F1 switches it on again and forgets the setting"
+                      : "Shift+F1 switches it off, says so and keeps \"off\" beside the saves",
+                   game.text(kStatusLine) + " | " + fileText(setting));
     });
   }
 }
@@ -458,8 +487,9 @@ void helpBox(CheckReport& report, const Options& options) {
   report.check(
       text.find("--new") != std::string::npos && text.find("--no-warnings") != std::string::npos &&
           text.find("F1 napoví") != std::string::npos &&
-          text.find("F3 mapu") != std::string::npos && text.find("F4") != std::string::npos,
-      "it names --new, --no-warnings, F1, F3 and F4", text);
+          text.find("F3 mapu") != std::string::npos && text.find("F4") != std::string::npos &&
+          text.find("Shift+F1 vypne nebo zapne varování") != std::string::npos,
+      "it names --new, --no-warnings, F1, Shift+F1, F3 and F4", text);
   ::PostMessageW(box, WM_COMMAND, IDOK, 0);
   DWORD code = 1234;
   report.check(game.waitForExit(kExitTimeout, code) && code == 0, "and the program ends with 0",
