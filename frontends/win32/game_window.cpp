@@ -194,7 +194,10 @@ LRESULT GameWindow::handle(UINT message, WPARAM w, LPARAM l) {
       return 0;
     case WM_HELP:
       // Where the system still makes F1 a request for help, it is the game's hint all the same.
-      if (session_) comfortKey(WM_KEYDOWN, VK_F1, 0);
+      // One that comes while F1 is still down follows the key itself, which windowKey has
+      // answered already (Wine sends it): a second answer would skip a hint step, or switch the
+      // warning straight back after Shift+F1.
+      if (session_ && (::GetKeyState(VK_F1) & 0x8000) == 0) comfortKey(WM_KEYDOWN, VK_F1, 0);
       return TRUE;
     case kExitMessage:
       ::DestroyWindow(window_);

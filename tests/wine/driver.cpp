@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -166,6 +167,20 @@ void postKey(const KveltProcess& game, int id, WPARAM virtualKey) {
   ::PostMessageW(game.control(id), WM_KEYDOWN, virtualKey, 1);
 }
 
+// Keys as the keyboard sends them, pressed in order and let go in reverse, to kvelt.exe in
+// front: a posted key cannot hold Shift down, and Wine follows only a real F1 with WM_HELP.
+void typeKeys(const KveltProcess& game, std::initializer_list<WORD> keys) {
+  ::SetForegroundWindow(game.window());
+  std::vector<INPUT> input(2 * keys.size());
+  std::size_t down = 0, up = input.size();
+  for (const WORD key : keys) {
+    input[down].type = input[--up].type = INPUT_KEYBOARD;
+    input[down++].ki.wVk = input[up].ki.wVk = key;
+    input[up].ki.dwFlags = KEYEVENTF_KEYUP;
+  }
+  ::SendInput(UINT(input.size()), input.data(), sizeof(INPUT));
+}
+
 // In room (3,7): F1 gives a hint from any pane, F3 lays the map over the narration pane, and
 // Esc or typing bring the page back. Each is said to a screen reader once.
 void hintAndMap(CheckReport& report, KveltProcess& game, AnnouncementWatch& watch,
@@ -185,6 +200,10 @@ void hintAndMap(CheckReport& report, KveltProcess& game, AnnouncementWatch& watc
   report.check(watch.count(game.control(kStatusLine), 1, 3000) == 2 &&
                    game.text(kStatusLine) != firstStep && !game.text(kStatusLine).empty(),
                "WM_HELP gives the hint's next step", game.text(kStatusLine));
+  typeKeys(game, {VK_F1});
+  report.check(watch.count(game.control(kStatusLine), 2, 3000) == 3 &&
+                   game.text(kStatusLine).rfind("Napiš: ", 0) == 0,
+               "F1 on the keyboard gives the last step, once", game.text(kStatusLine));
 
   const RECT pane{0, 0, win32::kText2Place.width, win32::kText2Place.height};
   const RECT here = win32::mapRoomBox(pane, 3, 7);
@@ -425,19 +444,6 @@ std::vector<std::string> winningLines(const Options& options) {
   return lines;
 }
 
-// Shift+F1 as the keyboard sends it: a posted key cannot say that Shift is held.
-void pressShiftF1(const KveltProcess& game) {
-  ::SetForegroundWindow(game.window());
-  const WORD keys[] = {VK_SHIFT, VK_F1, VK_F1, VK_SHIFT};
-  INPUT input[4]{};
-  for (int i = 0; i < 4; ++i) {
-    input[i].type = INPUT_KEYBOARD;
-    input[i].ki.wVk = keys[i];
-    input[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
-  }
-  ::SendInput(4, input, sizeof(INPUT));
-}
-
 // The burning torch put down in the dark after the crowbar: the turn that loses the game says
 // so, unless --no-warnings asked it not to or Shift+F1 switched the warning off in a run before.
 void deadEndWarning(CheckReport& report, const Options& options) {
@@ -464,7 +470,7 @@ void deadEndWarning(CheckReport& report, const Options& options) {
       report.check(warned == run.warns, run.what, game.text(kStatusLine));
       if (&run == &runs[0]) return;
       // Switched for the next run: off after the run that warned, on again after the other.
-      pressShiftF1(game);
+      typeKeys(game, {VK_SHIFT, VK_F1});
       const bool on = !run.warns;
       report.check(game.waitForText(kStatusLine, on ? "je zapnuté" : "je vypnuté", 3000) &&
                        (on ? !fileExists(setting) : fileText(setting) == "off\n"),
