@@ -90,8 +90,7 @@ TEST_F(GameDirsTest, InstalledGameFallsBackToHomeWhenXdgIsUnsetOrRelative) {
   EXPECT_TRUE(fs::is_directory(expected));
 }
 
-// Off is the file "off" in the config folder; on is no file, so that a setting never chosen
-// leaves nothing behind.
+// Off is the file "off" in the config folder; on is no file, as when it was never chosen.
 TEST_F(GameDirsTest, WarningSettingIsKeptInXdgConfigHomeUntilSwitchedBack) {
   const std::string home = make("home"), config = (root_ / "config").string();
   EXPECT_EQ(home + "/.config/kvelt", settingsDirFor({}, "relative", home.c_str()));

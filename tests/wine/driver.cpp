@@ -469,7 +469,6 @@ void deadEndWarning(CheckReport& report, const Options& options) {
       const bool warned = game.text(kStatusLine).find("vyhrát nejde") != std::string::npos;
       report.check(warned == run.warns, run.what, game.text(kStatusLine));
       if (&run == &runs[0]) return;
-      // Switched for the next run: off after the run that warned, on again after the other.
       typeKeys(game, {VK_SHIFT, VK_F1});
       const bool on = !run.warns;
       report.check(game.waitForText(kStatusLine, on ? "je zapnuté" : "je vypnuté", 3000) &&
