@@ -1,4 +1,5 @@
-// The game's folders on Linux: beside the program, or the installed data and the XDG data folder.
+// The game's folders on Linux: beside the program, or the installed data and the XDG data folder;
+// the settings in the XDG config folder.
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -40,6 +41,13 @@ fs::path userDataHome(const char* xdgDataHome, const char* home) {
   return {};
 }
 
+// The same rules for $XDG_CONFIG_HOME.
+fs::path userConfigHome(const char* xdgConfigHome, const char* home) {
+  if (xdgConfigHome != nullptr && fs::path(xdgConfigHome).is_absolute()) return xdgConfigHome;
+  if (home != nullptr && *home != '\0') return fs::path(home) / ".config";
+  return {};
+}
+
 }  // namespace
 
 GameDirs gameDirsFor(const std::string& programDir, const char* xdgDataHome, const char* home) {
@@ -60,6 +68,21 @@ GameDirs gameDirsFor(const std::string& programDir, const char* xdgDataHome, con
 
 GameDirs gameDirs(const std::string& programDir) {
   return gameDirsFor(programDir, std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+}
+
+std::string settingsDirFor(const GameDirs&, const char* xdgConfigHome, const char* home) {
+  const fs::path config = userConfigHome(xdgConfigHome, home);
+  return config.empty() ? std::string() : (config / "kvelt").string();
+}
+
+std::string settingsDir(const GameDirs& dirs) {
+  return settingsDirFor(dirs, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+}
+
+bool makeSettingsDir(const std::string& dir) {
+  std::error_code error;
+  fs::create_directories(dir, error);
+  return fs::is_directory(dir, error);
 }
 
 }  // namespace kvelt

@@ -4,7 +4,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "common/engine.h"
 #include "common/game_dirs.h"
+#include "common/warning_setting.h"
 
 namespace kvelt {
 namespace {
@@ -86,6 +88,20 @@ TEST_F(GameDirsTest, InstalledGameFallsBackToHomeWhenXdgIsUnsetOrRelative) {
   EXPECT_EQ(expected, gameDirsFor(bin, "", home.c_str()).saveDir);
   EXPECT_EQ(expected, gameDirsFor(bin, "relative/data", home.c_str()).saveDir);
   EXPECT_TRUE(fs::is_directory(expected));
+}
+
+// Off is the file "off" in the config folder; on is no file, as when it was never chosen.
+TEST_F(GameDirsTest, WarningSettingIsKeptInXdgConfigHomeUntilSwitchedBack) {
+  const std::string home = make("home"), config = (root_ / "config").string();
+  EXPECT_EQ(home + "/.config/kvelt", settingsDirFor({}, "relative", home.c_str()));
+  const std::string settings = settingsDirFor({}, config.c_str(), home.c_str());
+  rememberWarnings(systemFiles(), settings, false);
+  std::string text;
+  EXPECT_TRUE(systemFiles().read(config + "/kvelt/warnings", text).isOk() && text == "off\n");
+  EXPECT_FALSE(rememberedWarnings(systemFiles(), settings));
+  rememberWarnings(systemFiles(), settings, true);
+  EXPECT_FALSE(fs::exists(config + "/kvelt/warnings"));
+  EXPECT_TRUE(rememberedWarnings(systemFiles(), settings));
 }
 
 }  // namespace

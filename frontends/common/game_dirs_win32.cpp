@@ -1,5 +1,5 @@
 // The game's folders on Windows: the catalogue beside the program, the saves there too unless
-// that folder cannot be written.
+// that folder cannot be written, and the settings with the saves.
 #include <windows.h>
 // After windows.h, which they build on.
 #include <knownfolders.h>
@@ -56,6 +56,21 @@ GameDirs gameDirsFor(const std::string& programDir, const char*, const char*) {
 
 GameDirs gameDirs(const std::string& programDir) {
   return gameDirsFor(programDir, nullptr, nullptr);
+}
+
+std::string settingsDirFor(const GameDirs& dirs, const char*, const char*) {
+  return dirs.saveDir;
+}
+
+std::string settingsDir(const GameDirs& dirs) {
+  return settingsDirFor(dirs, nullptr, nullptr);
+}
+
+bool makeSettingsDir(const std::string& dir) {
+  const std::wstring wide = toUtf16(dir);
+  ::CreateDirectoryW(wide.c_str(), nullptr);  // already there is fine
+  const DWORD attributes = ::GetFileAttributesW(wide.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 }  // namespace kvelt

@@ -13,22 +13,19 @@
 #include <filesystem>
 
 #include "common/engine.h"
+#include "common/game_dirs.h"
 #include "common/pane_text.h"
+#include "common/warning_setting.h"
 #include "common/window_scale.h"
 #include "failure_report.h"
 #include "key_chord.h"
 #include "layout.h"
 #include "scale_setting.h"
-#include "warning_setting.h"
 
 namespace kvelt::fltk {
 namespace {
 
 constexpr int kScrollbarWidth = 14;
-constexpr const char* kWarningsOff =
-    "Varování, že hru už nelze vyhrát, je vypnuté; Shift+F1 ho zase zapne.";
-constexpr const char* kWarningsOn =
-    "Varování, že hru už nelze vyhrát, je zapnuté; Shift+F1 ho vypne.";
 
 Fl_Color colour(Rgb rgb) {
   return fl_rgb_color(rgb.red, rgb.green, rgb.blue);
@@ -329,7 +326,7 @@ void GameWindow::showMap(bool shown) {
 void GameWindow::switchWarnings() {
   warnings_ = !warnings_;
   session_->setWarnings(warnings_);
-  rememberWarnings(warnings_);
+  rememberWarnings(systemFiles(), settingsDir(dirs_), warnings_);
   // Until the next key, like the size after Ctrl+plus.
   setStatusLine(warnings_ ? kWarningsOn : kWarningsOff);
 }

@@ -8,11 +8,12 @@
 #include "common/comfort_keys.h"
 #include "common/engine.h"
 #include "common/game_arguments.h"
+#include "common/game_dirs.h"
+#include "common/warning_setting.h"
 #include "common/window_scale.h"
 #include "failure_report.h"
 #include "game_window.h"
 #include "scale_setting.h"
-#include "warning_setting.h"
 #include "window_font.h"
 #include "x_display.h"
 
@@ -50,7 +51,8 @@ int runWindowApp(const std::vector<std::string>& args) {
   GameWindow::Start how;
   how.transcript = commandLine.game->transcript();
   how.kept = commandLine.game->has("new") ? KeptStart::fresh : KeptStart::resume;
-  how.warnings = rememberedWarnings() && !commandLine.game->has("no-warnings");
+  how.warnings =
+      rememberedWarnings(systemFiles(), settingsDir(dirs)) && !commandLine.game->has("no-warnings");
 
   if (!openDisplay()) {
     std::cerr << kNoDisplay << '\n';

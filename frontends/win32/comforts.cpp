@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "common/engine_win32.h"
+#include "common/warning_setting.h"
 #include "game_window.h"
 #include "layout.h"
 #include "status_parts.h"
@@ -86,6 +87,10 @@ bool GameWindow::comfortKey(UINT message, WPARAM w, LPARAM l) {
     drawStatus();
     return true;
   }
+  if (message == WM_KEYDOWN && w == VK_F1 && held(VK_SHIFT)) {
+    switchWarnings();
+    return true;
+  }
   const std::optional<ActionResult> result =
       session_->press(chordOf(message, w, l), ::GetWindowTextLengthW(text1_) == 0);
   if (result) {
@@ -119,6 +124,15 @@ bool GameWindow::windowKey(const MSG& message) {
   }
 }
 
+void GameWindow::switchWarnings() {
+  warnings_ = !warnings_;
+  session_->setWarnings(warnings_);
+  rememberWarnings(systemFiles(), settingsDir_, warnings_);
+  showStatus(toUtf16(warnings_ ? kWarningsOn : kWarningsOff));
+  // Like a hint, the answer stands only in the status line: it is said.
+  screenReader_.announce(statusText_, statusLine_);
+}
+
 void GameWindow::answer(const ActionResult& result) {
   if (!result.status.isOk()) {
     fatalError(result.status);
@@ -132,7 +146,10 @@ void GameWindow::answer(const ActionResult& result) {
 }
 
 void GameWindow::showStatus() {
-  const std::wstring wide = toUtf16(session_->view().statusLine);
+  showStatus(toUtf16(session_->view().statusLine));
+}
+
+void GameWindow::showStatus(const std::wstring& wide) {
   // The same text again (a key that only withdrew a question) keeps the part being read.
   if (wide != statusText_ || statusParts_.empty()) {
     statusText_ = wide;

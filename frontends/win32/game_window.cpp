@@ -6,6 +6,7 @@
 #include "common/game_dirs.h"
 #include "common/map_description.h"
 #include "common/pane_text.h"
+#include "common/warning_setting.h"
 #include "layout.h"
 #include "resources.h"
 
@@ -56,7 +57,9 @@ int GameWindow::run(const GameOptions& options) {
   // A window is closed without a thought: the game is kept beside the slots after every turn
   // and found again at the next start.
   session_->keepBetweenRuns(options.newGame ? KeptStart::fresh : KeptStart::resume);
-  session_->setWarnings(options.warnings);
+  settingsDir_ = settingsDir(dirs);
+  warnings_ = options.warnings && rememberedWarnings(systemFiles(), settingsDir_);
+  session_->setWarnings(warnings_);
   Status status = session_->start();
   if (!status.isOk()) {
     fatalError(status);
@@ -191,7 +194,10 @@ LRESULT GameWindow::handle(UINT message, WPARAM w, LPARAM l) {
       return 0;
     case WM_HELP:
       // Where the system still makes F1 a request for help, it is the game's hint all the same.
-      if (session_) comfortKey(WM_KEYDOWN, VK_F1, 0);
+      // One that comes while F1 is still down follows the key itself, which windowKey has
+      // answered already (Wine sends it): a second answer would skip a hint step, or switch the
+      // warning straight back after Shift+F1.
+      if (session_ && (::GetKeyState(VK_F1) & 0x8000) == 0) comfortKey(WM_KEYDOWN, VK_F1, 0);
       return TRUE;
     case kExitMessage:
       ::DestroyWindow(window_);

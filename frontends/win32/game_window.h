@@ -23,7 +23,9 @@ namespace kvelt::win32 {
 struct GameOptions {
   std::optional<std::string> transcript;  // --transcript FILE: every turn appended to FILE
   bool newGame = false;  // --new: the opening; the kept game stays until the first turn
-  bool warnings = true;  // --no-warnings: no word when the game can no longer be won
+  // --no-warnings: no word when the game can no longer be won. Otherwise the kept setting
+  // decides, which Shift+F1 switches.
+  bool warnings = true;
 };
 
 class GameWindow : public Window {
@@ -61,6 +63,8 @@ class GameWindow : public Window {
   // The same without the input line: the live page or one read back, and the status line.
   void showPanes();
   void showStatus();
+  // A text of the window's own in the status line, until the next key.
+  void showStatus(const std::wstring& text);
   // The status line's text, or the part of it that is shown when it does not fit.
   void drawStatus();
   // While the session says so, the map stands in the narration pane's place.
@@ -72,6 +76,8 @@ class GameWindow : public Window {
   // The keys that work wherever the focus is in the window (F1 to F4, Esc), taken before the
   // controls see them: a control's default handling would turn F1 into a request for help.
   bool windowKey(const MSG& message);
+  // Shift+F1: the dead-end warning off or on again, kept for the next runs.
+  void switchWarnings();
   // Redraws what a comfort changed.
   void answer(const ActionResult& result);
   // Page Up and Page Down (-1, +1) scroll the narration; past its top or end they turn to the
@@ -109,6 +115,8 @@ class GameWindow : public Window {
   std::vector<std::wstring> statusParts_;
   std::size_t statusPart_ = 0;
   std::unique_ptr<PlaySession> session_;
+  std::string settingsDir_;
+  bool warnings_ = true;
   kvelt::InputHistory history_;
   int exitStatus_ = 0;
 };

@@ -34,7 +34,10 @@ const kvelt::ProgramDescription kProgram{
      {"transcript", "FILE", "záznam hry do souboru / a transcript of the game into FILE"}},
     std::string(kvelt::kComfortKeysHelp) +
         "\nF4 ukáže další část dlouhého stavového řádku, Esc vrátí hru z mapy.\n"
-        "F4 shows the next part of a long status line; Esc brings the game back from the map.\n",
+        "Shift+F1 vypne nebo zapne varování, že hru už nelze vyhrát, i pro příští spuštění.\n"
+        "F4 shows the next part of a long status line; Esc brings the game back from the map.\n"
+        "Shift+F1 switches the warning that the game can no longer be won off or on, also for\n"
+        "the next starts.\n",
     false};
 
 // Takes the switch `name` out of `args`; true when it was there.

@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -166,6 +167,20 @@ void postKey(const KveltProcess& game, int id, WPARAM virtualKey) {
   ::PostMessageW(game.control(id), WM_KEYDOWN, virtualKey, 1);
 }
 
+// Keys as the keyboard sends them, pressed in order and let go in reverse, to kvelt.exe in
+// front: a posted key cannot hold Shift down, and Wine follows only a real F1 with WM_HELP.
+void typeKeys(const KveltProcess& game, std::initializer_list<WORD> keys) {
+  ::SetForegroundWindow(game.window());
+  std::vector<INPUT> input(2 * keys.size());
+  std::size_t down = 0, up = input.size();
+  for (const WORD key : keys) {
+    input[down].type = input[--up].type = INPUT_KEYBOARD;
+    input[down++].ki.wVk = input[up].ki.wVk = key;
+    input[up].ki.dwFlags = KEYEVENTF_KEYUP;
+  }
+  ::SendInput(UINT(input.size()), input.data(), sizeof(INPUT));
+}
+
 // In room (3,7): F1 gives a hint from any pane, F3 lays the map over the narration pane, and
 // Esc or typing bring the page back. Each is said to a screen reader once.
 void hintAndMap(CheckReport& report, KveltProcess& game, AnnouncementWatch& watch,
@@ -185,6 +200,10 @@ void hintAndMap(CheckReport& report, KveltProcess& game, AnnouncementWatch& watc
   report.check(watch.count(game.control(kStatusLine), 1, 3000) == 2 &&
                    game.text(kStatusLine) != firstStep && !game.text(kStatusLine).empty(),
                "WM_HELP gives the hint's next step", game.text(kStatusLine));
+  typeKeys(game, {VK_F1});
+  report.check(watch.count(game.control(kStatusLine), 2, 3000) == 3 &&
+                   game.text(kStatusLine).rfind("Napiš: ", 0) == 0,
+               "F1 on the keyboard gives the last step, once", game.text(kStatusLine));
 
   const RECT pane{0, 0, win32::kText2Place.width, win32::kText2Place.height};
   const RECT here = win32::mapRoomBox(pane, 3, 7);
@@ -426,22 +445,37 @@ std::vector<std::string> winningLines(const Options& options) {
 }
 
 // The burning torch put down in the dark after the crowbar: the turn that loses the game says
-// so, unless --no-warnings asked it not to.
+// so, unless --no-warnings asked it not to or Shift+F1 switched the warning off in a run before.
 void deadEndWarning(CheckReport& report, const Options& options) {
-  report.note("a turn that loses the game, with --no-warnings and without");
+  report.note("a turn that loses the game, with --no-warnings, without, and switched off");
   const std::vector<std::string> won = winningLines(options);
   const auto crowbar = std::find(won.begin(), won.end(), "vezmi páčidlo");
   if (!report.check(crowbar != won.end(), "the winning game's lines are there")) return;
   const std::wstring exe = gameFolder(options, "slepá ulička", true);
-  for (const bool warnings : {false, true}) {
-    oneRun(report, options, exe, warnings ? L"--new" : L"--no-warnings", [&](KveltProcess& game) {
+  const std::string setting = joinPath(toUtf8(exe.substr(0, exe.rfind(L'\\'))), "warnings");
+  struct Run {
+    const wchar_t* arguments;
+    bool warns;
+    const char* what;
+  };
+  const Run runs[] = {
+      {L"--no-warnings", false, "with --no-warnings that turn says nothing of it"},
+      {L"--new", true, "without --no-warnings that turn says the game is lost"},
+      {L"--new", false, "after Shift+F1 in the run before, that turn says nothing of it"}};
+  for (const Run& run : runs) {
+    oneRun(report, options, exe, run.arguments, [&](KveltProcess& game) {
       for (auto line = won.begin(); line <= crowbar; ++line) game.sendLine(kText1, *line);
       game.sendLine(kText1, "polož hořící pochodeň");
       const bool warned = game.text(kStatusLine).find("vyhrát nejde") != std::string::npos;
-      report.check(warned == warnings,
-                   warnings ? "without --no-warnings that turn says the game is lost"
-                            : "with --no-warnings that turn says nothing of it",
-                   game.text(kStatusLine));
+      report.check(warned == run.warns, run.what, game.text(kStatusLine));
+      if (&run == &runs[0]) return;
+      typeKeys(game, {VK_SHIFT, VK_F1});
+      const bool on = !run.warns;
+      report.check(game.waitForText(kStatusLine, on ? "je zapnuté" : "je vypnuté", 3000) &&
+                       (on ? !fileExists(setting) : fileText(setting) == "off\n"),
+                   on ? "Shift+F1 switches it on again and forgets the setting"
+                      : "Shift+F1 switches it off, says so and keeps \"off\" beside the saves",
+                   game.text(kStatusLine) + " | " + fileText(setting));
     });
   }
 }
@@ -458,8 +492,9 @@ void helpBox(CheckReport& report, const Options& options) {
   report.check(
       text.find("--new") != std::string::npos && text.find("--no-warnings") != std::string::npos &&
           text.find("F1 napoví") != std::string::npos &&
-          text.find("F3 mapu") != std::string::npos && text.find("F4") != std::string::npos,
-      "it names --new, --no-warnings, F1, F3 and F4", text);
+          text.find("F3 mapu") != std::string::npos && text.find("F4") != std::string::npos &&
+          text.find("Shift+F1 vypne nebo zapne varování") != std::string::npos,
+      "it names --new, --no-warnings, F1, Shift+F1, F3 and F4", text);
   ::PostMessageW(box, WM_COMMAND, IDOK, 0);
   DWORD code = 1234;
   report.check(game.waitForExit(kExitTimeout, code) && code == 0, "and the program ends with 0",
