@@ -11,8 +11,8 @@
 
 #include "base/display_settings.h"
 #include "base/files.h"
-#include "common/hint_advisor.h"
-#include "common/plan_platform.h"
+#include "common/hints/hint_advisor.h"
+#include "common/hints/plan_platform.h"
 #include "common/recording_window.h"
 #include "shell/session.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "base/display_settings.h"
-#include "common/game_keeper.h"
+#include "common/kept/game_keeper.h"
 #include "common/recording_window.h"
 #include "shell/session.h"
 #include "test_support/memory_files.h"

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "common/completion.h"
-#include "common/plan_platform.h"
+#include "common/hints/plan_platform.h"
 #include "common/saved_slots.h"
 #include "common/shown_words.h"
 #include "common/tab_choices.h"

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "base/files.h"
-#include "common/kept_file.h"
+#include "common/kept/kept_file.h"
 #include "persistence/save_commands.h"
 #include "platform/modification_time.h"
 

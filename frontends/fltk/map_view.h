@@ -3,7 +3,7 @@
 
 #include <FL/Fl_Widget.H>
 
-#include "common/map_layout.h"
+#include "common/map/map_layout.h"
 
 namespace kvelt::fltk {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "common/map_text.h"
+#include "common/map/map_text.h"
 #include "common/view.h"
 #include "input_line.h"
 

@@ -19,7 +19,7 @@
 #include "common/game_arguments.h"
 #include "common/input_history.h"
 #include "common/line_mode/line_mode.h"
-#include "common/map_text.h"
+#include "common/map/map_text.h"
 #include "common/play_session.h"
 #include "common/recording_window.h"
 #include "common/standard_streams.h"

@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "common/game_keeper.h"
+#include "common/kept/game_keeper.h"
 #include "common/pane_text.h"
 #include "new_reply.h"
 

@@ -7,8 +7,8 @@
 
 #include "browser_session.h"
 #include "common/engine.h"
-#include "common/map_description.h"
-#include "common/map_svg.h"
+#include "common/map/map_description.h"
+#include "common/map/map_svg.h"
 
 namespace {
 

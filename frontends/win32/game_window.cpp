@@ -4,7 +4,7 @@
 #include "background_picture.h"
 #include "common/engine_win32.h"
 #include "common/game_dirs.h"
-#include "common/map_description.h"
+#include "common/map/map_description.h"
 #include "common/pane_text.h"
 #include "common/warning_setting.h"
 #include "layout.h"

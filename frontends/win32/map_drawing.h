@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "common/map_layout.h"
+#include "common/map/map_layout.h"
 
 namespace kvelt::win32 {
 

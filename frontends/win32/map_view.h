@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "common/map_layout.h"
+#include "common/map/map_layout.h"
 
 namespace kvelt::win32 {
 

@@ -9,7 +9,7 @@
 
 #include "base/files.h"
 #include "base/game.h"
-#include "common/kept_session.h"
+#include "common/kept/kept_session.h"
 
 namespace kvelt {
 

@@ -2,7 +2,7 @@
 #include "common/line_mode/map_json.h"
 
 #include "common/line_mode/json_text.h"
-#include "common/map_layout.h"
+#include "common/map/map_layout.h"
 
 namespace kvelt {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "common/map_knowledge.h"
+#include "common/map/map_knowledge.h"
 
 namespace kvelt {
 

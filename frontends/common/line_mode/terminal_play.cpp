@@ -8,7 +8,7 @@
 #include "common/engine.h"
 #include "common/line_mode/line_source.h"
 #include "common/line_mode/terminal_wrap.h"
-#include "common/map_text.h"
+#include "common/map/map_text.h"
 #include "common/pane_text.h"
 #include "common/play_session.h"
 #include "common/recording_window.h"
