@@ -111,6 +111,9 @@ std::string HintAdvisor::pressHint() {
   if (!winnable()) {
     return texts_.get(reason_) + wayBack();
   }
+  // The opening pages only need Enter: asking there is no request to spoil the first stage,
+  // whose steps would otherwise start at the exact line on the next press.
+  if (hintLine().empty() && plan_ && !plan_->steps.empty()) return steps()[2];
   level_ = std::min(level_ + 1, 3);
   return steps()[static_cast<std::size_t>(level_ - 1)];
 }
