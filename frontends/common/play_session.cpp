@@ -226,7 +226,9 @@ void PlaySession::dismiss() {
 void PlaySession::hint() {
   lookAtGame();
   newGameAsked_ = false;
-  setStatus(hints_ ? hints_->pressHint() : std::string());
+  // After the end the status already says that the game is over and what each key does.
+  const bool over = game_.gameOver == kTrue;
+  setStatus(hints_ && !over ? hints_->pressHint() : std::string());
 }
 
 ActionResult PlaySession::comfort(Comfort which) {

@@ -2,6 +2,7 @@
 #include "common/hints/hint_advisor.h"
 
 #include <algorithm>
+#include <string_view>
 #include <utility>
 
 #include "common/hints/dead_ends.h"
@@ -10,14 +11,17 @@
 namespace kvelt {
 namespace {
 
-// The undo key goes where the text says {undo}.
-std::string withUndoKey(std::string text, const std::string& key) {
-  const std::string mark = "{undo}";
+// `value` goes where the text says `mark`.
+std::string filledIn(std::string text, const std::string& mark, const std::string& value) {
   for (std::size_t at = text.find(mark); at != std::string::npos; at = text.find(mark, at)) {
-    text.replace(at, mark.size(), key);
-    at += key.size();
+    text.replace(at, mark.size(), value);
+    at += value.size();
   }
   return text;
+}
+
+std::string withUndoKey(std::string text, const std::string& key) {
+  return filledIn(std::move(text), "{undo}", key);
 }
 
 }  // namespace
@@ -93,13 +97,29 @@ std::array<std::string, 3> HintAdvisor::steps() const {
   if (gameOver_ || hintStage_ >= stages.size()) return {};
   const Stage& open = stages[hintStage_];
   std::string which =
-      seenAll(hintStage_) ? texts_.get(std::string("what.") + open.id) : texts_.get("unseen");
+      seenAll(hintStage_) ? texts_.get(std::string("what.") + open.id) : unseenStep();
   std::string line = texts_.get("noline");
   if (plan_ && !plan_->steps.empty()) {
     const std::string& next = plan_->steps.front().line;
     line = next.empty() ? texts_.get("enter") : texts_.get("line") + " " + next;
   }
   return {texts_.get(std::string("where.") + open.chapter), std::move(which), std::move(line)};
+}
+
+std::string HintAdvisor::unseenStep() const {
+  // The stage's own words would name what was not seen yet; a plan that first takes or opens
+  // something in sight can still say which, rather than send the player to look elsewhere.
+  static const std::pair<const char*, const char*> kVerbs[] = {{"vezmi ", "take"},
+                                                               {"otevři ", "open"}};
+  const std::string next = hintLine();
+  for (const auto& [verb, key] : kVerbs) {
+    const std::string_view prefix(verb);
+    if (next.starts_with(prefix) && seen_.count(std::string_view(next).substr(prefix.size())) &&
+        !texts_.get(key).empty()) {
+      return filledIn(texts_.get(key), "{object}", next.substr(prefix.size()));
+    }
+  }
+  return texts_.get("unseen");
 }
 
 std::string HintAdvisor::hintLine() const {
@@ -111,6 +131,9 @@ std::string HintAdvisor::pressHint() {
   if (!winnable()) {
     return texts_.get(reason_) + wayBack();
   }
+  // The opening pages only need Enter: asking there is no request to spoil the first stage,
+  // whose steps would otherwise start at the exact line on the next press.
+  if (hintLine().empty() && plan_ && !plan_->steps.empty()) return steps()[2];
   level_ = std::min(level_ + 1, 3);
   return steps()[static_cast<std::size_t>(level_ - 1)];
 }

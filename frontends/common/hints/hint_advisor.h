@@ -49,6 +49,8 @@ class HintAdvisor {
  private:
   void notice(const Game& game);
   bool seenAll(std::size_t stage) const;
+  // The second step while the stage needs something not seen yet.
+  std::string unseenStep() const;
   // How to undo, for a front end that can ("" in the line mode, which cannot).
   std::string wayBack() const;
 
