@@ -4,6 +4,7 @@
 #include "common/warning_setting.h"
 
 #include "common/game_dirs.h"
+#include "common/replace_file.h"
 
 namespace kvelt {
 namespace {
@@ -27,7 +28,7 @@ void rememberWarnings(Files& files, const std::string& settingsDir, bool on) {
     (void)files.remove(path);
     return;
   }
-  if (makeSettingsDir(settingsDir)) (void)files.replace(path, kOff);
+  if (makeSettingsDir(settingsDir)) (void)replaceFile(files, path, kOff);
 }
 
 }  // namespace kvelt

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "common/engine.h"
+#include "common/replace_file.h"
 #include "common/window_scale.h"
 
 namespace kvelt::fltk {
@@ -33,7 +34,7 @@ void rememberScale(std::optional<int> percent) {
     return;
   }
   std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
-  (void)systemFiles().replace(path, layout::formatScale(*percent));
+  (void)replaceFile(systemFiles(), path, layout::formatScale(*percent));
 }
 
 }  // namespace kvelt::fltk

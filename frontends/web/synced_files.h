@@ -20,9 +20,6 @@ class SyncedFiles : public Files {
               Links links) override {
     return disk_.read(path, content, limit, links);
   }
-  Status replace(const std::string& path, const std::string& content) override {
-    return noted(disk_.replace(path, content), path);
-  }
   Status create(const std::string& path, const std::string& content) override {
     return noted(disk_.create(path, content), path);
   }

@@ -46,9 +46,6 @@ class Files {
   Status read(const std::string& path, std::string& content) {
     return read(path, content, kFileSizeLimit, Links::follow);
   }
-  // Replaces the file with exactly `content`, or leaves the old file untouched: the bytes go to
-  // a temporary file beside it first, which is then moved over the old one.
-  virtual Status replace(const std::string& path, const std::string& content) = 0;
   // Creates a file that does not exist yet with exactly `content` and waits until it is on the
   // disk. A path that exists is refused; a failed write may leave part of the file behind.
   virtual Status create(const std::string& path, const std::string& content) = 0;

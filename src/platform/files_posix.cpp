@@ -129,17 +129,6 @@ class PosixFiles : public Files {
     return status;
   }
 
-  Status replace(const std::string& path, const std::string& content) override {
-    std::string temporary = path + ".tmp-XXXXXX";
-    int fd = ::mkstemp(temporary.data());
-    if (fd < 0) return failure(path, errno);
-    if (!writeAll(fd, content)) return abandon(fd, temporary, path, errno);
-    if (::fchmod(fd, 0644) != 0 || ::fsync(fd) != 0) return abandon(fd, temporary, path, errno);
-    if (::close(fd) != 0) return abandon(-1, temporary, path, errno);
-    if (::rename(temporary.c_str(), path.c_str()) != 0) return abandon(-1, temporary, path, errno);
-    return Status::ok();
-  }
-
   Status create(const std::string& path, const std::string& content) override {
     // O_EXCL: a name that exists, whatever it is (a FIFO, a link), is never opened.
     int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
@@ -233,12 +222,6 @@ class PosixFiles : public Files {
  private:
   static Status fail(int fd, const std::string& path, int error) {
     ::close(fd);
-    return failure(path, error);
-  }
-
-  static Status abandon(int fd, const std::string& temporary, const std::string& path, int error) {
-    if (fd >= 0) ::close(fd);
-    ::unlink(temporary.c_str());
     return failure(path, error);
   }
 };

@@ -153,23 +153,6 @@ class Win32Files : public Files {
     return Status::ok();
   }
 
-  Status replace(const std::string& path, const std::string& content) override {
-    // The temporary file sits beside the target, on the same volume, so the move is a rename.
-    std::wstring target = toUtf16(path);
-    std::wstring temporary = target + L".tmp-" + std::to_wstring(::GetCurrentProcessId());
-    Handle file(::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) return lastFailure(path);
-    if (!writeAll(file.get(), content)) return abandon(file, temporary, path);
-    if (!::FlushFileBuffers(file.get())) return abandon(file, temporary, path);
-    if (!file.close()) return abandon(file, temporary, path);
-    if (!::MoveFileExW(temporary.c_str(), target.c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-      return abandon(file, temporary, path);
-    }
-    return Status::ok();
-  }
-
   Status create(const std::string& path, const std::string& content) override {
     Handle file(::CreateFileW(toUtf16(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -255,14 +238,6 @@ class Win32Files : public Files {
     const bool running = ::GetExitCodeProcess(process, &code) && code == STILL_ACTIVE;
     ::CloseHandle(process);
     return running;
-  }
-
- private:
-  static Status abandon(Handle& file, const std::wstring& temporary, const std::string& path) {
-    DWORD error = ::GetLastError();
-    file.close();
-    ::DeleteFileW(temporary.c_str());
-    return failure(path, error);
   }
 };
 

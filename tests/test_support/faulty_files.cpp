@@ -22,16 +22,6 @@ Status FaultyFiles::read(const std::string& path, std::string& content, std::siz
   return inner_.read(path, content, limit, links);
 }
 
-Status FaultyFiles::replace(const std::string& path, const std::string& content) {
-  Hit hit = next("write");
-  if (hit == Hit::kill) throw Killed{};
-  if (hit == Hit::fail) return failed(path);
-  hit = next("sync");
-  if (hit == Hit::kill) throw Killed{};
-  if (hit == Hit::fail) return failed(path);
-  return inner_.replace(path, content);
-}
-
 Status FaultyFiles::create(const std::string& path, const std::string& content) {
   Hit hit = next("write");
   if (hit != Hit::none) {

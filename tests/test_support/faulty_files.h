@@ -24,7 +24,6 @@ class FaultyFiles : public Files {
   using Files::read;
   Status read(const std::string& path, std::string& content, std::size_t limit,
               Links links) override;
-  Status replace(const std::string& path, const std::string& content) override;
   Status create(const std::string& path, const std::string& content) override;
   Status rename(const std::string& from, const std::string& to) override;
   Status remove(const std::string& path) override;

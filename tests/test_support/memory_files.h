@@ -23,11 +23,6 @@ class MemoryFiles : public Files {
     content = it->second;
     return Status::ok();
   }
-  Status replace(const std::string& path, const std::string& content) override {
-    if (readOnly) return Status::error(path + ": read-only");
-    files[path] = content;
-    return Status::ok();
-  }
   Status create(const std::string& path, const std::string& content) override {
     if (readOnly) return Status::error(path + ": read-only");
     if (!files.emplace(path, content).second) return Status::error(path + ": exists");

@@ -13,6 +13,7 @@
 #include "base/files.h"
 #include "base/window.h"
 #include "check_report.h"
+#include "common/replace_file.h"
 #include "kvelt_process.h"
 #include "layout.h"
 #include "map_drawing.h"
@@ -94,7 +95,8 @@ std::wstring gameFolder(const Options& options, const std::string& name, bool wi
   ::CreateDirectoryW(toUtf16(dir).c_str(), nullptr);
   std::wstring exe = toUtf16(joinPath(dir, "kvelt.exe"));
   ::CopyFileW(options.kveltExe.c_str(), exe.c_str(), FALSE);
-  if (withCatalogue) (void)systemFiles().replace(joinPath(dir, "scripts.tex"), numberedCatalogue());
+  if (withCatalogue)
+    (void)replaceFile(systemFiles(), joinPath(dir, "scripts.tex"), numberedCatalogue());
   return exe;
 }
 

@@ -8,6 +8,7 @@
 
 #include "base/files.h"
 #include "common/game_dirs.h"
+#include "common/replace_file.h"
 #include "platform/codepage.h"
 #include "platform/program_dir.h"
 #include "platform/utf16_win32.h"
@@ -57,12 +58,13 @@ void checkFiles(CheckReport& report, const std::string& scratchDir) {
   report.check(path == scratchDir + "\\Hry Jiří\\save1.s", "paths join with a backslash", path);
 
   const std::string content("first\r\n\0binary\xFF", 15);
-  report.check(files.replace(path, content).isOk(), "a file is written under a Czech folder name");
+  report.check(replaceFile(files, path, content).isOk(),
+               "a file is written under a Czech folder name");
   std::string back;
   report.check(files.read(path, back).isOk() && back == content, "and reads back byte for byte");
-  report.check(
-      files.replace(path, "second").isOk() && files.read(path, back).isOk() && back == "second",
-      "replacing a file leaves only the new content");
+  report.check(replaceFile(files, path, "second").isOk() && files.read(path, back).isOk() &&
+                   back == "second",
+               "replacing a file leaves only the new content");
 
   WIN32_FIND_DATAW found;
   int entries = 0;

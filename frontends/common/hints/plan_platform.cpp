@@ -22,9 +22,6 @@ Status PlanningFiles::read(const std::string& path, std::string& content, std::s
   content = catalogue_;
   return Status::ok();
 }
-Status PlanningFiles::replace(const std::string&, const std::string&) {
-  return Status::error(kRefused);
-}
 Status PlanningFiles::create(const std::string&, const std::string&) {
   return Status::error(kRefused);
 }

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "common/replace_file.h"
+
 namespace kvelt {
 namespace {
 
@@ -103,7 +105,7 @@ KeptOpening GameKeeper::open() {
 Status GameKeeper::keep(const KeptView& view) {
   if (!keeping_) return Status::ok();
   encodeKeptFile(view, bytes_);
-  Status written = files_.replace(path(kKeptFileName), bytes_);
+  Status written = replaceFile(files_, path(kKeptFileName), bytes_);
   if (!written.isOk()) return written;
   return files_.syncDir(dir_);
 }
