@@ -274,7 +274,10 @@ class Planner::Search {
       for (const std::string& k : keep) {
         if (k == word) return true;
       }
-      return word == "uniformu" || (word == "mrtvou stráž" && game_.posY < 5);
+      // The lit torch put down in the dark room would leave nothing there to be taken.
+      const bool inTheDark = game_.posX == 5 && game_.posY == 3;
+      return word == "uniformu" || (word == "mrtvou stráž" && game_.posY < 5) ||
+             (word == "hořící pochodeň" && inTheDark);
     };
     auto lastUse = [&](const std::string& word) {
       int last = -1;
