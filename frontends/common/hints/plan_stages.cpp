@@ -19,8 +19,9 @@ bool t(Integer flag) {
   return isTrue(flag);
 }
 bool inDarkRoom(const Game& g, std::string_view word) {
-  return lies(g.room53Objects, word);
+  return !word.empty() && lies(g.room53Objects, word);
 }
+bool neededFromTheDark(const Game& g);
 
 const std::vector<Stage>& stages() {
   static const std::vector<Stage> kStages = {
@@ -122,10 +123,7 @@ const std::vector<Stage>& stages() {
        2,
        4,
        {},
-       [](const Game& g) {
-         return carries(g, "hořící pochodeň") ||
-                (!inDarkRoom(g, "páčidlo") && !inDarkRoom(g, "džber"));
-       }},
+       [](const Game& g) { return carries(g, "hořící pochodeň") || !neededFromTheDark(g); }},
       {"crowbar",
        "crank",
        "vezmi páčidlo",
@@ -363,6 +361,20 @@ const std::vector<Stage>& stages() {
       {"home", "home", "j", "", "", 3, 6, {}, [](const Game& g) { return won(g); }},
   };
   return kStages;
+}
+
+// What a stage still to come needs lies in the dark room, where only the lit torch finds it:
+// the crowbar and the pail at first, and whatever the player leaves there later.
+bool neededFromTheDark(const Game& g) {
+  for (const Stage& stage : stages()) {
+    if (std::string_view(stage.id) == "light" || stage.done(g)) continue;
+    const bool takesTarget = std::string_view(stage.line).starts_with("vezmi ");
+    if (inDarkRoom(g, stage.object) || (takesTarget && inDarkRoom(g, stage.target))) return true;
+    for (const char* also : stage.alsoCarried) {
+      if (inDarkRoom(g, also)) return true;
+    }
+  }
+  return false;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Finds lines that win the game, by playing them on copies of the game.
 #include "common/hints/planner.h"
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <set>
@@ -273,7 +274,10 @@ class Planner::Search {
       for (const std::string& k : keep) {
         if (k == word) return true;
       }
-      return word == "uniformu" || (word == "mrtvou stráž" && game_.posY < 5);
+      // The lit torch put down in the dark room would leave nothing there to be taken.
+      const bool inTheDark = game_.posX == 5 && game_.posY == 3;
+      return word == "uniformu" || (word == "mrtvou stráž" && game_.posY < 5) ||
+             (word == "hořící pochodeň" && inTheDark);
     };
     auto lastUse = [&](const std::string& word) {
       int last = -1;
@@ -309,18 +313,29 @@ class Planner::Search {
 
   // The first open stage, or when it cannot be done yet (a guard in the way, the way back
   // closed until later) the next one that can. Nothing is done out of order past the
-  // chandelier, which closes the way back for good.
+  // chandelier, which closes the way back for good, unless what was put off can be done
+  // upstairs too.
   bool achieveFrom(std::size_t first) {
+    bool putOffNeedsDownstairs = false;
     for (std::size_t stage = first; stage < stages_.size(); ++stage) {
       if (stages_[stage].done(game_)) continue;
-      if (stage != first && std::string_view(stages_[stage].id) == "chandelier") break;
+      if (std::string_view(stages_[stage].id) == "chandelier" && putOffNeedsDownstairs) break;
       Game before = game_;
       const std::size_t steps = plan.steps.size();
       if (achieve(stage)) return true;
       game_ = std::move(before);
       plan.steps.resize(steps);
+      putOffNeedsDownstairs = putOffNeedsDownstairs || !doableAnywhere(stages_[stage]);
     }
     return false;
+  }
+
+  // A stage typed in any room with only what is carried: the uniform taken off in the
+  // captain's hall, where every line but the fight ends the game, goes back on after it.
+  bool doableAnywhere(const Stage& stage) const {
+    auto carried = [this](const char* word) { return *word == '\0' || carries(game_, word); };
+    return stage.x == 0 && carried(stage.object) && carried(stage.target) &&
+           std::all_of(stage.alsoCarried.begin(), stage.alsoCarried.end(), carried);
   }
 
   bool achieve(std::size_t stage) {
