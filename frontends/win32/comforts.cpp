@@ -108,6 +108,9 @@ bool GameWindow::windowKey(const MSG& message) {
   }
   switch (message.wParam) {
     case VK_F1:
+      comfortKey(WM_KEYDOWN, message.wParam, message.lParam);
+      hintKeyTaken_ = true;
+      return true;
     case VK_F2:
     case VK_F3:
     case VK_F4:

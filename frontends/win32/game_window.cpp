@@ -1,6 +1,8 @@
 // The game window: creating the controls, colouring them, and handing Enter to the game.
 #include "game_window.h"
 
+#include <utility>
+
 #include "background_picture.h"
 #include "common/engine_win32.h"
 #include "common/game_dirs.h"
@@ -190,8 +192,9 @@ LRESULT GameWindow::handle(UINT message, WPARAM w, LPARAM l) {
       }
       return 0;
     case WM_HELP:
-      // Where the system still makes F1 a request for help, it is the game's hint all the same.
-      if (session_) comfortKey(WM_KEYDOWN, VK_F1, 0);
+      // The system follows F1's key-down with a request for help: one press is one hint step.
+      // Where the key-down never reached the game, the request is the hint all the same.
+      if (session_ && !std::exchange(hintKeyTaken_, false)) comfortKey(WM_KEYDOWN, VK_F1, 0);
       return TRUE;
     case kExitMessage:
       ::DestroyWindow(window_);

@@ -97,6 +97,8 @@ class GameWindow : public Window {
   WNDPROC narrationProc_ = nullptr;
   // The window sets the input line's text itself: that is not the player typing.
   bool settingInputLine_ = false;
+  // F1's key-down was taken as the hint; the system's request for help that follows is not.
+  bool hintKeyTaken_ = false;
   HFONT font_ = nullptr;
   HBITMAP picture_ = nullptr;
   HBRUSH paneBrush_ = nullptr;
