@@ -100,6 +100,10 @@ TEST_F(PlaySessionTest, EarlierPagesComeWithTheirLines) {
   session.comfort(Comfort::map);
   ASSERT_TRUE(pageBack());
   EXPECT_FALSE(session.view().mapShown);  // a page moved to hides the map too
+  // F1 from an earlier page answers on the live one, where its answer can be read.
+  EXPECT_TRUE(session.comfort(Comfort::hint).changed);
+  EXPECT_EQ(session.view().narration, live);
+  EXPECT_FALSE(statusSays("PgDn"));
 }
 
 TEST_F(PlaySessionTest, ANewGameIsAskedForThenStartsAsTheProgramDoes) {
