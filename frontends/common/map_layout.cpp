@@ -8,6 +8,9 @@
 namespace kvelt {
 namespace {
 
+// A room stood in only in the dark: the page said no more of it than that.
+constexpr const char* kDarkRoomName = "Tma";
+
 constexpr std::array<int, 4> kStepX = {0, 0, -1, 1};
 constexpr std::array<int, 4> kStepY = {-1, 1, 0, 0};
 
@@ -28,7 +31,7 @@ MapPicture layoutMap(const MapKnowledge& known) {
   MapPicture picture;
   picture.ropeClimbed = known.ropeClimbed();
   for (const SeenRoom& room : known.rooms()) {
-    MapCell cell{room.x, room.y, roomName(room.x, room.y)};
+    MapCell cell{room.x, room.y, room.waysKnown ? roomName(room.x, room.y) : kDarkRoomName};
     cell.here = room.x == known.hereX() && room.y == known.hereY();
     for (int way = 0; way < 4; ++way) cell.ways[way] = lookOf(known, room, way);
     picture.cells.push_back(cell);
