@@ -66,23 +66,6 @@ TEST(MapKnowledgeTest, HoldsExactlyTheRoomsStoodInAlongWholeGames) {
   }
 }
 
-TEST(MapKnowledgeTest, ARoomStoodInOnlyInTheDarkHasNoNameUntilLit) {
-  std::vector<std::string> lines = winningLines();  // into the shed first with the torch unlit:
-  lines.insert(std::find(lines.begin(), lines.end(), "polož mrtvou stráž") + 2,
-               {"z", "s", "j", "v"});
-  TestGame t;
-  t.start();
-  MapKnowledge known;
-  known.startOver(t.game);
-  std::vector<std::string> names;
-  for (std::size_t i = 0; i == 0 || lines[i - 1] != "vezmi páčidlo"; ++i) {
-    t.enter(lines[i]);
-    known.afterTurn(t.game, lines[i]);
-    if (t.game.posX == 5 && t.game.posY == 3) names.push_back(layoutMap(known).here()->name);
-  }
-  EXPECT_EQ(names, (std::vector<std::string>{"Tma", "Kůlna", "Kůlna"}));
-}
-
 TEST(MapKnowledgeTest, AWayThatKilledIsMarkedAndTheRoomBehindItStaysUnseen) {
   TestGame t;
   t.start();

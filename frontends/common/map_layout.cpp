@@ -30,8 +30,12 @@ WayLook lookOf(const MapKnowledge& known, const SeenRoom& room, int way) {
 MapPicture layoutMap(const MapKnowledge& known) {
   MapPicture picture;
   picture.ropeClimbed = known.ropeClimbed();
+  // On the opening pages no room has been shown yet: that is no darkness.
+  const bool shownAny = std::any_of(known.rooms().begin(), known.rooms().end(),
+                                    [](const SeenRoom& room) { return room.waysKnown; });
   for (const SeenRoom& room : known.rooms()) {
-    MapCell cell{room.x, room.y, room.waysKnown ? roomName(room.x, room.y) : kDarkRoomName};
+    const bool dark = shownAny && !room.waysKnown;
+    MapCell cell{room.x, room.y, dark ? kDarkRoomName : roomName(room.x, room.y)};
     cell.here = room.x == known.hereX() && room.y == known.hereY();
     for (int way = 0; way < 4; ++way) cell.ways[way] = lookOf(known, room, way);
     picture.cells.push_back(cell);
