@@ -38,7 +38,7 @@ class MapJsonTest(unittest.TestCase):
     def check_game(self, lines):
         plain = run(lines, "--json")
         mapped = run(lines, "--json", "--map")
-        stood_in = set()
+        stood_in, lit = set(), set()
         self.assertEqual(len(plain), len(mapped))
         for without, with_map in zip(plain, mapped):
             event = json.loads(with_map)
@@ -60,6 +60,9 @@ class MapJsonTest(unittest.TestCase):
             ways = named_ways(event["narration"])
             if ways is not None and not event["gameOver"]:
                 self.assertEqual(here, ways, event.get("line"))
+                lit.add("%d,%d" % (event["posX"], event["posY"]))
+            for place, name in game_map["names"].items():  # a room only seen dark is unnamed
+                self.assertEqual(name == "Tma", bool(lit) and place not in lit, place)
         return json.loads(mapped[-2])
 
     def test_the_winning_game(self):
@@ -67,6 +70,8 @@ class MapJsonTest(unittest.TestCase):
             lines = f.read().splitlines()
         last = self.check_game(lines[:-1])
         self.assertEqual(len(last["map"]["rooms"]), 22)
+        shed = self.check_game(lines[:lines.index("polož mrtvou stráž") + 2] + ["z", "s"])
+        self.assertEqual(shed["map"]["names"]["5,3"], "Tma")
 
     def test_random_games(self):
         with open(WINNING, encoding="utf-8") as f:

@@ -223,6 +223,13 @@ void PlaySession::dismiss() {
   status_ = statusBeforeQuestion_;
 }
 
+bool PlaySession::leaveEarlierPages() {
+  // An earlier page has its own status line; the answer of F1, F2 or F3 would stand unseen.
+  if (!pages_.browsing()) return false;
+  pages_.toLive();
+  return true;
+}
+
 void PlaySession::hint() {
   lookAtGame();
   newGameAsked_ = false;
@@ -244,9 +251,11 @@ ActionResult PlaySession::comfort(Comfort which) {
       return {};
     case Comfort::newGame:
       return newGameKey();
-    case Comfort::savedSlots:
+    case Comfort::savedSlots: {
+      const bool back = leaveEarlierPages();
       showSavedSlots();
-      return {.changed = false};
+      return {.changed = back};
+    }
     case Comfort::pageBack:
     case Comfort::pageForward: {
       // A page move takes the map away whether or not there was a page to move to.
@@ -262,11 +271,14 @@ ActionResult PlaySession::comfort(Comfort which) {
     case Comfort::dismiss:
       dismiss();
       return {.changed = false};
-    case Comfort::hint:
+    case Comfort::hint: {
+      const bool back = leaveEarlierPages();
       hint();
-      return {.changed = false};
+      return {.changed = back};
+    }
     case Comfort::map:
       dismiss();
+      leaveEarlierPages();
       mapShown_ = !mapShown_;
       return {};
     case Comfort::none:

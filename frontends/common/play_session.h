@@ -92,6 +92,8 @@ class PlaySession {
   void showSavedSlots();
   void dismiss();
   void hint();
+  // Back to the live page from an earlier one; true when it was browsing.
+  bool leaveEarlierPages();
   // The map and the hints after the game has changed; `line` when an Enter changed it.
   void follow(const std::string* line);
   // What the status line shows apart from Tab's choices and the notices.

@@ -8,6 +8,9 @@
 namespace kvelt {
 namespace {
 
+// A room stood in only in the dark: the page said no more of it than that.
+constexpr const char* kDarkRoomName = "Tma";
+
 constexpr std::array<int, 4> kStepX = {0, 0, -1, 1};
 constexpr std::array<int, 4> kStepY = {-1, 1, 0, 0};
 
@@ -27,8 +30,12 @@ WayLook lookOf(const MapKnowledge& known, const SeenRoom& room, int way) {
 MapPicture layoutMap(const MapKnowledge& known) {
   MapPicture picture;
   picture.ropeClimbed = known.ropeClimbed();
+  // On the opening pages no room has been shown yet: that is no darkness.
+  const bool shownAny = std::any_of(known.rooms().begin(), known.rooms().end(),
+                                    [](const SeenRoom& room) { return room.waysKnown; });
   for (const SeenRoom& room : known.rooms()) {
-    MapCell cell{room.x, room.y, roomName(room.x, room.y)};
+    const bool dark = shownAny && !room.waysKnown;
+    MapCell cell{room.x, room.y, dark ? kDarkRoomName : roomName(room.x, room.y)};
     cell.here = room.x == known.hereX() && room.y == known.hereY();
     for (int way = 0; way < 4; ++way) cell.ways[way] = lookOf(known, room, way);
     picture.cells.push_back(cell);
