@@ -1,8 +1,6 @@
 // The game window: creating the controls, colouring them, and handing Enter to the game.
 #include "game_window.h"
 
-#include <utility>
-
 #include "background_picture.h"
 #include "common/engine_win32.h"
 #include "common/game_dirs.h"
