@@ -537,7 +537,9 @@ class OfflineTest(unittest.TestCase):
         worker = pathlib.Path(site, "service-worker.js")
         worker.write_text(worker.read_text("utf-8").replace(name[6:], "99.0.0"), "utf-8")
         b.open()
-        b.wait(lambda: "verzi 99.0.0" in b.status(), "the notice of the new version")
+        # The new worker fetches and caches the whole site first: on a busy machine that takes
+        # longer than a page does.
+        b.wait(lambda: "verzi 99.0.0" in b.status(), "the notice of the new version", timeout=90)
         self.assertEqual([name for name, _ in b.js(cached)], ["kvelt-99.0.0"])
         b.open()
         self.assertNotIn("verzi", b.status())
