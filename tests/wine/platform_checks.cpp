@@ -80,7 +80,7 @@ void checkFiles(CheckReport& report, const std::string& scratchDir) {
   Status missing = files.read(joinPath(dir, "scripts.tex"), back);
   report.check(!missing.isOk() && missing.message().find(dir + "\\scripts.tex") == 0,
                "a missing file's error names its full path", missing.message());
-  report.check(!files.replace(joinPath(dir, "no such folder\\x.s"), "x").isOk(),
+  report.check(!replaceFile(files, joinPath(dir, "no such folder\\x.s"), "x").isOk(),
                "writing into a missing folder fails");
 
   // What a save's commit is made of: create, list, rename over an old file, remove.
