@@ -68,7 +68,11 @@ Status PlaySession::begin(bool lookAtOpening) {
   map_.startOver(game_);
   hints_.reset();
   if (started.isOk()) {
-    hints_.emplace(readCatalogue(game_), readHintTexts(game_), keys_.undo);
+    if (!hintCatalogue_) {
+      hintCatalogue_ = readCatalogue(game_);
+      hintTexts_ = readHintTexts(game_);
+    }
+    hints_.emplace(*hintCatalogue_, hintTexts_, keys_.undo);
     hints_->setWarnings(warnings_);
     if (lookAtOpening) hints_->look(game_);
   }

@@ -114,6 +114,9 @@ class PlaySession {
   std::optional<KeptSession> kept_;
   MapHistory map_;
   std::optional<HintAdvisor> hints_;
+  // What the hints are made from, read at the first start: a new game needs no second read.
+  std::optional<std::string> hintCatalogue_;
+  HintTexts hintTexts_;
   bool warnings_ = true;
   bool lookLater_ = false;
   bool lookPending_ = false;
